@@ -1,0 +1,51 @@
+#include "app/menu.h"
+
+#include "console/console.h"
+#include "console/input_values.h"
+#include "console/stream.h"
+#include "engine/register_file.h"
+
+namespace dlt {
+
+static constexpr char kMenu[] =
+    "Durchlauftraeger,i Info\n"
+    "F1 a linkes Traegerende\n"
+    "F2 b Z-Bed. elast.Lager\n"
+    "F3 c Traegerabschnitt\n"
+    "F4 d Einzellast\n"
+    "F5 e Wellenabschnitt\n"
+    "F6 f Lager,Gelenk,re.Ende\n"
+    "F7 g w, psi, M, Q\n"
+    "F8 q Exit\n";
+
+void cmd_info() {
+  print("Durchlauftraeger, Projektteam Durchlauftraeger, 08.12.2026\n");
+  pause();
+}
+
+// Runs the command bound to key; false where the key ends the program.
+static bool run_command(int key, [[maybe_unused]] RegisterFile& R,
+                        [[maybe_unused]] InputValues& in) {
+  switch (key) {
+    case 'i':
+      cmd_info();
+      return true;
+    case 'q':
+    case kEndOfInput:
+      return false;
+    default:
+      return true;
+  }
+}
+
+void run_menu() {
+  InputValues in;
+  RegisterFile R;
+  for (;;) {
+    print(kMenu);
+    in.key = read_key();
+    if (!run_command(in.key, R, in)) return;
+  }
+}
+
+}  // namespace dlt

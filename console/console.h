@@ -1,0 +1,35 @@
+// The console primitives every command talks through: a key, a number, a
+// text and the pause. Keys come from the keyboard unechoed and without Enter;
+// where input is a script, keys and numbers come from the same stream, a key
+// being the next byte that is not white space.
+#pragma once
+
+#include <string_view>
+
+namespace dlt {
+
+// The notices a failed number read prints; the value read into stays as it was.
+inline constexpr char kNotANumberNotice[] = "Eingabe ist keine Zahl, alter Wert bleibt\n";
+inline constexpr char kOutOfRangeNotice[] = "Zahl ausserhalb des Bereichs, alter Wert bleibt\n";
+inline constexpr char kNoInputNotice[] = "keine Eingabe, alter Wert bleibt\n";
+
+// Waits for one key and returns its code (0 to 255), or kEndOfInput once
+// input has ended. A key that sends several codes gives them one per call.
+int read_key();
+
+// Reads a whole number as "%d" does: leading white space is skipped, and what
+// follows the number stays for the next read ("2.7" gives 2 and leaves ".7").
+// On failure target keeps its value, the offending characters up to the next
+// white space are dropped and a notice is printed.
+void read_int(int& target);
+
+// The same for a decimal number, as "%lf" reads one (sign, digits, point,
+// exponent).
+void read_double(double& target);
+
+void print(std::string_view text);
+
+// Prints "weiter mit bel.Taste.." and waits for any key.
+void pause();
+
+}  // namespace dlt

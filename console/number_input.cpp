@@ -1,0 +1,91 @@
+// Number reads. An input item is the longest run of bytes that is a number
+// or the start of one, as the formatted input conversions take it; the byte
+// after it stays for the next read. An item that is not a whole number
+// ("-", "1e", "x") is a failed read.
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "console/console.h"
+#include "console/stream.h"
+
+namespace dlt {
+
+static bool is_digit(int c) { return c >= '0' && c <= '9'; }
+
+// Takes the next byte into item if it is one of the given ones.
+static bool take_one_of(std::string_view choices, std::string& item) {
+  int c = stream_peek();
+  if (c == kEndOfInput || choices.find(static_cast<char>(c)) == std::string_view::npos) {
+    return false;
+  }
+  item.push_back(static_cast<char>(c));
+  stream_next();
+  return true;
+}
+
+// Takes the digits that follow into item; returns how many there were.
+static int take_digits(std::string& item) {
+  int count = 0;
+  for (int c = stream_peek(); is_digit(c); c = stream_peek()) {
+    item.push_back(static_cast<char>(c));
+    stream_next();
+    ++count;
+  }
+  return count;
+}
+
+static bool take_whole_number(std::string& item) {
+  take_one_of("+-", item);
+  return take_digits(item) > 0;
+}
+
+static bool take_decimal_number(std::string& item) {
+  take_one_of("+-", item);
+  int digits = take_digits(item);
+  if (take_one_of(".", item)) digits += take_digits(item);
+  if (digits == 0) return false;
+  if (take_one_of("eE", item)) {
+    take_one_of("+-", item);
+    if (take_digits(item) == 0) return false;
+  }
+  return true;
+}
+
+// Drops the rest of an offending entry, so that the reads after it see fresh
+// input instead of failing on the same characters again.
+static void reject(const char* notice) {
+  for (int c = stream_peek(); c != kEndOfInput && !is_white_space(c); c = stream_peek()) {
+    stream_next();
+  }
+  print(notice);
+}
+
+// Skips white space; false, with the notice printed, where input has ended.
+static bool reach_item() {
+  stream_skip_white_space();
+  if (stream_peek() != kEndOfInput) return true;
+  print(kNoInputNotice);
+  return false;
+}
+
+void read_int(int& target) {
+  if (!reach_item()) return;
+  std::string item;
+  if (!take_whole_number(item)) return reject(kNotANumberNotice);
+  errno = 0;
+  long long value = std::strtoll(item.c_str(), nullptr, 10);
+  if (errno == ERANGE || value < INT_MIN || value > INT_MAX) return reject(kOutOfRangeNotice);
+  target = static_cast<int>(value);
+}
+
+void read_double(double& target) {
+  if (!reach_item()) return;
+  std::string item;
+  if (!take_decimal_number(item)) return reject(kNotANumberNotice);
+  // The program never changes its locale, so the point is the decimal point.
+  target = std::strtod(item.c_str(), nullptr);
+}
+
+}  // namespace dlt

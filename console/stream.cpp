@@ -1,0 +1,87 @@
+#include "console/stream.h"
+
+#include <cassert>
+
+#include "console/terminal.h"
+
+namespace dlt {
+
+namespace {
+
+constexpr std::size_t kInputBlock = 64 * 1024;
+constexpr std::size_t kOutputLimit = 64 * 1024;
+
+// Standard streams (and the keyboard) or a script in memory.
+bool g_standard = false;
+char g_block[kInputBlock];
+std::string g_script;
+// The bytes read but not yet taken.
+const char* g_next = nullptr;
+const char* g_end = nullptr;
+std::string g_output;
+
+}  // namespace
+
+void console_open() {
+  term_open();
+  g_standard = true;
+  g_next = g_end = g_block;
+  g_output.clear();
+}
+
+void console_open_script(std::string_view script) {
+  g_standard = false;
+  g_script.assign(script);
+  g_next = g_script.data();
+  g_end = g_next + g_script.size();
+  g_output.clear();
+}
+
+std::string console_take_output() {
+  std::string taken;
+  if (!g_standard) taken.swap(g_output);
+  return taken;
+}
+
+void console_close() { stream_flush(); }
+
+bool keys_from_keyboard() { return g_standard && term_is_keyboard(); }
+
+int stream_peek() {
+  if (g_next == g_end) {
+    if (!g_standard) return kEndOfInput;
+    stream_flush();
+    std::size_t count = term_read_input(g_block, kInputBlock);
+    g_next = g_block;
+    g_end = g_block + count;
+    // End of input is not remembered: at a terminal, input goes on after Ctrl-D.
+    if (count == 0) return kEndOfInput;
+  }
+  return static_cast<unsigned char>(*g_next);
+}
+
+void stream_next() {
+  assert(g_next != g_end);
+  ++g_next;
+}
+
+bool is_white_space(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+void stream_skip_white_space() {
+  while (is_white_space(stream_peek())) stream_next();
+}
+
+void stream_write(std::string_view text) {
+  g_output.append(text);
+  if (g_standard && g_output.size() >= kOutputLimit) stream_flush();
+}
+
+void stream_flush() {
+  if (!g_standard || g_output.empty()) return;
+  term_write_output(g_output.data(), g_output.size());
+  g_output.clear();
+}
+
+}  // namespace dlt

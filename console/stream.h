@@ -1,0 +1,51 @@
+// The console's byte streams. Input is read ahead in large blocks and output
+// is collected; output goes out only before a read that may have to wait (and
+// when much has piled up), so a piped script costs few system calls while a
+// user at the keyboard still sees every prompt before typing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dlt {
+
+// What stream_peek and read_key give once input has ended.
+constexpr int kEndOfInput = -1;
+
+// Connects the console to standard input and output, and to the keyboard
+// where standard input is a terminal.
+void console_open();
+
+// Connects the console to a script held in memory and collects the output,
+// for tests and for feeding the program arbitrary input. No terminal is
+// touched.
+void console_open_script(std::string_view script);
+
+// Takes the output collected since the last call. Only a script console
+// collects output; otherwise the result is empty.
+std::string console_take_output();
+
+// Writes out whatever output is still held back.
+void console_close();
+
+// Whether keys come straight from a keyboard rather than from the input stream.
+bool keys_from_keyboard();
+
+// The next input byte (0 to 255) without taking it, or kEndOfInput. Waits
+// for input where none is buffered, flushing the output first.
+int stream_peek();
+
+// Takes the byte stream_peek returned. REQUIRES: stream_peek() != kEndOfInput.
+void stream_next();
+
+// Blanks, tabs, newlines, carriage returns, vertical tabs and form feeds.
+bool is_white_space(int c);
+
+// Takes input bytes up to the next one that is not white space.
+void stream_skip_white_space();
+
+void stream_write(std::string_view text);
+
+void stream_flush();
+
+}  // namespace dlt

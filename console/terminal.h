@@ -1,0 +1,36 @@
+// The platform's side of the console: the standard input and output handles
+// and the keyboard's single-key mode. One implementation per platform; nothing
+// outside console/ calls these.
+#pragma once
+
+#include <cstddef>
+
+namespace dlt {
+
+// Looks at standard input once. Where it is a keyboard, remembers the
+// terminal's mode and arranges that every way out of the program (normal end,
+// Ctrl-C, Ctrl-\, SIGTERM, SIGHUP) leaves that mode in force, and that Ctrl-Z
+// and fg work while a key is awaited.
+void term_open();
+
+// Whether keys come from a keyboard (standard input is a terminal).
+bool term_is_keyboard();
+
+// Switches the keyboard to single keys without echo. REQUIRES: term_is_keyboard().
+void term_begin_key();
+
+// Reads one key press, one code per call; returns -1 once the terminal is gone.
+// REQUIRES: between term_begin_key() and term_end_key().
+int term_read_key();
+
+// Puts the keyboard back into the mode found at start.
+void term_end_key();
+
+// Reads up to size bytes of standard input; returns the count, 0 at end of
+// input or on an error. Blocks until input is there.
+std::size_t term_read_input(char* buffer, std::size_t size);
+
+// Writes all of text to standard output as far as the output takes it.
+void term_write_output(const char* text, std::size_t size);
+
+}  // namespace dlt

@@ -1,0 +1,126 @@
+// Keyboard and standard streams on POSIX systems, through termios.
+//
+// Raw mode (no canonical input, no echo, one byte per read) is in force only
+// while a key is awaited. Signals stay enabled: their handlers put the saved
+// mode back before the default action runs.
+#include "console/terminal.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <initializer_list>
+#include <termios.h>
+#include <unistd.h>
+
+namespace dlt {
+
+static bool g_keyboard = false;
+static struct termios g_found_mode;
+static struct termios g_key_mode;
+// Set while the key mode is in force, read by the signal handlers.
+static volatile sig_atomic_t g_in_key_mode = 0;
+
+static void set_mode(const struct termios& mode) {
+  // errno is saved because the signal handlers call this too.
+  int saved_errno = errno;
+  while (tcsetattr(STDIN_FILENO, TCSANOW, &mode) == -1 && errno == EINTR) {
+  }
+  errno = saved_errno;
+}
+
+static void set_handler(int signal_number, void (*handler)(int)) {
+  struct sigaction action = {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(signal_number, &action, nullptr);
+}
+
+static void on_leaving_signal(int signal_number) {
+  if (g_in_key_mode) set_mode(g_found_mode);
+  set_handler(signal_number, SIG_DFL);
+  // Delivered with the default action as soon as this handler returns.
+  raise(signal_number);
+}
+
+static void on_stop_signal(int) {
+  int saved_errno = errno;
+  if (g_in_key_mode) set_mode(g_found_mode);
+  set_handler(SIGTSTP, SIG_DFL);
+  sigset_t stop_set;
+  sigemptyset(&stop_set);
+  sigaddset(&stop_set, SIGTSTP);
+  raise(SIGTSTP);
+  // SIGTSTP is blocked inside its own handler: unblocking it stops the
+  // process here, and it goes on after SIGCONT.
+  sigprocmask(SIG_UNBLOCK, &stop_set, nullptr);
+  set_handler(SIGTSTP, on_stop_signal);
+  errno = saved_errno;
+}
+
+static void on_continue_signal(int) {
+  if (g_in_key_mode) set_mode(g_key_mode);
+}
+
+static void restore_at_exit() {
+  if (g_in_key_mode) set_mode(g_found_mode);
+}
+
+void term_open() {
+  g_keyboard = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &g_found_mode) == 0;
+  if (!g_keyboard) return;
+  g_key_mode = g_found_mode;
+  g_key_mode.c_lflag &= ~(ECHO | ICANON | IEXTEN);
+  g_key_mode.c_cc[VMIN] = 1;
+  g_key_mode.c_cc[VTIME] = 0;
+  std::atexit(restore_at_exit);
+  for (int signal_number : {SIGINT, SIGQUIT, SIGTERM, SIGHUP}) {
+    set_handler(signal_number, on_leaving_signal);
+  }
+  set_handler(SIGTSTP, on_stop_signal);
+  set_handler(SIGCONT, on_continue_signal);
+}
+
+bool term_is_keyboard() { return g_keyboard; }
+
+// The flag is raised before the mode changes and lowered after it changes
+// back, so a signal at any moment finds the terminal restorable.
+void term_begin_key() {
+  g_in_key_mode = 1;
+  set_mode(g_key_mode);
+}
+
+int term_read_key() {
+  for (;;) {
+    unsigned char code;
+    ssize_t n = read(STDIN_FILENO, &code, 1);
+    if (n == 1) return code;
+    if (n == -1 && errno == EINTR) continue;
+    return -1;
+  }
+}
+
+void term_end_key() {
+  set_mode(g_found_mode);
+  g_in_key_mode = 0;
+}
+
+std::size_t term_read_input(char* buffer, std::size_t size) {
+  for (;;) {
+    ssize_t n = read(STDIN_FILENO, buffer, size);
+    if (n >= 0) return static_cast<std::size_t>(n);
+    if (errno != EINTR) return 0;
+  }
+}
+
+void term_write_output(const char* text, std::size_t size) {
+  while (size > 0) {
+    ssize_t n = write(STDOUT_FILENO, text, size);
+    if (n == -1 && errno == EINTR) continue;
+    if (n <= 0) return;  // the output is gone; nothing left to tell it
+    text += n;
+    size -= static_cast<std::size_t>(n);
+  }
+}
+
+}  // namespace dlt

@@ -1,0 +1,195 @@
+#include "program.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// Shared CI machines are slow at times; no wait should come near this.
+constexpr auto kTimeout = std::chrono::seconds(20);
+
+[[noreturn]] void exec_program() {
+  execl(DURCHLAUFTRAEGER_BINARY, DURCHLAUFTRAEGER_BINARY, static_cast<char*>(nullptr));
+  _exit(127);
+}
+
+Ending ending_of(int wait_status) {
+  Ending ending;
+  if (WIFEXITED(wait_status)) {
+    ending.exited = true;
+    ending.status = WEXITSTATUS(wait_status);
+  } else if (WIFSIGNALED(wait_status)) {
+    ending.signal_number = WTERMSIG(wait_status);
+  }
+  return ending;
+}
+
+int remaining_ms(Clock::time_point deadline) {
+  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+  return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+// Waits for pid to end within the deadline, killing it after.
+Ending reap(pid_t pid, Clock::time_point deadline) {
+  int wait_status = 0;
+  while (waitpid(pid, &wait_status, WNOHANG) == 0) {
+    if (Clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &wait_status, 0);
+      Ending ending;
+      ending.timed_out = true;
+      return ending;
+    }
+    poll(nullptr, 0, 10);
+  }
+  return ending_of(wait_status);
+}
+
+}  // namespace
+
+PipedRun run_piped(std::string_view script) {
+  signal(SIGPIPE, SIG_IGN);
+  int to_program[2], from_program[2];
+  PipedRun run;
+  if (pipe(to_program) != 0 || pipe(from_program) != 0) return run;
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(to_program[0], STDIN_FILENO);
+    dup2(from_program[1], STDOUT_FILENO);
+    close(to_program[0]);
+    close(to_program[1]);
+    close(from_program[0]);
+    close(from_program[1]);
+    exec_program();
+  }
+  close(to_program[0]);
+  close(from_program[1]);
+  int input = to_program[1];
+  fcntl(input, F_SETFL, O_NONBLOCK);
+  auto deadline = Clock::now() + kTimeout;
+  std::size_t written = 0;
+  if (script.empty()) {
+    close(input);
+    input = -1;
+  }
+  for (;;) {
+    pollfd fds[2] = {{from_program[0], POLLIN, 0}, {input, POLLOUT, 0}};
+    int ready = poll(fds, input >= 0 ? 2 : 1, remaining_ms(deadline));
+    if (ready <= 0) break;
+    if (fds[0].revents != 0) {
+      char block[4096];
+      ssize_t n = read(from_program[0], block, sizeof block);
+      if (n <= 0) break;
+      run.output.append(block, static_cast<std::size_t>(n));
+    }
+    if (input >= 0 && fds[1].revents != 0) {
+      ssize_t n = write(input, script.data() + written, script.size() - written);
+      if (n > 0) written += static_cast<std::size_t>(n);
+      if (n < 0 || written == script.size()) {
+        close(input);
+        input = -1;
+      }
+    }
+  }
+  if (input >= 0) close(input);
+  close(from_program[0]);
+  run.ending = reap(pid, deadline);
+  return run;
+}
+
+std::string read_file(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+PtySession::PtySession() {
+  if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return;
+  pid = fork();
+  if (pid == 0) {
+    setsid();
+    ioctl(slave, TIOCSCTTY, 0);
+    dup2(slave, STDIN_FILENO);
+    dup2(slave, STDOUT_FILENO);
+    dup2(slave, STDERR_FILENO);
+    close(master);
+    close(slave);
+    exec_program();
+  }
+}
+
+PtySession::~PtySession() {
+  if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+  }
+  if (master >= 0) close(master);
+  if (slave >= 0) close(slave);
+}
+
+bool PtySession::read_some(int timeout_ms) {
+  pollfd fd = {master, POLLIN, 0};
+  if (poll(&fd, 1, timeout_ms) <= 0) return false;
+  char block[4096];
+  ssize_t n = read(master, block, sizeof block);
+  if (n <= 0) return false;
+  for (ssize_t i = 0; i < n; ++i) {
+    if (block[i] != '\r') screen.push_back(block[i]);
+  }
+  return true;
+}
+
+bool PtySession::wait_for(std::string_view text, std::size_t from) {
+  auto deadline = Clock::now() + kTimeout;
+  while (screen.find(text, from) == std::string::npos) {
+    if (Clock::now() > deadline) return false;
+    read_some(remaining_ms(deadline));
+  }
+  return true;
+}
+
+void PtySession::type(std::string_view keys) {
+  while (!keys.empty()) {
+    ssize_t n = write(master, keys.data(), keys.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;
+    keys.remove_prefix(static_cast<std::size_t>(n));
+  }
+}
+
+Ending PtySession::wait_end() {
+  auto deadline = Clock::now() + kTimeout;
+  int wait_status = 0;
+  while (waitpid(pid, &wait_status, WNOHANG) == 0) {
+    if (Clock::now() > deadline) return reap(pid, deadline);
+    read_some(10);
+  }
+  while (read_some(0)) {
+  }
+  pid = -1;
+  return ending_of(wait_status);
+}
+
+struct termios PtySession::mode() const {
+  struct termios mode = {};
+  tcgetattr(slave, &mode);
+  return mode;
+}
+
+bool same_mode(const struct termios& a, const struct termios& b) {
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+         a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}

@@ -1,0 +1,60 @@
+// Runs the built program as a user would: with a script piped into it, or at
+// a pseudo-terminal, key by key. Every wait is bounded by a generous timeout.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <sys/types.h>
+#include <termios.h>
+
+// How a run of the program ended.
+struct Ending {
+  bool exited = false;     // ended by itself, with status
+  int status = -1;
+  int signal_number = 0;   // or ended by this signal
+  bool timed_out = false;  // or still running after the timeout, then killed
+};
+
+struct PipedRun {
+  std::string output;
+  Ending ending;
+};
+
+// Runs the program with script as its standard input through a pipe.
+PipedRun run_piped(std::string_view script);
+
+// Reads a whole file; empty if it cannot be read.
+std::string read_file(const std::string& path);
+
+// The program at a pseudo-terminal. The test keeps the terminal's slave side
+// open, so the terminal's mode can be read at any moment.
+struct PtySession {
+  pid_t pid = -1;
+  int master = -1;
+  int slave = -1;
+  // Everything the program wrote, with the terminal's carriage returns removed.
+  std::string screen;
+
+  // Starts the program at a fresh pseudo-terminal in its default mode.
+  PtySession();
+  // Kills the program if it still runs.
+  ~PtySession();
+  PtySession(const PtySession&) = delete;
+  PtySession& operator=(const PtySession&) = delete;
+
+  // Waits until text appears on the screen at or after position from.
+  bool wait_for(std::string_view text, std::size_t from = 0);
+  // Types keys, without Enter unless they contain it.
+  void type(std::string_view keys);
+  // Waits for the program to end.
+  Ending wait_end();
+  struct termios mode() const;
+
+ private:
+  // Reads what the program wrote within timeout_ms; false if nothing came.
+  bool read_some(int timeout_ms);
+};
+
+// Whether two terminal modes agree in every flag and control character.
+bool same_mode(const struct termios& a, const struct termios& b);
