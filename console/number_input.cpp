@@ -64,6 +64,7 @@ static void reject(const char* notice) {
 
 // Skips white space; false, with the notice printed, where input has ended.
 static bool reach_item() {
+  stream_wait_again();
   stream_skip_white_space();
   if (stream_peek() != kEndOfInput) return true;
   print(kNoInputNotice);

@@ -18,6 +18,9 @@ std::string g_script;
 // The bytes read but not yet taken.
 const char* g_next = nullptr;
 const char* g_end = nullptr;
+// Set when a read found no more input, so that every peek until the next
+// number read sees the end instead of waiting again.
+bool g_input_ended = false;
 std::string g_output;
 
 }  // namespace
@@ -26,6 +29,7 @@ void console_open() {
   term_open();
   g_standard = true;
   g_next = g_end = g_block;
+  g_input_ended = false;
   g_output.clear();
 }
 
@@ -34,6 +38,7 @@ void console_open_script(std::string_view script) {
   g_script.assign(script);
   g_next = g_script.data();
   g_end = g_next + g_script.size();
+  g_input_ended = false;
   g_output.clear();
 }
 
@@ -47,15 +52,19 @@ void console_close() { stream_flush(); }
 
 bool keys_from_keyboard() { return g_standard && term_is_keyboard(); }
 
+void stream_wait_again() { g_input_ended = false; }
+
 int stream_peek() {
   if (g_next == g_end) {
-    if (!g_standard) return kEndOfInput;
+    if (!g_standard || g_input_ended) return kEndOfInput;
     stream_flush();
     std::size_t count = term_read_input(g_block, kInputBlock);
     g_next = g_block;
     g_end = g_block + count;
-    // End of input is not remembered: at a terminal, input goes on after Ctrl-D.
-    if (count == 0) return kEndOfInput;
+    if (count == 0) {
+      g_input_ended = true;
+      return kEndOfInput;
+    }
   }
   return static_cast<unsigned char>(*g_next);
 }

@@ -35,6 +35,11 @@ bool keys_from_keyboard();
 // for input where none is buffered, flushing the output first.
 int stream_peek();
 
+// Once a read has found no more input, stream_peek reports the end without
+// waiting again until this is called. At a terminal, input goes on after
+// Ctrl-D; a pipe or script just reports its end once more.
+void stream_wait_again();
+
 // Takes the byte stream_peek returned. REQUIRES: stream_peek() != kEndOfInput.
 void stream_next();
 

@@ -25,6 +25,14 @@ constexpr auto kTimeout = std::chrono::seconds(20);
   _exit(127);
 }
 
+// Where the tests run with a standard stream closed, the pipes and terminals
+// made here would take its number and be lost in the dup2 calls of the child.
+void keep_standard_streams_open() {
+  int fd = open("/dev/null", O_RDWR);
+  while (fd >= 0 && fd <= STDERR_FILENO) fd = open("/dev/null", O_RDWR);
+  if (fd >= 0) close(fd);
+}
+
 Ending ending_of(int wait_status) {
   Ending ending;
   if (WIFEXITED(wait_status)) {
@@ -61,6 +69,7 @@ Ending reap(pid_t pid, Clock::time_point deadline) {
 
 PipedRun run_piped(std::string_view script) {
   signal(SIGPIPE, SIG_IGN);
+  keep_standard_streams_open();
   int to_program[2], from_program[2];
   PipedRun run;
   if (pipe(to_program) != 0 || pipe(from_program) != 0) return run;
@@ -116,7 +125,10 @@ std::string read_file(const std::string& path) {
   return text.str();
 }
 
-PtySession::PtySession() {
+PtySession::PtySession() : PtySession(nullptr) {}
+
+PtySession::PtySession(void (*body)()) {
+  keep_standard_streams_open();
   if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return;
   pid = fork();
   if (pid == 0) {
@@ -127,7 +139,9 @@ PtySession::PtySession() {
     dup2(slave, STDERR_FILENO);
     close(master);
     close(slave);
-    exec_program();
+    if (body == nullptr) exec_program();
+    body();
+    _exit(0);
   }
 }
 

@@ -38,6 +38,9 @@ struct PtySession {
 
   // Starts the program at a fresh pseudo-terminal in its default mode.
   PtySession();
+  // Runs body in a child process at a fresh pseudo-terminal instead, for
+  // driving the console layer itself; the child ends when body returns.
+  explicit PtySession(void (*body)());
   // Kills the program if it still runs.
   ~PtySession();
   PtySession(const PtySession&) = delete;
