@@ -6,21 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "program.h"
+#include "transcript.h"
 
 namespace {
-
-const std::string kMenu =
-    "Durchlauftraeger,i Info\n"
-    "F1 a linkes Traegerende\n"
-    "F2 b Z-Bed. elast.Lager\n"
-    "F3 c Traegerabschnitt\n"
-    "F4 d Einzellast\n"
-    "F5 e Wellenabschnitt\n"
-    "F6 f Lager,Gelenk,re.Ende\n"
-    "F7 g w, psi, M, Q\n"
-    "F8 q Exit\n";
-const std::string kInfoLine = "Durchlauftraeger, Projektteam Durchlauftraeger, 08.12.2026\n";
-const std::string kPause = "weiter mit bel.Taste..";
 
 bool in_key_mode(const struct termios& mode) {
   return (mode.c_lflag & (ICANON | ECHO)) == 0 && mode.c_cc[VMIN] == 1;
@@ -103,22 +91,19 @@ TEST(Terminal, InfoPausesUntilAKey) {
   EXPECT_TRUE(same_mode(user.mode(), before));
 }
 
-TEST(Terminal, CtrlCRestoresTheMode) {
-  PtySession user;
-  struct termios before = user.mode();
-  ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
-  user.type("\x03");
-  Ending ending = user.wait_end();
-  EXPECT_EQ(ending.signal_number, SIGINT) << user.screen;
-  EXPECT_TRUE(same_mode(user.mode(), before));
-}
-
-TEST(Terminal, SigtermRestoresTheMode) {
-  PtySession user;
-  struct termios before = user.mode();
-  ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
-  kill(user.pid, SIGTERM);
-  Ending ending = user.wait_end();
-  EXPECT_EQ(ending.signal_number, SIGTERM) << user.screen;
-  EXPECT_TRUE(same_mode(user.mode(), before));
+TEST(Terminal, SignalsWhileWaitingForAKeyRestoreTheMode) {
+  // Ctrl-C typed, and SIGTERM sent from elsewhere.
+  for (int signal_number : {SIGINT, SIGTERM}) {
+    PtySession user;
+    struct termios before = user.mode();
+    ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
+    if (signal_number == SIGINT) {
+      user.type("\x03");
+    } else {
+      kill(user.pid, signal_number);
+    }
+    Ending ending = user.wait_end();
+    EXPECT_EQ(ending.signal_number, signal_number) << user.screen;
+    EXPECT_TRUE(same_mode(user.mode(), before)) << "signal " << signal_number;
+  }
 }

@@ -5,22 +5,9 @@
 
 #include "app/menu.h"
 #include "console/stream.h"
+#include "transcript.h"
 
 using namespace dlt;
-
-static const std::string kMenu =
-    "Durchlauftraeger,i Info\n"
-    "F1 a linkes Traegerende\n"
-    "F2 b Z-Bed. elast.Lager\n"
-    "F3 c Traegerabschnitt\n"
-    "F4 d Einzellast\n"
-    "F5 e Wellenabschnitt\n"
-    "F6 f Lager,Gelenk,re.Ende\n"
-    "F7 g w, psi, M, Q\n"
-    "F8 q Exit\n";
-
-static const std::string kInfo =
-    "Durchlauftraeger, Projektteam Durchlauftraeger, 08.12.2026\nweiter mit bel.Taste..";
 
 static std::string session(const std::string& script) {
   console_open_script(script);
@@ -39,9 +26,9 @@ TEST(Menu, EndOfInputEndsTheLoop) {
 }
 
 TEST(Menu, InfoPausesThenTheMenuFollowsOnTheSameLine) {
-  EXPECT_EQ(session("i x q"), kMenu + kInfo + kMenu);
+  EXPECT_EQ(session("i x q"), kMenu + kInfoLine + kPause + kMenu);
   // The key that ends the pause is taken by the pause, even q.
-  EXPECT_EQ(session("iqq"), kMenu + kInfo + kMenu);
+  EXPECT_EQ(session("iqq"), kMenu + kInfoLine + kPause + kMenu);
 }
 
 TEST(Menu, OtherKeysPrintTheMenuAgain) {
