@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <initializer_list>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -90,12 +91,21 @@ void term_begin_key() {
   set_mode(g_key_mode);
 }
 
+// Whether a failed read of standard input is worth trying again. A caller
+// may hand the program a non-blocking input: then wait until it is readable.
+static bool read_again_after(int error) {
+  if (error == EINTR) return true;
+  if (error != EAGAIN && error != EWOULDBLOCK) return false;
+  struct pollfd input = {STDIN_FILENO, POLLIN, 0};
+  return poll(&input, 1, -1) >= 0 || errno == EINTR;
+}
+
 int term_read_key() {
   for (;;) {
     unsigned char code;
     ssize_t n = read(STDIN_FILENO, &code, 1);
     if (n == 1) return code;
-    if (n == -1 && errno == EINTR) continue;
+    if (n == -1 && read_again_after(errno)) continue;
     return -1;
   }
 }
@@ -109,7 +119,7 @@ std::size_t term_read_input(char* buffer, std::size_t size) {
   for (;;) {
     ssize_t n = read(STDIN_FILENO, buffer, size);
     if (n >= 0) return static_cast<std::size_t>(n);
-    if (errno != EINTR) return 0;
+    if (!read_again_after(errno)) return 0;
   }
 }
 
