@@ -1,4 +1,6 @@
 // The program's fixed texts as a user sees them, for transcript checks.
+// Written out here rather than taken from the program, so that a slip in the
+// program's own copy shows as a failing transcript.
 #pragma once
 
 #include <string>
