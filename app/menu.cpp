@@ -3,7 +3,10 @@
 #include "console/console.h"
 #include "console/input_values.h"
 #include "console/stream.h"
+#include "engine/left_end.h"
 #include "engine/register_file.h"
+#include "engine/results.h"
+#include "engine/segments.h"
 
 namespace dlt {
 
@@ -24,9 +27,20 @@ void cmd_info() {
 }
 
 // Runs the command bound to key; false where the key ends the program.
-static bool run_command(int key, [[maybe_unused]] RegisterFile& R,
-                        [[maybe_unused]] InputValues& in) {
+static bool run_command(int key, RegisterFile& R, InputValues& in) {
   switch (key) {
+    case 'a':
+      cmd_left_end(R, in);
+      return true;
+    case 'c':
+      cmd_beam_segment(R, in);
+      return true;
+    case 'e':
+      cmd_shaft_segment(R, in);
+      return true;
+    case 'g':
+      cmd_results(R, in);
+      return true;
     case 'i':
       cmd_info();
       return true;

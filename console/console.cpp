@@ -1,5 +1,7 @@
 #include "console/console.h"
 
+#include <cstdio>
+
 #include "console/stream.h"
 #include "console/terminal.h"
 
@@ -22,6 +24,13 @@ int read_key() {
 }
 
 void print(std::string_view text) { stream_write(text); }
+
+void print_fixed(double value) {
+  // The largest double has 309 digits before the point.
+  char text[400];
+  int length = std::snprintf(text, sizeof text, "%f", value);
+  if (length > 0) print(std::string_view(text, static_cast<size_t>(length)));
+}
 
 void pause() {
   print("weiter mit bel.Taste..");

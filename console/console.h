@@ -29,6 +29,11 @@ void read_double(double& target);
 
 void print(std::string_view text);
 
+// Prints value as "%f" does: fixed notation, six decimals, a minus sign for
+// negative values and negative zero, and the C library's text for infinities
+// and NaN.
+void print_fixed(double value);
+
 // Prints "weiter mit bel.Taste.." and waits for any key.
 void pause();
 

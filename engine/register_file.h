@@ -52,6 +52,13 @@ struct RegisterFile {
   double values[kRegisterCount] = {};
 };
 
+// Whether code names a state quantity: 1 = w, 2 = p, 3 = M, 4 = Q. Codes
+// outside 1 to 4 would address registers outside their column.
+constexpr bool is_state_code(int code) { return code >= 1 && code <= 4; }
+
+// Whether k is a register number, R0 to R30.
+constexpr bool is_register(int k) { return k >= 0 && k < kRegisterCount; }
+
 // Rounds x half up to a register number: the fraction, taken with fmod and so
 // carrying the sign of x, decides whether truncation toward zero is raised by
 // one. Negative values therefore always truncate. NaN and values outside the

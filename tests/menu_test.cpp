@@ -37,3 +37,11 @@ TEST(Menu, OtherKeysPrintTheMenuAgain) {
   // A function key sends three codes and so prints the menu three times.
   EXPECT_EQ(session("\x1bOPq"), kMenu + kMenu + kMenu + kMenu);
 }
+
+TEST(Menu, CommandKeysRunTheirDialogues) {
+  // A clamped left end without load: every value stays zero.
+  std::string zero = "0.000000";
+  EXPECT_EQ(session("a 3 4 c 1 100 0 e 1 200 2 1 0 0 g . q"),
+            kMenu + kLeftEndDialogue + kMenu + kBeamSegmentDialogue + kMenu + kShaftSegmentDialogue +
+                kLoadDialogue + kMenu + results_text(zero, zero, zero, zero) + kMenu);
+}

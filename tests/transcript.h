@@ -17,3 +17,24 @@ inline const std::string kMenu =
     "F8 q Exit\n";
 inline const std::string kInfoLine = "Durchlauftraeger, Projektteam Durchlauftraeger, 08.12.2026\n";
 inline const std::string kPause = "weiter mit bel.Taste..";
+
+// The dialogues of the commands, as a script console shows them: prompts
+// only, since a script's input is not echoed.
+inline const std::string kLeftEndDialogue =
+    "linkes Traegerende\n"
+    "unbekannt sind S1 u. S2\n"
+    "gel.Lager:S1=2(p),S2=4(Q)\n"
+    "freies E.:S1=1(w),S2=2(p)\n"
+    "Einspann.:S1=3(M),S2=4(Q)\n"
+    "S1= \nS2= ";
+inline const std::string kBeamSegmentDialogue =
+    "Traegerabschnitt\nLaenge= \nBiegesteifigk.EI= \nStreckenlast?1=ja 0=no: ";
+inline const std::string kShaftSegmentDialogue =
+    "Wellenabschnitt\nLaenge = \nE-Modul= \nDurchm.= \nStreckenlast?1=ja 0=no: ";
+inline const std::string kLoadDialogue = "\nq=q links= \nqs=Steigung von q= ";
+
+// The results block with the four values as printed, and the pause after it.
+inline std::string results_text(const std::string& w, const std::string& p, const std::string& M,
+                                const std::string& Q) {
+  return "Ergebnisse:\nw= " + w + "\np= " + p + "\nM= " + M + "\nQ= " + Q + "\n" + kPause;
+}

@@ -1,0 +1,18 @@
+// Key a: the left end of the beam, which starts a pass.
+#pragma once
+
+#include "console/input_values.h"
+#include "engine/register_file.h"
+
+namespace dlt {
+
+// Shown where S1 or S2 of the left end is not a state code; the columns are
+// cleared, nothing else changes.
+inline constexpr char kLeftEndCodeNotice[] = "S1 und S2 nur 1 bis 4, linkes Ende nicht gesetzt\n";
+
+// Asks for the two quantities unknown at the left end, S1 and S2, and sets up
+// the columns so that X1 carries S1 and X2 carries S2. The factor pointer goes
+// back to the first slot; R16 to R30 keep what an earlier pass left there.
+void cmd_left_end(RegisterFile& R, InputValues& in);
+
+}  // namespace dlt

@@ -1,0 +1,43 @@
+#include "engine/results.h"
+
+#include <cmath>
+
+#include "console/console.h"
+
+namespace dlt {
+
+// R15 + 1 truncated toward zero, or kNoIndex where that is no register: after
+// the fifth condition of a pass it would be R31.
+static int second_factor_slot(double pointer) {
+  double slot = std::trunc(pointer + 1);
+  if (!(slot >= 0 && slot < kRegisterCount)) return kNoIndex;
+  return static_cast<int>(slot);
+}
+
+void cmd_results(RegisterFile& R, InputValues& in) {
+  print("Ergebnisse:\n");
+  int n = round_index(R[15]);
+  int m = second_factor_slot(R[15]);
+  // R14 = -X2, since X2 = f1 + f2 X1 = R[n] + R[m] (-R16). Where the slots
+  // lie beyond the file no condition follows, and X2 is taken as zero.
+  if (is_register(n) && is_register(m))
+    R[14] = (R[m] * R[16]) - R[n];
+  else
+    R[14] = 0;
+  in.w = (R[1] - (R[5] * R[16])) - (R[9] * R[14]);
+  in.p = (R[2] - (R[6] * R[16])) - (R[10] * R[14]);
+  in.M = (R[3] - (R[7] * R[16])) - (R[11] * R[14]);
+  in.q = (R[4] - (R[8] * R[16])) - (R[12] * R[14]);
+  print("w= ");
+  print_fixed(in.w);
+  print("\np= ");
+  print_fixed(in.p);
+  print("\nM= ");
+  print_fixed(in.M);
+  print("\nQ= ");
+  print_fixed(in.q);
+  print("\n");
+  pause();
+}
+
+}  // namespace dlt

@@ -1,0 +1,15 @@
+// Key g: deflection, slope, moment and shear force at the current point.
+#pragma once
+
+#include "console/input_values.h"
+#include "engine/register_file.h"
+
+namespace dlt {
+
+// Prints w, p, M and Q at the point the commands since the last left end have
+// reached, then pauses. X1 is taken from R16 (-X1, left by the right end of
+// the first pass) and X2 from the two factor slots the next condition of the
+// first pass filled. The values also go to in.w, in.p, in.M and in.q.
+void cmd_results(RegisterFile& R, InputValues& in);
+
+}  // namespace dlt

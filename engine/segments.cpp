@@ -1,0 +1,91 @@
+#include "engine/segments.h"
+
+#include <cmath>
+
+#include "console/console.h"
+
+namespace dlt {
+
+// Transfers the column in R1 to R4, then moves every column on by one: the
+// load column becomes X1, X1 becomes X2 and X2 comes round to the load
+// registers. Three calls transfer each column once and put it back.
+static void transfer_load_column_and_rotate(RegisterFile& R) {
+  double l = R[13];
+  double k = R[14];
+  // The order fixes the rounding: each step sees what the steps before it
+  // stored.
+  R[1] = (l * R[2]) + R[1];
+  R[2] = (k * R[3]) + R[2];
+  R[1] = (((k * R[3]) * l) / 2) + R[1];
+  R[3] = (l * R[4]) + R[3];
+  R[2] = (((l * R[4]) * k) / 2) + R[2];
+  R[1] = (((((l * R[4]) * k) / 2) * l) / 3) + R[1];
+  for (int s = 1; s <= 4; ++s) {
+    double x2 = R[s + kX2Offset];
+    R[s + kX2Offset] = R[s + kX1Offset];
+    R[s + kX1Offset] = R[s];
+    R[s] = x2;
+  }
+}
+
+void field_transfer(RegisterFile& R) {
+  for (int column = 0; column < 3; ++column) transfer_load_column_and_rotate(R);
+}
+
+void distributed_load(RegisterFile& R, double q, double qs) {
+  double l = R[13];
+  double k = R[14];
+  R[4] = ((-q) * l) + R[4];
+  R[3] = ((((-q) * l) * l) / 2) + R[3];
+  R[2] = ((((((-q) * l) * l) / 2) * k) / 3) + R[2];
+  R[1] = ((((((((-q) * l) * l) / 2) * k) / 3) * l) / 4) + R[1];
+  R[4] = ((((-qs) * l) * l) / 2) + R[4];
+  R[3] = ((((((-qs) * l) * l) / 2) * l) / 3) + R[3];
+  R[2] = ((((((((-qs) * l) * l) / 2) * l) / 3) * k) / 4) + R[2];
+  R[1] = ((((((((((-qs) * l) * l) / 2) * l) / 3) * k) / 4) * l) / 5) + R[1];
+}
+
+double shaft_minus_EI(double E, double diameter) {
+  double d4 = std::pow(diameter, 4.0);
+  return ((-E * kPi) * d4) / kShaftDivisor;
+}
+
+// What both segment keys share once R13 holds the length and R14 holds -EI.
+static void transfer_and_load(RegisterFile& R, InputValues& in) {
+  R[14] = R[13] / R[14];
+  field_transfer(R);
+  print("\nStreckenlast?1=ja 0=no: ");
+  read_int(in.load_answer);
+  if (in.load_answer != 1) return;
+  print("\nq=q links= ");
+  read_double(in.q);
+  print("\nqs=Steigung von q= ");
+  read_double(in.qs);
+  distributed_load(R, in.q, in.qs);
+}
+
+void cmd_beam_segment(RegisterFile& R, InputValues& in) {
+  print("Traegerabschnitt\n");
+  print("Laenge= ");
+  read_double(in.length);
+  print("\nBiegesteifigk.EI= ");
+  read_double(in.EI);
+  R[13] = in.length;
+  R[14] = -in.EI;
+  transfer_and_load(R, in);
+}
+
+void cmd_shaft_segment(RegisterFile& R, InputValues& in) {
+  print("Wellenabschnitt\n");
+  print("Laenge = ");
+  read_double(in.length);
+  print("\nE-Modul= ");
+  read_double(in.E);
+  print("\nDurchm.= ");
+  read_double(in.diameter);
+  R[13] = in.length;
+  R[14] = shaft_minus_EI(in.E, in.diameter);
+  transfer_and_load(R, in);
+}
+
+}  // namespace dlt

@@ -1,0 +1,31 @@
+// Keys c and e: beam and round shaft segments, with the field transfer that
+// carries the three columns across a segment and the trapezoidal distributed
+// load on it.
+#pragma once
+
+#include "console/input_values.h"
+#include "engine/register_file.h"
+
+namespace dlt {
+
+// Asks for length and EI, carries the columns across the segment and offers a
+// distributed load on it.
+void cmd_beam_segment(RegisterFile& R, InputValues& in);
+
+// The same for a round solid shaft given by length, E and diameter.
+void cmd_shaft_segment(RegisterFile& R, InputValues& in);
+
+// -EI of a round solid shaft, with I = pi d^4 / 64 and the ten-digit pi.
+double shaft_minus_EI(double E, double diameter);
+
+// Carries all three columns across a segment of length R13 whose factor
+// k = l / (-EI) is in R14. Each column (w, p, M, Q) becomes
+// (w + l p + k l/2 M + k l^2/6 Q, p + k M + k l/2 Q, M + l Q, Q).
+void field_transfer(RegisterFile& R);
+
+// Adds to the load column the effect of a distributed load over the segment
+// just transferred (length R13, factor R14): intensity q at its left end,
+// growing by qs per unit length.
+void distributed_load(RegisterFile& R, double q, double qs);
+
+}  // namespace dlt
