@@ -63,15 +63,3 @@ TEST(LeftEnd, CodesOutsideOneToFourOnlyClearTheColumns) {
     for (int k = 13; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << codes << " R" << k;
   }
 }
-
-TEST(LeftEnd, AFailedReadKeepsTheCodeOfTheLastPass) {
-  RegisterFile R;
-  InputValues in;
-  in.S1 = 3;
-  EXPECT_EQ(dialogue(cmd_left_end, R, in, "x 4"),
-            "linkes Traegerende\nunbekannt sind S1 u. S2\ngel.Lager:S1=2(p),S2=4(Q)\n"
-            "freies E.:S1=1(w),S2=2(p)\nEinspann.:S1=3(M),S2=4(Q)\n"
-            "S1= Eingabe ist keine Zahl, alter Wert bleibt\n\nS2= ");
-  EXPECT_EQ(R[7], 1);
-  EXPECT_EQ(R[12], 1);
-}
