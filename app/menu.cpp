@@ -3,7 +3,9 @@
 #include "console/console.h"
 #include "console/input_values.h"
 #include "console/stream.h"
+#include "engine/conditions.h"
 #include "engine/left_end.h"
+#include "engine/point_loads.h"
 #include "engine/register_file.h"
 #include "engine/results.h"
 #include "engine/segments.h"
@@ -32,11 +34,20 @@ static bool run_command(int key, RegisterFile& R, InputValues& in) {
     case 'a':
       cmd_left_end(R, in);
       return true;
+    case 'b':
+      cmd_elastic_support(R, in);
+      return true;
     case 'c':
       cmd_beam_segment(R, in);
       return true;
+    case 'd':
+      cmd_point_load(R, in);
+      return true;
     case 'e':
       cmd_shaft_segment(R, in);
+      return true;
+    case 'f':
+      cmd_condition(R, in);
       return true;
     case 'g':
       cmd_results(R, in);

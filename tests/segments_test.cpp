@@ -7,18 +7,10 @@
 
 #include "dialogue.h"
 #include "engine/segments.h"
+#include "register_states.h"
 #include "transcript.h"
 
 using namespace dlt;
-
-// The columns right after a pinned left end (S1 = 2, S2 = 4).
-static RegisterFile pinned_left_end() {
-  RegisterFile R;
-  R[6] = 1;
-  R[12] = 1;
-  R[15] = 20;
-  return R;
-}
 
 TEST(FieldTransfer, EveryColumnIsTransferredOnceAndStaysInItsRegisters) {
   RegisterFile R;

@@ -32,6 +32,30 @@ inline const std::string kBeamSegmentDialogue =
 inline const std::string kShaftSegmentDialogue =
     "Wellenabschnitt\nLaenge = \nE-Modul= \nDurchm.= \nStreckenlast?1=ja 0=no: ";
 inline const std::string kLoadDialogue = "\nq=q links= \nqs=Steigung von q= ";
+inline const std::string kConditionDialogue =
+    "Zwischenbedingung\n"
+    "gel.Lager:S1=1(w),W1=0\n"
+    "Gelenk:   S1=3(M),W1=0\n"
+    "rechtes Traegerende:\n"
+    "gel.Lager:S1=1(w),W1=0\n"
+    "freies E.:S1=3(M),W1=Wert\n"
+    "Einspann.:S1=1(w),W1=0\n"
+    "S1= \nW1= ";
+inline const std::string kRightEndQuestion = "\nrechtes Ende?1=ja 0=no:";
+inline const std::string kRightEndDialogue =
+    "rechtes Traegerende:\n"
+    "gel.Lager:S2=3(M),W2=0/M\n"
+    "freies E.:S2=4(Q),W2=0/Q\n"
+    "Einspann.:S2=2(p),W2=0\n"
+    "S2= \nW2= ";
+inline const std::string kPointLoadDialogue =
+    "Einzellasten\n"
+    "Kraft :S1=4(Q),Last=F\n"
+    "Moment:S1=3(M),Last=M\n"
+    "Winkel:S1=2(p),Last=p\n"
+    "Absen.:S1=1(w),Last=w\n"
+    "S1= \nLast= ";
+inline const std::string kElasticSupportDialogue = "Z-Bed.:elast.Auflager\nmit c Federsteifigkeit\nc= ";
 
 // The results block with the four values as printed, and the pause after it.
 inline std::string results_text(const std::string& w, const std::string& p, const std::string& M,
