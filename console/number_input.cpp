@@ -3,6 +3,7 @@
 // after it stays for the next read. An item that is not a whole number
 // ("-", "1e", "x") is a failed read.
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
 #include <string>
@@ -85,6 +86,14 @@ void read_double(double& target) {
   if (!reach_item()) return;
   std::string item;
   if (!take_decimal_number(item)) return reject(kNotANumberNotice);
+  // std::from_chars rounds correctly, as strtod does, and is much quicker.
+  // It takes no plus sign and reports values beyond the range of double
+  // without one; strtod gives those their infinity or zero.
+  const char* first = item.data();
+  const char* last = first + item.size();
+  if (*first == '+') ++first;
+  std::from_chars_result end = std::from_chars(first, last, target);
+  if (end.ec == std::errc() && end.ptr == last) return;
   // The program never changes its locale, so the point is the decimal point.
   target = std::strtod(item.c_str(), nullptr);
 }

@@ -8,8 +8,8 @@ namespace dlt {
 
 namespace {
 
-constexpr std::size_t kInputBlock = 64 * 1024;
-constexpr std::size_t kOutputLimit = 64 * 1024;
+constexpr std::size_t kInputBlock = std::size_t{64} * 1024;
+constexpr std::size_t kOutputLimit = std::size_t{64} * 1024;
 
 // Standard streams (and the keyboard) or a script in memory.
 bool g_standard = false;
@@ -57,7 +57,7 @@ void stream_wait_again() { g_input_ended = false; }
 int stream_peek() {
   if (g_next == g_end) {
     if (!g_standard || g_input_ended) return kEndOfInput;
-    stream_flush();
+    if (!term_input_ready()) stream_flush();
     std::size_t count = term_read_input(g_block, kInputBlock);
     g_next = g_block;
     g_end = g_block + count;

@@ -31,8 +31,9 @@ void console_close();
 // Whether keys come straight from a keyboard rather than from the input stream.
 bool keys_from_keyboard();
 
-// The next input byte (0 to 255) without taking it, or kEndOfInput. Waits
-// for input where none is buffered, flushing the output first.
+// The next input byte (0 to 255) without taking it, or kEndOfInput. Reads
+// more input where none is buffered, flushing the output first if that read
+// would have to wait.
 int stream_peek();
 
 // Once a read has found no more input, stream_peek reports the end without

@@ -26,6 +26,10 @@ int term_read_key();
 // Puts the keyboard back into the mode found at start.
 void term_end_key();
 
+// Whether a read of standard input would return at once: input is there, or
+// its end. Output need be flushed only where it would not.
+bool term_input_ready();
+
 // Reads up to size bytes of standard input; returns the count, 0 at end of
 // input or on an error. Blocks until input is there.
 std::size_t term_read_input(char* buffer, std::size_t size);

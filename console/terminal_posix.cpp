@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <initializer_list>
+
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -38,37 +39,41 @@ static void set_handler(int signal_number, void (*handler)(int)) {
 }
 
 static void on_leaving_signal(int signal_number) {
-  if (g_in_key_mode) set_mode(g_found_mode);
+  if (g_in_key_mode != 0) set_mode(g_found_mode);
   set_handler(signal_number, SIG_DFL);
   // Delivered with the default action as soon as this handler returns.
   raise(signal_number);
 }
 
-static void on_stop_signal(int) {
+static void on_stop_signal(int /*signal_number*/) {
   int saved_errno = errno;
-  if (g_in_key_mode) set_mode(g_found_mode);
+  if (g_in_key_mode != 0) set_mode(g_found_mode);
   set_handler(SIGTSTP, SIG_DFL);
   sigset_t stop_set;
   sigemptyset(&stop_set);
   sigaddset(&stop_set, SIGTSTP);
   raise(SIGTSTP);
   // SIGTSTP is blocked inside its own handler: unblocking it stops the
-  // process here, and it goes on after SIGCONT.
+  // process here, and it goes on after SIGCONT. Where no shell could continue
+  // the process, the kernel drops the stop and the key wait simply goes on.
   sigprocmask(SIG_UNBLOCK, &stop_set, nullptr);
   set_handler(SIGTSTP, on_stop_signal);
+  if (g_in_key_mode != 0) set_mode(g_key_mode);
   errno = saved_errno;
 }
 
-static void on_continue_signal(int) {
-  if (g_in_key_mode) set_mode(g_key_mode);
+// Also after a stop the handler above did not see (SIGSTOP), during which a
+// shell may have set its own mode.
+static void on_continue_signal(int /*signal_number*/) {
+  if (g_in_key_mode != 0) set_mode(g_key_mode);
 }
 
 static void restore_at_exit() {
-  if (g_in_key_mode) set_mode(g_found_mode);
+  if (g_in_key_mode != 0) set_mode(g_found_mode);
 }
 
 void term_open() {
-  g_keyboard = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &g_found_mode) == 0;
+  g_keyboard = isatty(STDIN_FILENO) != 0 && tcgetattr(STDIN_FILENO, &g_found_mode) == 0;
   if (!g_keyboard) return;
   g_key_mode = g_found_mode;
   g_key_mode.c_lflag &= ~(ECHO | ICANON | IEXTEN);
@@ -113,6 +118,11 @@ int term_read_key() {
 void term_end_key() {
   set_mode(g_found_mode);
   g_in_key_mode = 0;
+}
+
+bool term_input_ready() {
+  struct pollfd input = {STDIN_FILENO, POLLIN, 0};
+  return poll(&input, 1, 0) == 1;
 }
 
 std::size_t term_read_input(char* buffer, std::size_t size) {

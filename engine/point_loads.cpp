@@ -4,9 +4,7 @@
 
 namespace dlt {
 
-void point_load(RegisterFile& R, int S1, double load) {
-  R[S1] = R[S1] - load;
-}
+void point_load(RegisterFile& R, int S1, double load) { R[S1] = R[S1] - load; }
 
 void elastic_support(RegisterFile& R, double c) {
   R[13] = c;

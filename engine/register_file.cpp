@@ -6,19 +6,9 @@
 
 namespace dlt {
 
-[[noreturn]] static void register_out_of_range(int k) {
+void register_out_of_range(int k) {
   std::fprintf(stderr, "interner Fehler: Register R%d gibt es nicht\n", k);
   std::abort();
-}
-
-double& RegisterFile::operator[](int k) {
-  if (k < 0 || k >= kRegisterCount) register_out_of_range(k);
-  return values[k];
-}
-
-double RegisterFile::operator[](int k) const {
-  if (k < 0 || k >= kRegisterCount) register_out_of_range(k);
-  return values[k];
 }
 
 void RegisterFile::clear(int first, int last) {

@@ -40,11 +40,21 @@ constexpr double kRoundingThreshold = 0.5;
 // What round_index gives for a value no register number can come from.
 constexpr int kNoIndex = INT_MIN;
 
+// Ends the program with a message: register k does not exist.
+[[noreturn]] void register_out_of_range(int k);
+
 struct RegisterFile {
   // Register k. REQUIRES: 0 <= k <= 30; any other k ends the program with a
-  // message instead of touching memory outside the file.
-  double& operator[](int k);
-  double operator[](int k) const;
+  // message instead of touching memory outside the file. Inline, as every
+  // step of the arithmetic goes through here.
+  double& operator[](int k) {
+    if (k < 0 || k >= kRegisterCount) register_out_of_range(k);
+    return values[k];
+  }
+  double operator[](int k) const {
+    if (k < 0 || k >= kRegisterCount) register_out_of_range(k);
+    return values[k];
+  }
 
   // Sets R[first] to R[last], both included, to zero.
   void clear(int first, int last);

@@ -1,6 +1,5 @@
 // The built program end to end: scripts piped into it, and a user at a
 // pseudo-terminal pressing keys.
-#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -8,14 +7,6 @@
 
 #include "program.h"
 #include "transcript.h"
-
-namespace {
-
-bool in_key_mode(const struct termios& mode) {
-  return (mode.c_lflag & (ICANON | ECHO)) == 0 && mode.c_cc[VMIN] == 1;
-}
-
-}  // namespace
 
 TEST(PipedScript, RunsToQWithStatusZero) {
   PipedRun run = run_piped("i\nx\nq\n");
@@ -179,32 +170,16 @@ TEST(Terminal, NumbersAreTypedAsEchoedLinesBetweenKeys) {
   std::size_t results = user.screen.size();
   user.type("g");
   ASSERT_TRUE(user.wait_for(kPause, results)) << user.screen;
-  EXPECT_EQ(user.screen.substr(results),
-            results_text("0.066667", "0.133333", "-20.000000", "-20.000000"));
+  EXPECT_EQ(user.screen.substr(results), results_text("0.066667", "0.133333", "-20.000000", "-20.000000"));
   EXPECT_TRUE(in_key_mode(user.mode()));
   user.type("q");
   ASSERT_TRUE(user.wait_for(kPause + kMenu, results)) << user.screen;
   user.type("q");
   EXPECT_EQ(user.wait_end().status, 0);
   EXPECT_EQ(user.screen.substr(0, segment),
-            kMenu + "linkes Traegerende\nunbekannt sind S1 u. S2\ngel.Lager:S1=2(p),S2=4(Q)\n"
-                    "freies E.:S1=1(w),S2=2(p)\nEinspann.:S1=3(M),S2=4(Q)\nS1= 1\n\nS2= 2\n" + kMenu);
+            kMenu +
+                "linkes Traegerende\nunbekannt sind S1 u. S2\ngel.Lager:S1=2(p),S2=4(Q)\n"
+                "freies E.:S1=1(w),S2=2(p)\nEinspann.:S1=3(M),S2=4(Q)\nS1= 1\n\nS2= 2\n" +
+                kMenu);
   EXPECT_TRUE(same_mode(user.mode(), before));
-}
-
-TEST(Terminal, SignalsWhileWaitingForAKeyRestoreTheMode) {
-  // Ctrl-C typed, and SIGTERM sent from elsewhere.
-  for (int signal_number : {SIGINT, SIGTERM}) {
-    PtySession user;
-    struct termios before = user.mode();
-    ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
-    if (signal_number == SIGINT) {
-      user.type("\x03");
-    } else {
-      kill(user.pid, signal_number);
-    }
-    Ending ending = user.wait_end();
-    EXPECT_EQ(ending.signal_number, signal_number) << user.screen;
-    EXPECT_TRUE(same_mode(user.mode(), before)) << "signal " << signal_number;
-  }
 }

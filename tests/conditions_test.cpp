@@ -59,7 +59,7 @@ TEST(EliminateUnknown, ColumnsTakeInTheFactorsTimesX2) {
   for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], expected[k]) << "R" << k;
   EXPECT_EQ(R[13], -1);  // the last factor
   EXPECT_EQ(R[14], 10);
-  EXPECT_EQ(R[16], 5);   // only the right end sets -X1
+  EXPECT_EQ(R[16], 5);  // only the right end sets -X1
   EXPECT_EQ(R[17], 11);
   EXPECT_EQ(R[18], 0);
 }

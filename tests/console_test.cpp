@@ -1,7 +1,10 @@
 // Number and key reads on a script console: what each read stores, what it
 // leaves for the next read, and what it prints.
+#include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -27,9 +30,24 @@ TEST(NumberRead, DecimalNotations) {
     double value;
   };
   const Case cases[] = {
-      {"4", 4.0},       {"  \n\t-2.5", -2.5}, {"+3", 3.0},   {".5", 0.5},       {"5.", 5.0},
-      {"1e3", 1000.0},  {"2.5E-2", 0.025},    {"-0", -0.0},  {"1e999", INFINITY}, {"0.1", 0.1},
+      {"4", 4.0},
+      {"  \n\t-2.5", -2.5},
+      {"+3", 3.0},
+      {".5", 0.5},
+      {"5.", 5.0},
+      {"1e3", 1000.0},
+      {"2.5E-2", 0.025},
+      {"-0", -0.0},
+      {"1e999", HUGE_VAL},
+      {"0.1", 0.1},
       {"3.141592654", 3.141592654},
+      // Beyond the quick conversion: out of range, subnormal, long digits.
+      {"-1e999", -HUGE_VAL},
+      {"1e-400", 0.0},
+      {"4.9e-324", 4.9e-324},
+      {"+.5e+1", 5.0},
+      {"123456789012345678901234567890.5", 123456789012345678901234567890.5},
+      {"0.30000000000000001665", 0.30000000000000001665},
   };
   for (const Case& c : cases) {
     console_open_script(c.typed);
@@ -91,8 +109,7 @@ TEST(NumberRead, WholeNumberOutsideTheIntRange) {
   int value = 17;
   for (int i = 0; i < 3; ++i) read_int(value);
   EXPECT_EQ(value, 17);
-  EXPECT_EQ(console_take_output(),
-            std::string(kOutOfRangeNotice) + kOutOfRangeNotice + kOutOfRangeNotice);
+  EXPECT_EQ(console_take_output(), std::string(kOutOfRangeNotice) + kOutOfRangeNotice + kOutOfRangeNotice);
   read_int(value);
   EXPECT_EQ(value, 5);
 }
@@ -141,4 +158,20 @@ TEST(Pause, PrintsItsTextAndTakesOneKey) {
   dlt::pause();
   EXPECT_EQ(console_take_output(), "Ergebnis\nweiter mit bel.Taste..");
   EXPECT_EQ(read_key(), 'y');
+}
+
+// The six decimals are those of "%f": halfway cases (odd multiples of 1/128)
+// round as the C library rounds them, and infinities and NaN read the same.
+TEST(PrintFixed, GivesTheDigitsOfPercentF) {
+  std::vector<double> values = {0.0,       -0.0,         2.5e-7,          -1e-9,   1e300,
+                                -DBL_MAX,  DBL_MIN,      50930938.355227, 1.0 / 3, HUGE_VAL,
+                                -HUGE_VAL, std::nan(""), -std::nan("")};
+  for (int k = -99999; k < 100000; k += 2) values.push_back(k / 128.0);
+  for (double value : values) {
+    console_open_script("");
+    print_fixed(value);
+    char expected[400];
+    std::snprintf(expected, sizeof expected, "%f", value);
+    EXPECT_EQ(console_take_output(), expected);
+  }
 }

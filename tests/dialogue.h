@@ -9,8 +9,7 @@
 #include "engine/register_file.h"
 
 template <typename Command>
-std::string dialogue(Command command, dlt::RegisterFile& R, dlt::InputValues& in,
-                     std::string_view script) {
+std::string dialogue(Command command, dlt::RegisterFile& R, dlt::InputValues& in, std::string_view script) {
   dlt::console_open_script(script);
   command(R, in);
   return dlt::console_take_output();

@@ -27,7 +27,8 @@ TEST(PointLoad, CodesOutsideOneToFourChangeNoRegister) {
     RegisterFile R = numbered_registers();
     RegisterFile before = R;
     InputValues in;
-    EXPECT_EQ(dialogue(cmd_point_load, R, in, std::string(bad) + " 5"), kPointLoadDialogue + kPointLoadCodeNotice)
+    EXPECT_EQ(dialogue(cmd_point_load, R, in, std::string(bad) + " 5"),
+              kPointLoadDialogue + kPointLoadCodeNotice)
         << bad;
     expect_unchanged_except(R, before, {});
   }

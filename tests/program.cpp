@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <sstream>
 
 #include <fcntl.h>
@@ -127,29 +129,81 @@ std::string read_file(const std::string& path) {
 
 PtySession::PtySession() : PtySession(nullptr) {}
 
+// The child's side of a fresh terminal: it leads a new session with the
+// terminal as its controlling terminal and standard streams.
+static void take_terminal(int master, int slave) {
+  setsid();
+  ioctl(slave, TIOCSCTTY, 0);
+  dup2(slave, STDIN_FILENO);
+  dup2(slave, STDOUT_FILENO);
+  dup2(slave, STDERR_FILENO);
+  close(master);
+  close(slave);
+}
+
 PtySession::PtySession(void (*body)()) {
   keep_standard_streams_open();
   if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return;
-  pid = fork();
+  pid = child = fork();
   if (pid == 0) {
-    setsid();
-    ioctl(slave, TIOCSCTTY, 0);
-    dup2(slave, STDIN_FILENO);
-    dup2(slave, STDOUT_FILENO);
-    dup2(slave, STDERR_FILENO);
-    close(master);
-    close(slave);
+    take_terminal(master, slave);
     if (body == nullptr) exec_program();
     body();
     _exit(0);
   }
 }
 
-PtySession::~PtySession() {
-  if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+// A shell in miniature: starts the program as a foreground job, tells the
+// test its process id, and ends as the program ends.
+[[noreturn]] static void run_as_job(int report) {
+  pid_t program = fork();
+  if (program == 0) {
+    setpgid(0, 0);
+    // Taking the foreground from the background needs SIGTTOU ignored.
+    signal(SIGTTOU, SIG_IGN);
+    tcsetpgrp(STDIN_FILENO, getpgrp());
+    signal(SIGTTOU, SIG_DFL);
+    exec_program();
   }
+  setpgid(program, program);
+  if (write(report, &program, sizeof program) != sizeof program) _exit(127);
+  int wait_status = 0;
+  while (waitpid(program, &wait_status, 0) == -1 && errno == EINTR) {
+  }
+  if (WIFSIGNALED(wait_status)) {
+    signal(WTERMSIG(wait_status), SIG_DFL);
+    raise(WTERMSIG(wait_status));
+  }
+  _exit(WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 127);
+}
+
+PtySession::PtySession(AsJob /*as_job*/) {
+  keep_standard_streams_open();
+  int report[2];
+  if (pipe(report) != 0) return;
+  if (openpty(&master, &slave, nullptr, nullptr, nullptr) == 0) {
+    child = fork();
+    if (child == 0) {
+      close(report[0]);
+      take_terminal(master, slave);
+      run_as_job(report[1]);
+    }
+    pollfd fd = {report[0], POLLIN, 0};
+    pid_t program = -1;
+    if (child > 0 && poll(&fd, 1, remaining_ms(Clock::now() + kTimeout)) == 1 &&
+        read(report[0], &program, sizeof program) == sizeof program) {
+      pid = program;
+    }
+  }
+  close(report[0]);
+  close(report[1]);
+}
+
+PtySession::~PtySession() {
+  for (pid_t process : {pid, child}) {
+    if (process > 0) kill(process, SIGKILL);
+  }
+  if (child > 0) waitpid(child, nullptr, 0);
   if (master >= 0) close(master);
   if (slave >= 0) close(slave);
 }
@@ -175,7 +229,7 @@ bool PtySession::wait_for(std::string_view text, std::size_t from) {
   return true;
 }
 
-void PtySession::type(std::string_view keys) {
+void PtySession::type(std::string_view keys) const {
   while (!keys.empty()) {
     ssize_t n = write(master, keys.data(), keys.size());
     if (n < 0 && errno == EINTR) continue;
@@ -187,20 +241,69 @@ void PtySession::type(std::string_view keys) {
 Ending PtySession::wait_end() {
   auto deadline = Clock::now() + kTimeout;
   int wait_status = 0;
-  while (waitpid(pid, &wait_status, WNOHANG) == 0) {
-    if (Clock::now() > deadline) return reap(pid, deadline);
+  while (waitpid(child, &wait_status, WNOHANG) == 0) {
+    if (Clock::now() > deadline) return reap(child, deadline);
     read_some(10);
   }
   while (read_some(0)) {
   }
-  pid = -1;
+  pid = child = -1;
   return ending_of(wait_status);
+}
+
+// The state letter of a process, as /proc shows it: 'T' when stopped.
+static char process_state(pid_t process) {
+  std::string stat = read_file("/proc/" + std::to_string(process) + "/stat");
+  // The state follows the command name, which is in parentheses.
+  std::size_t name_end = stat.rfind(')');
+  return name_end != std::string::npos && name_end + 2 < stat.size() ? stat[name_end + 2] : '?';
+}
+
+// How often a process has gone to sleep of its own accord, from /proc.
+static long voluntary_sleeps(pid_t process) {
+  std::string status = read_file("/proc/" + std::to_string(process) + "/status");
+  const char kField[] = "\nvoluntary_ctxt_switches:";
+  std::size_t at = status.find(kField);
+  return at == std::string::npos ? -1 : std::strtol(status.c_str() + at + sizeof kField - 1, nullptr, 10);
+}
+
+bool PtySession::type_and_settle(std::string_view keys) {
+  long before = voluntary_sleeps(pid);
+  type(keys);
+  auto deadline = Clock::now() + kTimeout;
+  while (voluntary_sleeps(pid) <= before || process_state(pid) != 'S') {
+    if (Clock::now() > deadline) return false;
+    read_some(1);
+  }
+  return true;
+}
+
+bool PtySession::wait_stopped() {
+  auto deadline = Clock::now() + kTimeout;
+  while (process_state(pid) != 'T') {
+    if (Clock::now() > deadline) return false;
+    read_some(10);
+  }
+  return true;
+}
+
+bool PtySession::wait_mode(bool (*wanted)(const struct termios&)) {
+  auto deadline = Clock::now() + kTimeout;
+  while (!wanted(mode())) {
+    if (Clock::now() > deadline) return false;
+    read_some(10);
+  }
+  return true;
 }
 
 struct termios PtySession::mode() const {
   struct termios mode = {};
   tcgetattr(slave, &mode);
   return mode;
+}
+
+bool in_key_mode(const struct termios& mode) {
+  return (mode.c_lflag & (ICANON | ECHO)) == 0 && mode.c_cc[VMIN] == 1;
 }
 
 bool same_mode(const struct termios& a, const struct termios& b) {

@@ -10,7 +10,7 @@
 
 // How a run of the program ended.
 struct Ending {
-  bool exited = false;     // ended by itself, with status
+  bool exited = false;  // ended by itself, with status
   int status = -1;
   int signal_number = 0;   // or ended by this signal
   bool timed_out = false;  // or still running after the timeout, then killed
@@ -30,14 +30,24 @@ std::string read_file(const std::string& path);
 // The program at a pseudo-terminal. The test keeps the terminal's slave side
 // open, so the terminal's mode can be read at any moment.
 struct PtySession {
+  // The program, and the child process of the test to wait for: the program
+  // itself, or the shell that started it as a job.
   pid_t pid = -1;
+  pid_t child = -1;
   int master = -1;
   int slave = -1;
   // Everything the program wrote, with the terminal's carriage returns removed.
   std::string screen;
 
-  // Starts the program at a fresh pseudo-terminal in its default mode.
+  // Starts the program at a fresh pseudo-terminal in its default mode, as the
+  // leader of the terminal's session.
   PtySession();
+  // Starts it as a shell with job control does: in a process group of its
+  // own in the terminal's foreground, below a waiting parent in the same
+  // session. Only so does Ctrl-Z stop it; the kernel drops a stop signal to a
+  // process group that nothing in its session could continue.
+  struct AsJob {};
+  explicit PtySession(AsJob as_job);
   // Runs body in a child process at a fresh pseudo-terminal instead, for
   // driving the console layer itself; the child ends when body returns.
   explicit PtySession(void (*body)());
@@ -49,15 +59,25 @@ struct PtySession {
   // Waits until text appears on the screen at or after position from.
   bool wait_for(std::string_view text, std::size_t from = 0);
   // Types keys, without Enter unless they contain it.
-  void type(std::string_view keys);
+  void type(std::string_view keys) const;
   // Waits for the program to end.
   Ending wait_end();
+  // Types keys and waits until the program has woken up to them and sleeps
+  // again, as it does once it has dealt with a signal they raise.
+  bool type_and_settle(std::string_view keys);
+  // Waits until the program is stopped (by Ctrl-Z, say).
+  bool wait_stopped();
+  // Waits until the terminal's mode satisfies wanted.
+  bool wait_mode(bool (*wanted)(const struct termios&));
   struct termios mode() const;
 
  private:
   // Reads what the program wrote within timeout_ms; false if nothing came.
   bool read_some(int timeout_ms);
 };
+
+// Whether the terminal is in the program's single-key mode.
+bool in_key_mode(const struct termios& mode);
 
 // Whether two terminal modes agree in every flag and control character.
 bool same_mode(const struct termios& a, const struct termios& b);

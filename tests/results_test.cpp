@@ -62,14 +62,15 @@ TEST(Results, SignOfValuesThatRoundToZero) {
   R[3] = 2.5e-7;
   R[4] = -1.0 / 3;
   InputValues in;
-  EXPECT_EQ(dialogue(cmd_results, R, in, " "), results_text("-0.000000", "0.000000", "0.000000", "-0.333333"));
+  EXPECT_EQ(dialogue(cmd_results, R, in, " "),
+            results_text("-0.000000", "0.000000", "0.000000", "-0.333333"));
 }
 
 TEST(Results, NonFiniteValuesArePrintedAsTheCLibraryDoes) {
   RegisterFile R;
   R[15] = 20;
-  R[1] = INFINITY;
-  R[2] = -INFINITY;
+  R[1] = HUGE_VAL;
+  R[2] = -HUGE_VAL;
   R[3] = 1e300;
   InputValues in;
   std::string shown = dialogue(cmd_results, R, in, " ");
