@@ -9,7 +9,9 @@ namespace dlt {
 namespace {
 
 constexpr std::size_t kInputBlock = std::size_t{64} * 1024;
-constexpr std::size_t kOutputLimit = std::size_t{64} * 1024;
+// Half a pipe's usual capacity: the reader at the other end empties one half
+// while the program fills the other, instead of both taking turns.
+constexpr std::size_t kOutputLimit = std::size_t{32} * 1024;
 
 // Standard streams (and the keyboard) or a script in memory.
 bool g_standard = false;
