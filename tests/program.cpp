@@ -220,13 +220,18 @@ bool PtySession::read_some(int timeout_ms) {
   return true;
 }
 
-bool PtySession::wait_for(std::string_view text, std::size_t from) {
+template <typename Done>
+bool PtySession::wait_until(Done done) {
   auto deadline = Clock::now() + kTimeout;
-  while (screen.find(text, from) == std::string::npos) {
+  while (!done()) {
     if (Clock::now() > deadline) return false;
-    read_some(remaining_ms(deadline));
+    read_some(10);
   }
   return true;
+}
+
+bool PtySession::wait_for(std::string_view text, std::size_t from) {
+  return wait_until([&] { return screen.find(text, from) != std::string::npos; });
 }
 
 void PtySession::type(std::string_view keys) const {
@@ -270,30 +275,15 @@ static long voluntary_sleeps(pid_t process) {
 bool PtySession::type_and_settle(std::string_view keys) {
   long before = voluntary_sleeps(pid);
   type(keys);
-  auto deadline = Clock::now() + kTimeout;
-  while (voluntary_sleeps(pid) <= before || process_state(pid) != 'S') {
-    if (Clock::now() > deadline) return false;
-    read_some(1);
-  }
-  return true;
+  return wait_until([&] { return voluntary_sleeps(pid) > before && process_state(pid) == 'S'; });
 }
 
 bool PtySession::wait_stopped() {
-  auto deadline = Clock::now() + kTimeout;
-  while (process_state(pid) != 'T') {
-    if (Clock::now() > deadline) return false;
-    read_some(10);
-  }
-  return true;
+  return wait_until([&] { return process_state(pid) == 'T'; });
 }
 
 bool PtySession::wait_mode(bool (*wanted)(const struct termios&)) {
-  auto deadline = Clock::now() + kTimeout;
-  while (!wanted(mode())) {
-    if (Clock::now() > deadline) return false;
-    read_some(10);
-  }
-  return true;
+  return wait_until([&] { return wanted(mode()); });
 }
 
 struct termios PtySession::mode() const {

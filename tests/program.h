@@ -74,6 +74,10 @@ struct PtySession {
  private:
   // Reads what the program wrote within timeout_ms; false if nothing came.
   bool read_some(int timeout_ms);
+  // Keeps reading the screen until done() holds; false if it does not
+  // within the timeout.
+  template <typename Done>
+  bool wait_until(Done done);
 };
 
 // Whether the terminal is in the program's single-key mode.
