@@ -1,5 +1,6 @@
 // The platform's side of the console: the standard input and output handles
-// and the keyboard's single-key mode. One implementation per platform; nothing
+// and the keyboard's single-key mode. One implementation per platform
+// (terminal_posix.cpp, terminal_windows.cpp), chosen by the build; nothing
 // outside console/ calls these.
 #pragma once
 
@@ -8,15 +9,17 @@
 namespace dlt {
 
 // Looks at standard input once. Where it is a keyboard, remembers the
-// terminal's mode and arranges that every way out of the program (normal end,
-// Ctrl-C, Ctrl-\, SIGTERM, SIGHUP) leaves that mode in force, and that Ctrl-Z
-// and fg work while a key is awaited.
+// terminal's or console's mode and arranges that every way out of the program
+// (normal end, Ctrl-C and the other signals or console events that end it)
+// leaves that mode in force; on POSIX also that Ctrl-Z and fg work while a
+// key is awaited.
 void term_open();
 
 // Whether keys come from a keyboard (standard input is a terminal).
 bool term_is_keyboard();
 
-// Switches the keyboard to single keys without echo. REQUIRES: term_is_keyboard().
+// Switches the keyboard to single keys without echo, where the key read does
+// not do that itself. REQUIRES: term_is_keyboard().
 void term_begin_key();
 
 // Reads one key press, one code per call; returns -1 once the terminal is gone.
