@@ -35,7 +35,11 @@ names=()
 # components the program does not need.
 export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "$windows_exe")" && pwd)/wineprefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
-(cd "$work" && "$wine" cmd /c run.cmd < /dev/null)
+# Wine's own messages (such as those of a new prefix) are shown only where
+# the check fails.
+if ! (cd "$work" && "$wine" cmd /c run.cmd < /dev/null 2> wine.log); then
+  cat "$work/wine.log"
+fi
 
 same_nan() { sed 's/-nan$/nan/'; }
 
@@ -58,4 +62,5 @@ for name in "${names[@]}"; do
   fi
 done
 echo "wine: $passed passed, $failed failed"
+[ "$failed" -eq 0 ] || cat "$work/wine.log"
 [ "$failed" -eq 0 ]
