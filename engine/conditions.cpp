@@ -1,14 +1,42 @@
 #include "engine/conditions.h"
 
 #include "console/console.h"
+#include "engine/unknown_chain.h"
 
 namespace dlt {
 
-// The factor pointer at the fifth condition of a pass, the last whose two
-// slots lie in the register file.
-constexpr int kLastConditionSlot = kFirstFactorSlot + 8;
+// The factor pointer at the last condition a pass may hold.
+constexpr int kLastConditionSlot = kLastRegister - 1;
+// The first five conditions of a pass are solved for X2 where they can be:
+// so every beam that fits in five prints the digits it always has.
+constexpr int kConditionsSolvedForX2 = 5;
+
+// The number of the condition whose slots start at R15, from 0.
+static int condition_number(const RegisterFile& R) { return (round_index(R[15]) - kFirstFactorSlot) / 2; }
+
+Pivot choose_pivot(const RegisterFile& R, int S1) {
+  bool x1_counts = R[S1 + kX1Offset] != 0;
+  bool x2_counts = R[S1 + kX2Offset] != 0;
+  if (condition_number(R) < kConditionsSolvedForX2) {
+    if (x2_counts) return Pivot::x2;
+    if (x1_counts) return Pivot::x1;
+  } else {
+    if (x1_counts) return Pivot::x1;
+    if (x2_counts) return Pivot::x2;
+  }
+  return Pivot::none;
+}
+
+// The unknown a condition brings in: the jump of the quantity complementary
+// to S1 (R14), the single 1 of the new X2 column.
+static void new_x2_column(RegisterFile& R) {
+  R.clear(9, 12);
+  R[14] = kComplementBase - R[14];
+  R[round_index(R[14])] = 1;
+}
 
 void eliminate_unknown(RegisterFile& R, int S1, double W1) {
+  note_condition(R, condition_number(R), false);
   R[14] = S1;
   R[17] = R[14] + kX2Offset;
   R[18] = W1;
@@ -28,9 +56,33 @@ void eliminate_unknown(RegisterFile& R, int S1, double W1) {
   }
   // Exactly W1, even where the rounds left a residue.
   R[round_index(R[14])] = R[18];
-  R.clear(9, 12);
-  R[14] = kComplementBase - R[14];
-  R[round_index(R[14])] = 1;
+  new_x2_column(R);
+}
+
+void eliminate_carried_unknown(RegisterFile& R, int S1, double W1) {
+  note_condition(R, condition_number(R), true);
+  R[14] = S1;
+  R[17] = R[14] + kX1Offset;
+  R[18] = W1;
+  int entry = round_index(R[14]);
+  int pivot = round_index(R[17]);
+  R[entry] = (-R[18]) + R[entry];
+  // g1 from the load column, then g2 from the X2 column, both over the X1
+  // entry; the X1 column stays as it is until g2 is taken.
+  R[13] = (-R[entry]) / R[pivot];
+  R[round_index(R[15])] = R[13];
+  for (int s = 1; s <= 4; ++s) R[s] = R[s] + (R[s + kX1Offset] * R[13]);
+  R[15] = R[15] + 1;
+  R[13] = (-R[entry + kX2Offset]) / R[pivot];
+  R[round_index(R[15])] = R[13];
+  for (int s = 1; s <= 4; ++s) R[s + kX1Offset] = R[s + kX2Offset] + (R[s + kX1Offset] * R[13]);
+  R[15] = R[15] + 1;
+  // Exactly W1 and exactly zero, as the condition makes them: a rounding
+  // residue left in the X1 entry would let a second condition on the same
+  // quantity at this point divide by it instead of being refused.
+  R[entry] = R[18];
+  R[entry + kX1Offset] = 0;
+  new_x2_column(R);
 }
 
 void right_end(RegisterFile& R, int S2, double W2) {
@@ -38,6 +90,7 @@ void right_end(RegisterFile& R, int S2, double W2) {
   double t = R[round_index(R[14])];
   R[14] = R[14] + kX1Offset;
   R[16] = (t - W2) / R[round_index(R[14])];
+  chain_unknowns(R);
 }
 
 void cmd_condition(RegisterFile& R, InputValues& in) {
@@ -45,7 +98,7 @@ void cmd_condition(RegisterFile& R, InputValues& in) {
   // it on by two; anything else means no left end has started the pass.
   int pointer = round_index(R[15]);
   if (pointer == kLastConditionSlot + 2) {
-    print(kSixthConditionNotice);
+    print(kTooManyConditionsNotice);
     return;
   }
   if (pointer < kFirstFactorSlot || pointer > kLastConditionSlot) {
@@ -67,7 +120,17 @@ void cmd_condition(RegisterFile& R, InputValues& in) {
     print(kConditionCodeNotice);
     return;
   }
-  eliminate_unknown(R, in.S1, in.W1);
+  switch (choose_pivot(R, in.S1)) {
+    case Pivot::x2:
+      eliminate_unknown(R, in.S1, in.W1);
+      break;
+    case Pivot::x1:
+      eliminate_carried_unknown(R, in.S1, in.W1);
+      break;
+    case Pivot::none:
+      print(kUndeterminedConditionNotice);
+      return;
+  }
   print("\nrechtes Ende?1=ja 0=no:");
   read_int(in.right_end_answer);
   if (in.right_end_answer != 1) return;
@@ -81,6 +144,10 @@ void cmd_condition(RegisterFile& R, InputValues& in) {
   read_double(in.W2);
   if (!is_state_code(in.S2)) {
     print(kRightEndCodeNotice);
+    return;
+  }
+  if (R[in.S2 + kX1Offset] == 0) {
+    print(kUndeterminedRightEndNotice);
     return;
   }
   right_end(R, in.S2, in.W2);

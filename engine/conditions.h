@@ -1,5 +1,5 @@
 // Key f: an intermediate support or hinge, where one quantity is prescribed
-// and the current unknown X2 is eliminated into two factor slots, and the
+// and one of the two unknowns is eliminated into two factor slots, and the
 // right end, which determines X1.
 #pragma once
 
@@ -11,29 +11,57 @@ namespace dlt {
 // Shown instead of the dialogue where no left end has started the pass: the
 // factor pointer R15 would not point at a factor slot.
 inline constexpr char kNoLeftEndNotice[] = "erst linkes Traegerende eingeben, Bedingung nicht gesetzt\n";
-// Shown instead of the dialogue where the pass already holds five conditions:
-// a sixth would need slots R30 and R31.
-inline constexpr char kSixthConditionNotice[] =
-    "hoechstens 5 Bedingungen je Durchgang, Bedingung nicht gesetzt\n";
+// Shown instead of the dialogue where the pass already holds as many
+// conditions as there are factor slots for.
+inline constexpr char kTooManyConditionsNotice[] =
+    "hoechstens 100000 Bedingungen je Durchgang, Bedingung nicht gesetzt\n";
 // Shown where S1 of a condition, or S2 of a right end, is not a state code;
 // no register changes.
 inline constexpr char kConditionCodeNotice[] = "S1 nur 1 bis 4, Bedingung nicht gesetzt\n";
 inline constexpr char kRightEndCodeNotice[] = "S2 nur 1 bis 4, rechtes Ende nicht gesetzt\n";
+// Shown where neither unknown can change the prescribed quantity (a support
+// where w is fixed already, a hinge that releases nothing, a beam that could
+// still move); no register changes.
+inline constexpr char kUndeterminedConditionNotice[] =
+    "Bedingung hier nicht bestimmbar, Bedingung nicht gesetzt\n";
+// Shown where X1 cannot change the quantity prescribed at the right end; the
+// condition before it stays done.
+inline constexpr char kUndeterminedRightEndNotice[] =
+    "rechtes Ende hier nicht bestimmbar, rechtes Ende nicht gesetzt\n";
 
-// Asks for the prescribed quantity S1 and its value W1, eliminates X2 with it,
-// and asks whether this is the right end; if so, asks for the second
+// Asks for the prescribed quantity S1 and its value W1, eliminates an unknown
+// with it, and asks whether this is the right end; if so, asks for the second
 // prescribed quantity S2 and its value W2 and stores -X1 in R16.
 void cmd_condition(RegisterFile& R, InputValues& in);
+
+// Which unknown the condition on quantity S1 is solved for.
+enum class Pivot { x2, x1, none };
+
+// Chooses the unknown to solve for: the first five conditions of a pass take
+// X2, the newest, and X1 only where X2 cannot change quantity S1; the later
+// ones take X1, the older, and X2 only where X1 cannot change it. Carrying
+// the left end's unknown through many supports loses digits fast; solving
+// for the older one keeps them. none where neither entry of S1 is nonzero.
+// REQUIRES: S1 is a state code and R15 is a factor slot.
+Pivot choose_pivot(const RegisterFile& R, int S1);
 
 // Uses the condition "quantity S1 equals W1" to express X2 as f1 + f2 X1:
 // f1 goes to slot R15 and f2 to slot R15+1, R15 moves on by two, the load
 // and X1 columns take in f1 and f2 times the X2 column, and the new X2 column
 // is the jump of the quantity complementary to S1 (R[13 - S1] = 1).
-// REQUIRES: S1 is a state code and R15 is a slot from R20 to R28.
+// REQUIRES: S1 is a state code and R15 is a factor slot.
 void eliminate_unknown(RegisterFile& R, int S1, double W1);
 
+// The same condition solved for X1 instead, as X1 = g1 + g2 X2: the load
+// column takes in g1 and the X2 column g2 times the X1 column, and becomes
+// the X1 column, so that the old X2 is the unknown carried on. The slots, R15
+// and the new X2 column as above.
+// REQUIRES: S1 is a state code, R15 is a factor slot and R[S1+4] is not zero.
+void eliminate_carried_unknown(RegisterFile& R, int S1, double W1);
+
 // Uses the condition "quantity S2 equals W2" at the right end to store -X1
-// in R16. REQUIRES: S2 is a state code.
+// in R16, and back-substitutes the unknowns of the stretches before.
+// REQUIRES: S2 is a state code.
 void right_end(RegisterFile& R, int S2, double W2);
 
 }  // namespace dlt

@@ -18,6 +18,10 @@ void cmd_left_end(RegisterFile& R, InputValues& in) {
     print(kLeftEndCodeNotice);
     return;
   }
+  if (in.S1 == in.S2) {
+    print(kLeftEndSameCodeNotice);
+    return;
+  }
   R[13] = in.S1 + kX1Offset;
   R[14] = in.S2 + kX2Offset;
   R[round_index(R[13])] = 1;

@@ -9,6 +9,9 @@ namespace dlt {
 // Shown where S1 or S2 of the left end is not a state code; the columns are
 // cleared, nothing else changes.
 inline constexpr char kLeftEndCodeNotice[] = "S1 und S2 nur 1 bis 4, linkes Ende nicht gesetzt\n";
+// Shown where S1 and S2 name the same quantity: it would be one unknown
+// twice, and the other one missing. The columns are cleared all the same.
+inline constexpr char kLeftEndSameCodeNotice[] = "S1 gleich S2, linkes Ende nicht gesetzt\n";
 
 // Asks for the two quantities unknown at the left end, S1 and S2, and sets up
 // the columns so that X1 carries S1 and X2 carries S2. The factor pointer goes

@@ -11,6 +11,13 @@ void register_out_of_range(int k) {
   std::abort();
 }
 
+double& RegisterFile::slot_past_r30(int k) {
+  if (k < 0 || k > kLastRegister) register_out_of_range(k);
+  std::size_t at = static_cast<std::size_t>(k - kRegisterCount);
+  if (at >= more_slots.size()) more_slots.resize(at + 1);
+  return more_slots[at];
+}
+
 void RegisterFile::clear(int first, int last) {
   for (int k = first; k <= last; ++k) (*this)[k] = 0;
 }

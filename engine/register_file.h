@@ -1,6 +1,7 @@
-// The register file: the 31 doubles R0 to R30 that hold the whole state of a
-// beam computation, the constants the commands share, and round_index, which
-// turns a register-held number into a register number.
+// The register file: the doubles R0 to R30 that hold the whole state of a
+// beam computation, the factor slots that go on past them, the constants the
+// commands share, and round_index, which turns a register-held number into a
+// register number.
 //
 // Fixed roles:
 //   R1..R4    load column: constant terms of w, p, M, Q
@@ -9,13 +10,15 @@
 //   R13, R14  scratch
 //   R15       factor pointer: number of the next free factor slot
 //   R16       -X1, set at the right end
-//   R17, R18  S1+8 and W1 during a condition
-//   R20..R30  factor slots, two per condition
+//   R17, R18  the pivot's register and W1 during a condition
+//   R20..     factor slots, two per condition, up to kLastRegister
 // State code s (1 = w, 2 = p, 3 = M, 4 = Q) sits at R[s], R[s+4] and R[s+8].
 #pragma once
 
 #include <cfloat>
 #include <climits>
+#include <deque>
+#include <vector>
 
 // Printed digits depend on every double operation being rounded to double
 // before the next one; a wider evaluation format changes them.
@@ -25,6 +28,8 @@
 
 namespace dlt {
 
+// R0 to R30, the registers every pass uses; the factor slots of the sixth
+// condition of a pass and later ones lie past them.
 constexpr int kRegisterCount = 31;
 
 // The ten-digit value the shaft formula has always used, not the full double.
@@ -37,6 +42,12 @@ constexpr int kComplementBase = 13;
 constexpr double kShaftDivisor = 64;
 constexpr double kRoundingThreshold = 0.5;
 
+// Conditions a pass may hold: far more than any beam has, a bound only
+// against runaway input.
+constexpr int kMaxConditions = 100000;
+// The last factor slot, and so the last register there is.
+constexpr int kLastRegister = kFirstFactorSlot + 2 * kMaxConditions - 1;
+
 // What round_index gives for a value no register number can come from.
 constexpr int kNoIndex = INT_MIN;
 
@@ -44,30 +55,49 @@ constexpr int kNoIndex = INT_MIN;
 [[noreturn]] void register_out_of_range(int k);
 
 struct RegisterFile {
-  // Register k. REQUIRES: 0 <= k <= 30; any other k ends the program with a
-  // message instead of touching memory outside the file. Inline, as every
-  // step of the arithmetic goes through here.
+  // Register k. REQUIRES: 0 <= k <= kLastRegister; any other k ends the
+  // program with a message instead of touching memory outside the file.
+  // Inline, as every step of the arithmetic goes through here.
   double& operator[](int k) {
-    if (k < 0 || k >= kRegisterCount) register_out_of_range(k);
-    return values[k];
+    if (k >= 0 && k < kRegisterCount) return values[k];
+    return slot_past_r30(k);
   }
   double operator[](int k) const {
-    if (k < 0 || k >= kRegisterCount) register_out_of_range(k);
-    return values[k];
+    if (k >= 0 && k < kRegisterCount) return values[k];
+    if (k < 0 || k > kLastRegister) register_out_of_range(k);
+    std::size_t at = static_cast<std::size_t>(k - kRegisterCount);
+    return at < more_slots.size() ? more_slots[at] : 0.0;
   }
 
   // Sets R[first] to R[last], both included, to zero.
   void clear(int first, int last);
 
   double values[kRegisterCount] = {};
+
+  // R31 onwards, as far as they have been used; a slot not used yet reads 0.
+  // A deque, so that growing it leaves every reference to a slot valid.
+  std::deque<double> more_slots;
+
+  // Which unknown each condition of the pass fixed, by its number from the
+  // left end (0 for the first): 1 where it solved for X1, 0 for X2.
+  std::vector<unsigned char> solved_for_x1;
+
+  // -X1 and -X2 of the stretches ahead of the last condition solved for X1,
+  // back-substituted at the right end; stretch c ends at condition c.
+  // Empty where the right end found every condition solved for X2.
+  std::vector<double> chain_minus_x1;
+  std::vector<double> chain_minus_x2;
+
+ private:
+  double& slot_past_r30(int k);
 };
 
 // Whether code names a state quantity: 1 = w, 2 = p, 3 = M, 4 = Q. Codes
 // outside 1 to 4 would address registers outside their column.
 constexpr bool is_state_code(int code) { return code >= 1 && code <= 4; }
 
-// Whether k is a register number, R0 to R30.
-constexpr bool is_register(int k) { return k >= 0 && k < kRegisterCount; }
+// Whether k is a register number, R0 to kLastRegister.
+constexpr bool is_register(int k) { return k >= 0 && k <= kLastRegister; }
 
 // Rounds x half up to a register number: the fraction, taken with fmod and so
 // carrying the sign of x, decides whether truncation toward zero is raised by

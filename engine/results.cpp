@@ -3,14 +3,15 @@
 #include <cmath>
 
 #include "console/console.h"
+#include "engine/unknown_chain.h"
 
 namespace dlt {
 
 // R15 + 1 truncated toward zero, or kNoIndex where that is no register: after
-// the fifth condition of a pass it would be R31.
+// the last condition a pass may hold it lies past the last slot.
 static int second_factor_slot(double pointer) {
   double slot = std::trunc(pointer + 1);
-  if (!(slot >= 0 && slot < kRegisterCount)) return kNoIndex;
+  if (!(slot >= 0 && slot <= kLastRegister)) return kNoIndex;
   return static_cast<int>(slot);
 }
 
@@ -18,16 +19,22 @@ void cmd_results(RegisterFile& R, InputValues& in) {
   print("Ergebnisse:\n");
   int n = round_index(R[15]);
   int m = second_factor_slot(R[15]);
-  // R14 = -X2, since X2 = f1 + f2 X1 = R[n] + R[m] (-R16). Where the slots
-  // lie beyond the file no condition follows, and X2 is taken as zero.
-  if (is_register(n) && is_register(m))
+  // Where a condition ahead was solved for X1, the right end has left both
+  // unknowns of this stretch in the chain. Elsewhere X1 is the right end's,
+  // and R14 = -X2, since X2 = f1 + f2 X1 = R[n] + R[m] (-R16). Where the
+  // slots lie beyond the file no condition follows, and X2 is taken as zero.
+  double minus_x1 = R[16];
+  double minus_x2 = 0;
+  if (chained_unknowns(R, n, minus_x1, minus_x2))
+    R[14] = minus_x2;
+  else if (is_register(n) && is_register(m))
     R[14] = (R[m] * R[16]) - R[n];
   else
     R[14] = 0;
-  in.w = (R[1] - (R[5] * R[16])) - (R[9] * R[14]);
-  in.p = (R[2] - (R[6] * R[16])) - (R[10] * R[14]);
-  in.M = (R[3] - (R[7] * R[16])) - (R[11] * R[14]);
-  in.q = (R[4] - (R[8] * R[16])) - (R[12] * R[14]);
+  in.w = (R[1] - (R[5] * minus_x1)) - (R[9] * R[14]);
+  in.p = (R[2] - (R[6] * minus_x1)) - (R[10] * R[14]);
+  in.M = (R[3] - (R[7] * minus_x1)) - (R[11] * R[14]);
+  in.q = (R[4] - (R[8] * minus_x1)) - (R[12] * R[14]);
   print("w= ");
   print_fixed(in.w);
   print("\np= ");

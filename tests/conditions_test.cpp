@@ -8,6 +8,7 @@
 #include "dialogue.h"
 #include "engine/conditions.h"
 #include "engine/segments.h"
+#include "engine/unknown_chain.h"
 #include "register_states.h"
 #include "transcript.h"
 
@@ -119,13 +120,13 @@ TEST(Condition, RightEndOfTheSimplySupportedBeam) {
 
 TEST(Condition, RefusedBeforeItsFirstPromptWithoutRoomForFactors) {
   // A fresh program has no left end: its pointer 0 would put factors in R0.
-  // After five conditions the pointer stands at R30, and a sixth would need
-  // R31.
+  // After the last condition a pass may hold, the pointer stands just past
+  // the last slot.
   struct Case {
     double pointer;
     const char* notice;
   };
-  for (Case c : {Case{0, kNoLeftEndNotice}, Case{30, kSixthConditionNotice}}) {
+  for (Case c : {Case{0, kNoLeftEndNotice}, Case{kLastRegister + 1, kTooManyConditionsNotice}}) {
     RegisterFile R = exact_columns(20);
     R[15] = c.pointer;
     RegisterFile before = R;
@@ -154,14 +155,127 @@ TEST(Condition, CodesOutsideOneToFourChangeNoRegister) {
   expect_unchanged_except(R, R_without_right_end, {});
 }
 
-TEST(Condition, ZeroPivotCompletesWithNonFiniteFactors) {
-  // A hinge where X2 cannot change the moment: a user's mistake or a beam the
-  // method cannot do, not a fault.
+TEST(ChoosePivot, NewestUnknownForTheFirstFiveConditionsThenTheOlder) {
+  struct Case {
+    int pointer;
+    double x1_entry, x2_entry;
+    Pivot pivot;
+  };
+  const Case cases[] = {
+      {20, 2, 2, Pivot::x2},   {28, 2, 2, Pivot::x2},
+      {30, 2, 2, Pivot::x1},   {kLastRegister - 1, 2, 2, Pivot::x1},
+      {20, 2, 0, Pivot::x1},   {28, -1e-300, 0, Pivot::x1},
+      {30, 0, 2, Pivot::x2},   {20, 0, 2, Pivot::x2},
+      {20, 0, 0, Pivot::none}, {30, 0, -0.0, Pivot::none},
+  };
+  for (const Case& c : cases) {
+    RegisterFile R = exact_columns(c.pointer);
+    R[7] = c.x1_entry;
+    R[11] = c.x2_entry;
+    EXPECT_EQ(choose_pivot(R, 3), c.pivot)
+        << "R15 " << c.pointer << ", X1 " << c.x1_entry << ", X2 " << c.x2_entry;
+  }
+}
+
+TEST(EliminateCarriedUnknown, ColumnsTakeInTheFactorsTimesX1) {
+  // The sixth condition: X1 = g1 + g2 X2 with g1 = -4/2 and g2 = -2/2, its
+  // slots R30 and R31, the first past R30.
+  RegisterFile R = exact_columns(30);
+  eliminate_carried_unknown(R, 3, 0);
+  EXPECT_EQ(R[30], -2);
+  EXPECT_EQ(R[31], -1);
+  EXPECT_EQ(R[15], 32);
+  // Load column A + g1 B, X1 column C + g2 B, the kink as the new X2.
+  const double expected[13] = {0, 1, 0, 0, 2, 1, 0, 0, -2.5, 0, 1, 0, 0};
+  for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], expected[k]) << "R" << k;
+  EXPECT_EQ(R[13], -1);
+  EXPECT_EQ(R[14], 10);
+  EXPECT_EQ(R[17], 7);  // the pivot, the X1 entry of M
+  EXPECT_EQ(R.solved_for_x1.at(5), 1);
+}
+
+TEST(Condition, ZeroX2EntrySolvesForX1) {
+  // A hinge where X2 cannot change the moment, such as a second hinge with no
+  // support between: X1 is fixed by the hinge alone (g2 = 0), and X2 goes on.
   RegisterFile R = exact_columns(20);
   R[11] = 0;
   InputValues in;
-  EXPECT_EQ(dialogue(cmd_condition, R, in, "3 0 0"), kConditionDialogue + kRightEndQuestion);
-  EXPECT_TRUE(std::isinf(R[20]));
-  EXPECT_TRUE(std::isinf(R[21]));
+  EXPECT_EQ(dialogue(cmd_condition, R, in, "3 0.5 0"), kConditionDialogue + kRightEndQuestion);
+  EXPECT_EQ(R[20], -1.75);  // -(4 - 0.5) / 2
+  EXPECT_EQ(R[21], 0);
   EXPECT_EQ(R[15], 22);
+  const double expected[13] = {0, 1, 0.25, 0.5, 2.75, 1, 1, 0, 0.5, 0, 1, 0, 0};
+  for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], expected[k]) << "R" << k;
+}
+
+TEST(Condition, SecondConditionOnTheSameQuantityIsRefused) {
+  // Solved for X1 with X1 and X2 entries 49 and 1, the X1 column's new
+  // entry 1 + 49 (-1/49) would round to 1.1e-16, not 0. It must be 0, so
+  // that a second hinge at the same point meets two zero entries.
+  RegisterFile R = exact_columns(30);
+  R[7] = 49;
+  R[11] = 1;
+  InputValues in;
+  dialogue(cmd_condition, R, in, "3 0 0");
+  EXPECT_EQ(R[7], 0);
+  EXPECT_EQ(R[11], 0);
+  RegisterFile before = R;
+  EXPECT_EQ(dialogue(cmd_condition, R, in, "3 0 0"), kConditionDialogue + kUndeterminedConditionNotice);
+  expect_unchanged_except(R, before, {});
+}
+
+TEST(Condition, MechanismIsRefusedAndChangesNothing) {
+  // Neither unknown reaches the moment: a hinge that releases nothing.
+  for (int pointer : {20, 30}) {
+    RegisterFile R = exact_columns(pointer);
+    R[7] = 0;
+    R[11] = 0;
+    RegisterFile before = R;
+    InputValues in;
+    EXPECT_EQ(dialogue(cmd_condition, R, in, "3 0 1 3 0"), kConditionDialogue + kUndeterminedConditionNotice);
+    expect_unchanged_except(R, before, {});
+    EXPECT_TRUE(R.solved_for_x1.empty());
+  }
+}
+
+TEST(Condition, RightEndThatX1CannotReachIsRefused) {
+  // After the hinge X1's column has no moment left, so a right end that
+  // prescribes M cannot fix X1: the hinge stays, -X1 keeps its value.
+  RegisterFile R = exact_columns(20);
+  R[7] = 0;
+  InputValues in;
+  EXPECT_EQ(dialogue(cmd_condition, R, in, "3 0 1 3 0"),
+            kConditionDialogue + kRightEndQuestion + kRightEndDialogue + kUndeterminedRightEndNotice);
+  EXPECT_EQ(R[15], 22);
+  EXPECT_EQ(R[16], 5);
+}
+
+TEST(UnknownChain, BackSubstitutesFromTheRightEnd) {
+  // Three conditions, the middle one solved for X1; the last stretch has
+  // X1 = 1. Condition 1: X1 = 3 + 4 X2 with X2 = 1, so X1 = 7; condition 0
+  // kept X1 = 7 and gave X2 = 1 + 2 * 7 = 15.
+  RegisterFile R;
+  const double slots[6] = {1, 2, 3, 4, 5, 6};
+  for (int k = 0; k < 6; ++k) R[20 + k] = slots[k];
+  R.solved_for_x1 = {0, 1, 0};
+  R[15] = 26;
+  R[16] = -1;
+  chain_unknowns(R);
+  double minus_x1 = 0, minus_x2 = 0;
+  ASSERT_TRUE(chained_unknowns(R, 20, minus_x1, minus_x2));
+  EXPECT_EQ(minus_x1, -7);
+  EXPECT_EQ(minus_x2, -15);
+  ASSERT_TRUE(chained_unknowns(R, 22, minus_x1, minus_x2));
+  EXPECT_EQ(minus_x1, -7);
+  EXPECT_EQ(minus_x2, -1);
+  // Past the last condition solved for X1, and off the slot pairs.
+  EXPECT_FALSE(chained_unknowns(R, 24, minus_x1, minus_x2));
+  EXPECT_FALSE(chained_unknowns(R, 21, minus_x1, minus_x2));
+  EXPECT_FALSE(chained_unknowns(R, 0, minus_x1, minus_x2));
+
+  // The chain ends at the right end's last condition: a kind noted past it,
+  // left by an older beam, is not part of it.
+  R.solved_for_x1 = {0, 0, 0, 1};
+  chain_unknowns(R);
+  EXPECT_TRUE(R.chain_minus_x1.empty());
 }

@@ -41,13 +41,27 @@ TEST(LeftEnd, EachSupportTypePutsItsOnesInTheirColumns) {
     int x1_register;
     int x2_register;
   };
-  // Free end, clamped end, and the same code twice, which is not refused.
-  for (Case c : {Case{"1 2", 5, 10}, Case{"3 4", 7, 12}, Case{"2 2", 6, 10}}) {
+  // Free end, clamped end, and a sliding clamp (p and Q zero there).
+  for (Case c : {Case{"1 2", 5, 10}, Case{"3 4", 7, 12}, Case{"1 3", 5, 11}}) {
     RegisterFile R = used_registers();
     InputValues in;
     dialogue(cmd_left_end, R, in, c.codes);
     for (int k = 1; k <= 12; ++k)
       EXPECT_EQ(R[k], (k == c.x1_register || k == c.x2_register) ? 1 : 0) << c.codes << " R" << k;
+  }
+}
+
+TEST(LeftEnd, SameCodeTwiceOnlyClearsTheColumns) {
+  // One unknown twice and the other missing: every condition after it would
+  // meet two equal columns.
+  for (const char* codes : {"2 2", "4 4"}) {
+    RegisterFile R = used_registers();
+    InputValues in;
+    EXPECT_EQ(dialogue(cmd_left_end, R, in, codes),
+              kLeftEndDialogue + "S1 gleich S2, linkes Ende nicht gesetzt\n")
+        << codes;
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], 0) << codes << " R" << k;
+    for (int k = 13; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << codes << " R" << k;
   }
 }
 

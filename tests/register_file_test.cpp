@@ -58,11 +58,30 @@ TEST(RegisterFile, ClearSetsOnlyTheRangeGiven) {
   EXPECT_EQ(R[30], 0.0);
 }
 
+TEST(RegisterFile, FactorSlotsGoOnPastR30) {
+  RegisterFile R;
+  const RegisterFile& read_only = R;
+  // Slots not used yet read zero, and reading them changes nothing.
+  EXPECT_EQ(read_only[31], 0.0);
+  EXPECT_EQ(read_only[kLastRegister], 0.0);
+  EXPECT_TRUE(R.more_slots.empty());
+  // A slot written stays; a reference to it stays valid while later slots
+  // come into use.
+  double& first = R[31];
+  first = 1.5;
+  R[kLastRegister] = 2.5;
+  first += 1;
+  EXPECT_EQ(read_only[31], 2.5);
+  EXPECT_EQ(read_only[kLastRegister], 2.5);
+  EXPECT_EQ(read_only[kLastRegister - 1], 0.0);
+}
+
 TEST(RegisterFileDeathTest, AccessOutsideTheFileStopsTheProgram) {
   RegisterFile R;
-  EXPECT_DEATH(R[kRegisterCount] = 1, "Register R31 gibt es nicht");
+  EXPECT_DEATH(R[kLastRegister + 1] = 1, "Register R200020 gibt es nicht");
   EXPECT_DEATH(R[-1] = 1, "Register R-1 gibt es nicht");
   EXPECT_DEATH(R[round_index(std::nan(""))] = 1, "gibt es nicht");
   const RegisterFile& read_only = R;
-  EXPECT_DEATH((void)read_only[31], "Register R31 gibt es nicht");
+  EXPECT_DEATH((void)read_only[kLastRegister + 1], "Register R200020 gibt es nicht");
+  EXPECT_DEATH((void)read_only[-2], "Register R-2 gibt es nicht");
 }

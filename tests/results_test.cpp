@@ -46,14 +46,26 @@ TEST(Results, CombineTheColumnsWithBothUnknowns) {
   for (int k = 0; k < kRegisterCount; ++k) EXPECT_EQ(R[k], before[k]) << "R" << k;
 }
 
-TEST(Results, AfterTheFifthConditionX2IsZero) {
-  // The pointer stands at R30, and its second slot would be R31.
+TEST(Results, AfterTheLastConditionAPassHoldsX2IsZero) {
+  // The pointer stands just past the last slot, and no slot follows it.
   RegisterFile R = second_pass_point();
-  R[15] = 30;
-  R[30] = 99;
+  R[15] = kLastRegister + 1;
+  R[kLastRegister] = 99;
   InputValues in;
   EXPECT_EQ(dialogue(cmd_results, R, in, " "), results_text("3.000000", "2.000000", "7.000000", "4.000000"));
   EXPECT_EQ(R[14], 0);
+}
+
+TEST(Results, TakeBothUnknownsFromTheChainWhereItHoldsThem) {
+  // The same point, but the right end left X1 = 1 and X2 = 2 for this
+  // stretch: the slots and R16 no longer count.
+  RegisterFile R = second_pass_point();
+  R.chain_minus_x1 = {0, -1};
+  R.chain_minus_x2 = {0, -2};
+  InputValues in;
+  EXPECT_EQ(dialogue(cmd_results, R, in, " "), results_text("4.000000", "4.000000", "5.000000", "6.000000"));
+  EXPECT_EQ(R[14], -2);
+  EXPECT_EQ(R[16], -2);
 }
 
 TEST(Results, SignOfValuesThatRoundToZero) {
