@@ -12,12 +12,12 @@ constexpr int kLastConditionSlot = kLastRegister - 1;
 constexpr int kConditionsSolvedForX2 = 5;
 
 // The number of the condition whose slots start at R15, from 0.
-static int condition_number(const RegisterFile& R) { return (round_index(R[15]) - kFirstFactorSlot) / 2; }
+static int current_condition(const RegisterFile& R) { return condition_number(round_index(R[15])); }
 
 Pivot choose_pivot(const RegisterFile& R, int S1) {
   bool x1_counts = R[S1 + kX1Offset] != 0;
   bool x2_counts = R[S1 + kX2Offset] != 0;
-  if (condition_number(R) < kConditionsSolvedForX2) {
+  if (current_condition(R) < kConditionsSolvedForX2) {
     if (x2_counts) return Pivot::x2;
     if (x1_counts) return Pivot::x1;
   } else {
@@ -36,7 +36,7 @@ static void new_x2_column(RegisterFile& R) {
 }
 
 void eliminate_unknown(RegisterFile& R, int S1, double W1) {
-  note_condition(R, condition_number(R), false);
+  note_condition(R, current_condition(R), false);
   R[14] = S1;
   R[17] = R[14] + kX2Offset;
   R[18] = W1;
@@ -60,7 +60,7 @@ void eliminate_unknown(RegisterFile& R, int S1, double W1) {
 }
 
 void eliminate_carried_unknown(RegisterFile& R, int S1, double W1) {
-  note_condition(R, condition_number(R), true);
+  note_condition(R, current_condition(R), true);
   R[14] = S1;
   R[17] = R[14] + kX1Offset;
   R[18] = W1;

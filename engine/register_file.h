@@ -17,6 +17,7 @@
 
 #include <cfloat>
 #include <climits>
+#include <cstddef>
 #include <deque>
 #include <vector>
 

@@ -5,14 +5,14 @@
 namespace dlt {
 
 void note_condition(RegisterFile& R, int c, bool solved_for_x1) {
+  if (c < 0 || c >= kMaxConditions) return;
   std::size_t at = static_cast<std::size_t>(c);
   if (at >= R.solved_for_x1.size()) R.solved_for_x1.resize(at + 1);
   R.solved_for_x1[at] = solved_for_x1 ? 1 : 0;
 }
 
-// The number of the condition whose first slot is pointer, or -1.
-static int condition_number(int pointer) {
-  if (pointer < kFirstFactorSlot || pointer > kLastRegister) return -1;
+int condition_number(int pointer) {
+  if (pointer < kFirstFactorSlot || pointer > kLastRegister + 1) return -1;
   int offset = pointer - kFirstFactorSlot;
   if (offset % 2 != 0) return -1;
   return offset / 2;

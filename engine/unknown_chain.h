@@ -9,8 +9,14 @@
 
 namespace dlt {
 
-// Notes that condition number c of the pass (0 for the first) was solved for
-// X1 (solved_for_x1 true) or for X2.
+// The number of the condition whose first slot is pointer (0 for the first
+// of a pass, at R20), or -1 where pointer is no condition's first slot. The
+// pointer just past the last slot, after the last condition a pass may
+// hold, gives kMaxConditions.
+int condition_number(int pointer);
+
+// Notes that condition number c of the pass was solved for X1
+// (solved_for_x1 true) or for X2; a c that is no condition's is ignored.
 void note_condition(RegisterFile& R, int c, bool solved_for_x1);
 
 // At the right end, with -X1 of the last stretch in R16 and R15 just past the

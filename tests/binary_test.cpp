@@ -131,7 +131,7 @@ TEST(PipedScript, CantileverUnderTriangularLoad) {
 
 TEST(Terminal, KeysActWithoutEnterAndAreNotEchoed) {
   PtySession user;
-  struct termios before = user.mode();
+  struct termios before = user.found_mode;
   ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
   std::size_t start = user.screen.size();
   user.type("x");
@@ -149,7 +149,7 @@ TEST(Terminal, KeysActWithoutEnterAndAreNotEchoed) {
 
 TEST(Terminal, InfoPausesUntilAKey) {
   PtySession user;
-  struct termios before = user.mode();
+  struct termios before = user.found_mode;
   ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
   user.type("i");
   ASSERT_TRUE(user.wait_for(kPause)) << user.screen;
@@ -165,7 +165,7 @@ TEST(Terminal, InfoPausesUntilAKey) {
 
 TEST(Terminal, NumbersAreTypedAsEchoedLinesBetweenKeys) {
   PtySession user;
-  struct termios before = user.mode();
+  struct termios before = user.found_mode;
   ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
   user.type("a");
   ASSERT_TRUE(user.wait_for("S1= ")) << user.screen;

@@ -279,3 +279,26 @@ TEST(UnknownChain, BackSubstitutesFromTheRightEnd) {
   chain_unknowns(R);
   EXPECT_TRUE(R.chain_minus_x1.empty());
 }
+
+TEST(UnknownChain, ReachesBackFromTheLastConditionAPassMayHold) {
+  // The right end after condition 100,000, solved for X1 as X1 = 2 + 3 X2:
+  // its stretch gets X2 = the right end's X1 = 1 and X1 = 5, and every one
+  // before it, solved for X2 with zero factors, keeps X1 = 5.
+  RegisterFile R;
+  R.solved_for_x1.assign(kMaxConditions, 0);
+  R.solved_for_x1.back() = 1;
+  R[kLastRegister - 1] = 2;
+  R[kLastRegister] = 3;
+  R[15] = kLastRegister + 1;
+  R[16] = -1;
+  chain_unknowns(R);
+  ASSERT_EQ(R.chain_minus_x1.size(), static_cast<std::size_t>(kMaxConditions));
+  double minus_x1 = 0, minus_x2 = 0;
+  ASSERT_TRUE(chained_unknowns(R, kLastRegister - 1, minus_x1, minus_x2));
+  EXPECT_EQ(minus_x1, -5);
+  EXPECT_EQ(minus_x2, -1);
+  ASSERT_TRUE(chained_unknowns(R, kFirstFactorSlot, minus_x1, minus_x2));
+  EXPECT_EQ(minus_x1, -5);
+  EXPECT_EQ(minus_x2, 0);
+  EXPECT_FALSE(chained_unknowns(R, kLastRegister + 1, minus_x1, minus_x2));
+}

@@ -38,7 +38,7 @@ void number_and_key_dialogue() {
 
 TEST(Keyboard, NumbersAreLinesKeysAreRawAndCtrlDIsOneFailedRead) {
   PtySession user(number_and_key_dialogue);
-  struct termios before = user.mode();
+  struct termios before = user.found_mode;
   ASSERT_TRUE(user.wait_for("Zahl= ")) << user.screen;
   EXPECT_EQ(user.mode().c_lflag & ICANON, before.c_lflag & ICANON);
 

@@ -144,6 +144,7 @@ static void take_terminal(int master, int slave) {
 PtySession::PtySession(void (*body)()) {
   keep_standard_streams_open();
   if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return;
+  found_mode = mode();
   pid = child = fork();
   if (pid == 0) {
     take_terminal(master, slave);
@@ -182,6 +183,7 @@ PtySession::PtySession(AsJob /*as_job*/) {
   int report[2];
   if (pipe(report) != 0) return;
   if (openpty(&master, &slave, nullptr, nullptr, nullptr) == 0) {
+    found_mode = mode();
     child = fork();
     if (child == 0) {
       close(report[0]);

@@ -38,6 +38,9 @@ struct PtySession {
   int slave = -1;
   // Everything the program wrote, with the terminal's carriage returns removed.
   std::string screen;
+  // The terminal's mode as it was made, before the program could change it:
+  // what every way out of the program must leave.
+  struct termios found_mode = {};
 
   // Starts the program at a fresh pseudo-terminal in its default mode, as the
   // leader of the terminal's session.

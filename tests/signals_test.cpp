@@ -27,7 +27,7 @@ TEST(Signals, EndTheProgramAndLeaveTheModeAsFound) {
       SCOPED_TRACE(std::string(number_wait ? "number" : "key") + " wait, signal " +
                    std::to_string(signal_number));
       PtySession user;
-      struct termios before = user.mode();
+      struct termios before = user.found_mode;
       ASSERT_TRUE(reach(user, number_wait)) << user.screen;
       if (signal_number == SIGINT) {
         user.type("\x03");  // Ctrl-C
@@ -55,7 +55,7 @@ TEST(Signals, ClosedTerminalEndsTheProgram) {
 
 TEST(Signals, CtrlZStopsWithTheModeAsFoundAndFgWaitsForAKeyAgain) {
   PtySession user(PtySession::AsJob{});
-  struct termios before = user.mode();
+  struct termios before = user.found_mode;
   ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
   user.type("\x1a");  // Ctrl-Z
   ASSERT_TRUE(user.wait_stopped()) << user.screen;
@@ -78,7 +78,7 @@ TEST(Signals, CtrlZStopsWithTheModeAsFoundAndFgWaitsForAKeyAgain) {
 // session itself, the kernel drops the stop: the key wait goes on unchanged.
 TEST(Signals, CtrlZThatCannotStopLeavesTheKeyWaitAsItWas) {
   PtySession user;
-  struct termios before = user.mode();
+  struct termios before = user.found_mode;
   ASSERT_TRUE(user.wait_for(kMenu)) << user.screen;
   ASSERT_TRUE(user.type_and_settle("\x1a")) << user.screen;
   EXPECT_TRUE(in_key_mode(user.mode()));
