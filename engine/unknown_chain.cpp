@@ -26,7 +26,7 @@ void chain_unknowns(RegisterFile& R) {
   int conditions = condition_number(round_index(R[15]));
   int chained = 0;
   for (int c = 0; c < conditions && static_cast<std::size_t>(c) < R.solved_for_x1.size(); ++c)
-    if (R.solved_for_x1[static_cast<std::size_t>(c)]) chained = c + 1;
+    if (R.solved_for_x1[static_cast<std::size_t>(c)] != 0) chained = c + 1;
   if (chained == 0) return;
   R.chain_minus_x1.resize(static_cast<std::size_t>(chained));
   R.chain_minus_x2.resize(static_cast<std::size_t>(chained));
@@ -40,7 +40,7 @@ void chain_unknowns(RegisterFile& R) {
     double g1 = R[kFirstFactorSlot + 2 * c];
     double g2 = R[kFirstFactorSlot + 2 * c + 1];
     double minus_x2;
-    if (R.solved_for_x1[at]) {
+    if (R.solved_for_x1[at] != 0) {
       minus_x2 = minus_x1;
       minus_x1 = (g2 * minus_x2) - g1;
     } else {

@@ -217,6 +217,7 @@ TEST(TextbookBeam, SixEqualSpansUnderUniformLoad) {
   // Each span's left slope and shear follow from its end moments.
   const double M[7] = {0, -11.0 / 104, -8.0 / 104, -9.0 / 104, -8.0 / 104, -11.0 / 104, 0};
   std::vector<State> expected;
+  expected.reserve(7);
   for (int i = 0; i < 6; ++i)
     expected.push_back({0, 1.0 / 24 + (2 * M[i] + M[i + 1]) / 6, M[i], 0.5 + (M[i + 1] - M[i])});
   expected.push_back({0, -1.0 / 24 - (M[5] + 2 * M[6]) / 6, 0, -0.5 + (M[6] - M[5])});

@@ -36,6 +36,11 @@ static RegisterFile exact_columns(int pointer) {
   return R;
 }
 
+// Expects the three columns, R1 to R12, to hold expected[1] to expected[12].
+static void expect_columns(const RegisterFile& R, const double (&expected)[13]) {
+  for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], expected[k]) << "R" << k;
+}
+
 TEST(EliminateUnknown, SimplySupportedBeamGivesItsFactorsAndX1) {
   RegisterFile R = simply_supported_before_right_end();
   eliminate_unknown(R, 1, 0);
@@ -57,7 +62,7 @@ TEST(EliminateUnknown, ColumnsTakeInTheFactorsTimesX2) {
   // Load column A + f1 C, X1 column B + f2 C; the new X2 column is the kink,
   // the quantity complementary to M.
   const double expected[13] = {0, -1, 0, 0, 7, -1, 0, 0, 2.5, 0, 1, 0, 0};
-  for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], expected[k]) << "R" << k;
+  expect_columns(R, expected);
   EXPECT_EQ(R[13], -1);  // the last factor
   EXPECT_EQ(R[14], 10);
   EXPECT_EQ(R[16], 5);  // only the right end sets -X1
@@ -187,7 +192,7 @@ TEST(EliminateCarriedUnknown, ColumnsTakeInTheFactorsTimesX1) {
   EXPECT_EQ(R[15], 32);
   // Load column A + g1 B, X1 column C + g2 B, the kink as the new X2.
   const double expected[13] = {0, 1, 0, 0, 2, 1, 0, 0, -2.5, 0, 1, 0, 0};
-  for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], expected[k]) << "R" << k;
+  expect_columns(R, expected);
   EXPECT_EQ(R[13], -1);
   EXPECT_EQ(R[14], 10);
   EXPECT_EQ(R[17], 7);  // the pivot, the X1 entry of M
@@ -205,7 +210,7 @@ TEST(Condition, ZeroX2EntrySolvesForX1) {
   EXPECT_EQ(R[21], 0);
   EXPECT_EQ(R[15], 22);
   const double expected[13] = {0, 1, 0.25, 0.5, 2.75, 1, 1, 0, 0.5, 0, 1, 0, 0};
-  for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], expected[k]) << "R" << k;
+  expect_columns(R, expected);
 }
 
 TEST(Condition, SecondConditionOnTheSameQuantityIsRefused) {
