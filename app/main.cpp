@@ -1,11 +1,29 @@
 // durchlauftraeger: bending of continuous beams and stepped round shafts by
 // the transfer-matrix method, driven from a German single-key menu.
+#include <cstdio>
+
+#include "app/command_line.h"
 #include "app/menu.h"
 #include "console/stream.h"
 
-int main() {
+int main(int argc, char* argv[]) {
+  dlt::CommandLine line = dlt::parse_command_line(argc, argv);
+  switch (line.action) {
+    case dlt::CommandLineAction::help:
+      std::fputs(dlt::kHelpText, stdout);
+      return 0;
+    case dlt::CommandLineAction::version:
+      std::fputs(dlt::kVersionText, stdout);
+      return 0;
+    case dlt::CommandLineAction::bad:
+      std::fputs(line.error.c_str(), stderr);
+      std::fputs(dlt::kUsageText, stderr);
+      return 2;
+    case dlt::CommandLineAction::run:
+      break;
+  }
   dlt::console_open();
-  dlt::run_menu();
+  int status = dlt::run_menu(line.reports);
   dlt::console_close();
-  return 0;
+  return status;
 }

@@ -9,6 +9,7 @@
 #include "engine/register_file.h"
 #include "engine/results.h"
 #include "engine/segments.h"
+#include "report/beam_record.h"
 
 namespace dlt {
 
@@ -28,48 +29,45 @@ void cmd_info() {
   pause();
 }
 
-// Runs the command bound to key; false where the key ends the program.
-static bool run_command(int key, RegisterFile& R, InputValues& in) {
+// Runs the command bound to key.
+static Effect run_command(int key, RegisterFile& R, InputValues& in) {
   switch (key) {
     case 'a':
-      cmd_left_end(R, in);
-      return true;
+      return cmd_left_end(R, in);
     case 'b':
-      cmd_elastic_support(R, in);
-      return true;
+      return cmd_elastic_support(R, in);
     case 'c':
-      cmd_beam_segment(R, in);
-      return true;
+      return cmd_beam_segment(R, in);
     case 'd':
-      cmd_point_load(R, in);
-      return true;
+      return cmd_point_load(R, in);
     case 'e':
-      cmd_shaft_segment(R, in);
-      return true;
+      return cmd_shaft_segment(R, in);
     case 'f':
-      cmd_condition(R, in);
-      return true;
+      return cmd_condition(R, in);
     case 'g':
-      cmd_results(R, in);
-      return true;
+      return cmd_results(R, in);
     case 'i':
       cmd_info();
-      return true;
-    case 'q':
-    case kEndOfInput:
-      return false;
+      return Effect::none;
     default:
-      return true;
+      return Effect::none;
   }
 }
 
-void run_menu() {
+int run_menu(const ReportOptions& reports) {
   InputValues in;
   RegisterFile R;
+  BeamRecord record;
+  bool keep_record = wants_reports(reports);
+  int status = 0;
   for (;;) {
     print(kMenu);
     in.key = read_key();
-    if (!run_command(in.key, R, in)) return;
+    if (in.key == 'q' || in.key == kEndOfInput) return status;
+    Effect effect = run_command(in.key, R, in);
+    if (!keep_record) continue;
+    record_command(record, in.key, in, effect);
+    if (effect == Effect::right_end && !write_reports(reports, record, R)) status = 1;
   }
 }
 

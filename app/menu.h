@@ -1,12 +1,17 @@
 // The menu loop: the program itself. It owns the register file and the typed
 // values for the whole run and hands both to the command bound to each key.
+// Where reports are asked for, it keeps the record of the pass and has the
+// reports written at every right end.
 #pragma once
+
+#include "report/reports.h"
 
 namespace dlt {
 
 // Prints the menu, reads a key, runs its command, and starts over until q is
 // pressed or input ends. Keys without a command print the menu again.
-void run_menu();
+// Returns the exit status: 1 where a report could not be written, else 0.
+int run_menu(const ReportOptions& reports = {});
 
 // Prints the program's name, authors and date, then pauses.
 void cmd_info();

@@ -204,7 +204,7 @@ BENCHMARK(BM_right_end);
 
 // --- Command handlers on a script console --------------------------------
 
-using Handler = void (*)(RegisterFile&, InputValues&);
+using Handler = dlt::Effect (*)(RegisterFile&, InputValues&);
 
 // Runs handler once per iteration, its numbers (entry) read from a script
 // console holding kBatch copies of them. The script, the collected output and
@@ -282,7 +282,12 @@ BENCHMARK(BM_cmd_results);
 
 void BM_cmd_info(benchmark::State& state) {
   run_handler(
-      state, [](RegisterFile&, InputValues&) { dlt::cmd_info(); }, ".", RegisterFile{}, false);
+      state,
+      [](RegisterFile&, InputValues&) {
+        dlt::cmd_info();
+        return dlt::Effect::none;
+      },
+      ".", RegisterFile{}, false);
 }
 BENCHMARK(BM_cmd_info);
 

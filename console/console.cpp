@@ -26,14 +26,24 @@ int read_key() {
 
 void print(std::string_view text) { stream_write(text); }
 
+// Writes value as "%f" does into text and returns how much it wrote.
+// std::to_chars gives the very digits of "%f" (the exact binary value rounded
+// to six decimals, ties to even, and "inf", "nan" and "-nan"), at a fraction
+// of snprintf's cost. The largest double has 309 digits before the point.
+constexpr std::size_t kFixedTextSize = 400;
+static std::string_view format_fixed(double value, char (&text)[kFixedTextSize]) {
+  std::to_chars_result end = std::to_chars(text, text + kFixedTextSize, value, std::chars_format::fixed, 6);
+  return {text, static_cast<std::size_t>(end.ptr - text)};
+}
+
 void print_fixed(double value) {
-  // std::to_chars gives the very digits of "%f" (the exact binary value
-  // rounded to six decimals, ties to even, and "inf", "nan" and "-nan"), at a
-  // fraction of snprintf's cost. The largest double has 309 digits before
-  // the point.
-  char text[400];
-  std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
-  print(std::string_view(text, static_cast<std::size_t>(end.ptr - text)));
+  char text[kFixedTextSize];
+  print(format_fixed(value, text));
+}
+
+void append_fixed(std::string& text, double value) {
+  char digits[kFixedTextSize];
+  text.append(format_fixed(value, digits));
 }
 
 void pause() {

@@ -4,6 +4,7 @@
 // being the next byte that is not white space.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace dlt {
@@ -33,6 +34,9 @@ void print(std::string_view text);
 // negative values and negative zero, and the C library's text for infinities
 // and NaN.
 void print_fixed(double value);
+
+// Appends value to text in the very form print_fixed prints it.
+void append_fixed(std::string& text, double value);
 
 // Prints "weiter mit bel.Taste.." and waits for any key.
 void pause();

@@ -93,17 +93,24 @@ void right_end(RegisterFile& R, int S2, double W2) {
   chain_unknowns(R);
 }
 
-void cmd_condition(RegisterFile& R, InputValues& in) {
+Pivot apply_condition(RegisterFile& R, int S1, double W1) {
+  Pivot pivot = choose_pivot(R, S1);
+  if (pivot == Pivot::x2) eliminate_unknown(R, S1, W1);
+  if (pivot == Pivot::x1) eliminate_carried_unknown(R, S1, W1);
+  return pivot;
+}
+
+Effect cmd_condition(RegisterFile& R, InputValues& in) {
   // A left end sets the pointer to the first slot, and every condition moves
   // it on by two; anything else means no left end has started the pass.
   int pointer = round_index(R[15]);
   if (pointer == kLastConditionSlot + 2) {
     print(kTooManyConditionsNotice);
-    return;
+    return Effect::none;
   }
   if (pointer < kFirstFactorSlot || pointer > kLastConditionSlot) {
     print(kNoLeftEndNotice);
-    return;
+    return Effect::none;
   }
   print("Zwischenbedingung\n");
   print("gel.Lager:S1=1(w),W1=0\n");
@@ -118,22 +125,15 @@ void cmd_condition(RegisterFile& R, InputValues& in) {
   read_double(in.W1);
   if (!is_state_code(in.S1)) {
     print(kConditionCodeNotice);
-    return;
+    return Effect::none;
   }
-  switch (choose_pivot(R, in.S1)) {
-    case Pivot::x2:
-      eliminate_unknown(R, in.S1, in.W1);
-      break;
-    case Pivot::x1:
-      eliminate_carried_unknown(R, in.S1, in.W1);
-      break;
-    case Pivot::none:
-      print(kUndeterminedConditionNotice);
-      return;
+  if (apply_condition(R, in.S1, in.W1) == Pivot::none) {
+    print(kUndeterminedConditionNotice);
+    return Effect::none;
   }
   print("\nrechtes Ende?1=ja 0=no:");
   read_int(in.right_end_answer);
-  if (in.right_end_answer != 1) return;
+  if (in.right_end_answer != 1) return Effect::element;
   print("rechtes Traegerende:\n");
   print("gel.Lager:S2=3(M),W2=0/M\n");
   print("freies E.:S2=4(Q),W2=0/Q\n");
@@ -144,13 +144,14 @@ void cmd_condition(RegisterFile& R, InputValues& in) {
   read_double(in.W2);
   if (!is_state_code(in.S2)) {
     print(kRightEndCodeNotice);
-    return;
+    return Effect::element;
   }
   if (R[in.S2 + kX1Offset] == 0) {
     print(kUndeterminedRightEndNotice);
-    return;
+    return Effect::element;
   }
   right_end(R, in.S2, in.W2);
+  return Effect::right_end;
 }
 
 }  // namespace dlt

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "console/input_values.h"
+#include "engine/effect.h"
 #include "engine/register_file.h"
 
 namespace dlt {
@@ -31,8 +32,9 @@ inline constexpr char kUndeterminedRightEndNotice[] =
 
 // Asks for the prescribed quantity S1 and its value W1, eliminates an unknown
 // with it, and asks whether this is the right end; if so, asks for the second
-// prescribed quantity S2 and its value W2 and stores -X1 in R16.
-void cmd_condition(RegisterFile& R, InputValues& in);
+// prescribed quantity S2 and its value W2 and stores -X1 in R16. A condition
+// set with a refused right end is an element, not a right end.
+Effect cmd_condition(RegisterFile& R, InputValues& in);
 
 // Which unknown the condition on quantity S1 is solved for.
 enum class Pivot { x2, x1, none };
@@ -44,6 +46,11 @@ enum class Pivot { x2, x1, none };
 // for the older one keeps them. none where neither entry of S1 is nonzero.
 // REQUIRES: S1 is a state code and R15 is a factor slot.
 Pivot choose_pivot(const RegisterFile& R, int S1);
+
+// The register arithmetic of a condition "quantity S1 equals W1": solves it
+// for the unknown choose_pivot picks, or changes nothing where that is none.
+// REQUIRES: S1 is a state code and R15 is a factor slot.
+Pivot apply_condition(RegisterFile& R, int S1, double W1);
 
 // Uses the condition "quantity S1 equals W1" to express X2 as f1 + f2 X1:
 // f1 goes to slot R15 and f2 to slot R15+1, R15 moves on by two, the load

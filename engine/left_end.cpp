@@ -4,7 +4,16 @@
 
 namespace dlt {
 
-void cmd_left_end(RegisterFile& R, InputValues& in) {
+void left_end(RegisterFile& R, int S1, int S2) {
+  R.clear(1, 12);
+  R[13] = S1 + kX1Offset;
+  R[14] = S2 + kX2Offset;
+  R[round_index(R[13])] = 1;
+  R[round_index(R[14])] = 1;
+  R[15] = kFirstFactorSlot;
+}
+
+Effect cmd_left_end(RegisterFile& R, InputValues& in) {
   R.clear(1, 12);
   print("linkes Traegerende\nunbekannt sind S1 u. S2\n");
   print("gel.Lager:S1=2(p),S2=4(Q)\n");
@@ -16,17 +25,14 @@ void cmd_left_end(RegisterFile& R, InputValues& in) {
   read_int(in.S2);
   if (!is_state_code(in.S1) || !is_state_code(in.S2)) {
     print(kLeftEndCodeNotice);
-    return;
+    return Effect::none;
   }
   if (in.S1 == in.S2) {
     print(kLeftEndSameCodeNotice);
-    return;
+    return Effect::none;
   }
-  R[13] = in.S1 + kX1Offset;
-  R[14] = in.S2 + kX2Offset;
-  R[round_index(R[13])] = 1;
-  R[round_index(R[14])] = 1;
-  R[15] = kFirstFactorSlot;
+  left_end(R, in.S1, in.S2);
+  return Effect::element;
 }
 
 }  // namespace dlt

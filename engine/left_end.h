@@ -2,6 +2,7 @@
 #pragma once
 
 #include "console/input_values.h"
+#include "engine/effect.h"
 #include "engine/register_file.h"
 
 namespace dlt {
@@ -16,6 +17,11 @@ inline constexpr char kLeftEndSameCodeNotice[] = "S1 gleich S2, linkes Ende nich
 // Asks for the two quantities unknown at the left end, S1 and S2, and sets up
 // the columns so that X1 carries S1 and X2 carries S2. The factor pointer goes
 // back to the first slot; R16 to R30 keep what an earlier pass left there.
-void cmd_left_end(RegisterFile& R, InputValues& in);
+// A refused left end leaves the columns cleared.
+Effect cmd_left_end(RegisterFile& R, InputValues& in);
+
+// The register arithmetic of a left end whose unknowns are S1 and S2.
+// REQUIRES: S1 and S2 are different state codes.
+void left_end(RegisterFile& R, int S1, int S2);
 
 }  // namespace dlt

@@ -13,7 +13,7 @@ void elastic_support(RegisterFile& R, double c) {
   R[12] = (R[9] * c) + R[12];
 }
 
-void cmd_point_load(RegisterFile& R, InputValues& in) {
+Effect cmd_point_load(RegisterFile& R, InputValues& in) {
   print("Einzellasten\n");
   print("Kraft :S1=4(Q),Last=F\n");
   print("Moment:S1=3(M),Last=M\n");
@@ -26,17 +26,19 @@ void cmd_point_load(RegisterFile& R, InputValues& in) {
   // Any other code would reach outside the load column.
   if (!is_state_code(in.S1)) {
     print(kPointLoadCodeNotice);
-    return;
+    return Effect::none;
   }
   point_load(R, in.S1, in.load);
+  return Effect::element;
 }
 
-void cmd_elastic_support(RegisterFile& R, InputValues& in) {
+Effect cmd_elastic_support(RegisterFile& R, InputValues& in) {
   print("Z-Bed.:elast.Auflager\n");
   print("mit c Federsteifigkeit\n");
   print("c= ");
   read_double(in.c);
   elastic_support(R, in.c);
+  return Effect::element;
 }
 
 }  // namespace dlt

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "console/input_values.h"
+#include "engine/effect.h"
 #include "engine/register_file.h"
 
 namespace dlt {
@@ -15,11 +16,11 @@ inline constexpr char kPointLoadCodeNotice[] = "S1 nur 1 bis 4, Einzellast nicht
 // 1 settlement offset) and its size, and subtracts the size from that
 // quantity's entry in the load column: right of the point the quantity is
 // lower by it, whatever the unknowns turn out to be.
-void cmd_point_load(RegisterFile& R, InputValues& in);
+Effect cmd_point_load(RegisterFile& R, InputValues& in);
 
 // Asks for the stiffness c of a spring against deflection, which raises the
 // shear force in every column by c times that column's deflection.
-void cmd_elastic_support(RegisterFile& R, InputValues& in);
+Effect cmd_elastic_support(RegisterFile& R, InputValues& in);
 
 // The register arithmetic of the two commands. REQUIRES: S1 is a state code.
 void point_load(RegisterFile& R, int S1, double load);

@@ -15,8 +15,7 @@ static int second_factor_slot(double pointer) {
   return static_cast<int>(slot);
 }
 
-void cmd_results(RegisterFile& R, InputValues& in) {
-  print("Ergebnisse:\n");
+PointValues point_values(RegisterFile& R) {
   int n = round_index(R[15]);
   int m = second_factor_slot(R[15]);
   // Where a condition ahead was solved for X1, the right end has left both
@@ -31,10 +30,21 @@ void cmd_results(RegisterFile& R, InputValues& in) {
     R[14] = (R[m] * R[16]) - R[n];
   else
     R[14] = 0;
-  in.w = (R[1] - (R[5] * minus_x1)) - (R[9] * R[14]);
-  in.p = (R[2] - (R[6] * minus_x1)) - (R[10] * R[14]);
-  in.M = (R[3] - (R[7] * minus_x1)) - (R[11] * R[14]);
-  in.q = (R[4] - (R[8] * minus_x1)) - (R[12] * R[14]);
+  PointValues at;
+  at.w = (R[1] - (R[5] * minus_x1)) - (R[9] * R[14]);
+  at.p = (R[2] - (R[6] * minus_x1)) - (R[10] * R[14]);
+  at.M = (R[3] - (R[7] * minus_x1)) - (R[11] * R[14]);
+  at.Q = (R[4] - (R[8] * minus_x1)) - (R[12] * R[14]);
+  return at;
+}
+
+Effect cmd_results(RegisterFile& R, InputValues& in) {
+  print("Ergebnisse:\n");
+  PointValues at = point_values(R);
+  in.w = at.w;
+  in.p = at.p;
+  in.M = at.M;
+  in.q = at.Q;
   print("w= ");
   print_fixed(in.w);
   print("\np= ");
@@ -45,6 +55,7 @@ void cmd_results(RegisterFile& R, InputValues& in) {
   print_fixed(in.q);
   print("\n");
   pause();
+  return Effect::none;
 }
 
 }  // namespace dlt

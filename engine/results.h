@@ -2,6 +2,7 @@
 #pragma once
 
 #include "console/input_values.h"
+#include "engine/effect.h"
 #include "engine/register_file.h"
 
 namespace dlt {
@@ -10,6 +11,19 @@ namespace dlt {
 // reached, then pauses. X1 is taken from R16 (-X1, left by the right end of
 // the first pass) and X2 from the two factor slots the next condition of the
 // first pass filled. The values also go to in.w, in.p, in.M and in.q.
-void cmd_results(RegisterFile& R, InputValues& in);
+// Nothing is added to the beam.
+Effect cmd_results(RegisterFile& R, InputValues& in);
+
+// w, p, M and Q at the current point.
+struct PointValues {
+  double w = 0;
+  double p = 0;
+  double M = 0;
+  double Q = 0;
+};
+
+// The arithmetic of the results: the values at the current point, with -X2
+// left in R14.
+PointValues point_values(RegisterFile& R);
 
 }  // namespace dlt

@@ -50,10 +50,16 @@ double shaft_minus_EI(double E, double diameter) {
   return ((-E * kPi) * d4) / kShaftDivisor;
 }
 
-// What both segment keys share once R13 holds the length and R14 holds -EI.
-static void transfer_and_load(RegisterFile& R, InputValues& in) {
+void segment_transfer(RegisterFile& R, double length, double minus_EI) {
+  R[13] = length;
+  R[14] = minus_EI;
   R[14] = R[13] / R[14];
   field_transfer(R);
+}
+
+// What both segment keys share once the segment is read.
+static void transfer_and_load(RegisterFile& R, InputValues& in, double minus_EI) {
+  segment_transfer(R, in.length, minus_EI);
   print("\nStreckenlast?1=ja 0=no: ");
   read_int(in.load_answer);
   if (in.load_answer != 1) return;
@@ -64,18 +70,17 @@ static void transfer_and_load(RegisterFile& R, InputValues& in) {
   distributed_load(R, in.q, in.qs);
 }
 
-void cmd_beam_segment(RegisterFile& R, InputValues& in) {
+Effect cmd_beam_segment(RegisterFile& R, InputValues& in) {
   print("Traegerabschnitt\n");
   print("Laenge= ");
   read_double(in.length);
   print("\nBiegesteifigk.EI= ");
   read_double(in.EI);
-  R[13] = in.length;
-  R[14] = -in.EI;
-  transfer_and_load(R, in);
+  transfer_and_load(R, in, -in.EI);
+  return Effect::element;
 }
 
-void cmd_shaft_segment(RegisterFile& R, InputValues& in) {
+Effect cmd_shaft_segment(RegisterFile& R, InputValues& in) {
   print("Wellenabschnitt\n");
   print("Laenge = ");
   read_double(in.length);
@@ -83,9 +88,8 @@ void cmd_shaft_segment(RegisterFile& R, InputValues& in) {
   read_double(in.E);
   print("\nDurchm.= ");
   read_double(in.diameter);
-  R[13] = in.length;
-  R[14] = shaft_minus_EI(in.E, in.diameter);
-  transfer_and_load(R, in);
+  transfer_and_load(R, in, shaft_minus_EI(in.E, in.diameter));
+  return Effect::element;
 }
 
 }  // namespace dlt

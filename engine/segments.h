@@ -4,16 +4,22 @@
 #pragma once
 
 #include "console/input_values.h"
+#include "engine/effect.h"
 #include "engine/register_file.h"
 
 namespace dlt {
 
 // Asks for length and EI, carries the columns across the segment and offers a
 // distributed load on it.
-void cmd_beam_segment(RegisterFile& R, InputValues& in);
+Effect cmd_beam_segment(RegisterFile& R, InputValues& in);
 
 // The same for a round solid shaft given by length, E and diameter.
-void cmd_shaft_segment(RegisterFile& R, InputValues& in);
+Effect cmd_shaft_segment(RegisterFile& R, InputValues& in);
+
+// Carries the columns across a segment of the given length and -EI, as both
+// commands do before they offer the load: R13 takes the length and R14 the
+// factor l / (-EI).
+void segment_transfer(RegisterFile& R, double length, double minus_EI);
 
 // -EI of a round solid shaft, with I = pi d^4 / 64 and the ten-digit pi.
 double shaft_minus_EI(double E, double diameter);

@@ -307,3 +307,25 @@ TEST(UnknownChain, ReachesBackFromTheLastConditionAPassMayHold) {
   EXPECT_EQ(minus_x2, 0);
   EXPECT_FALSE(chained_unknowns(R, kLastRegister + 1, minus_x1, minus_x2));
 }
+
+TEST(Condition, SaysWhetherItTookEffectAndWhetherItWasTheRightEnd) {
+  const struct {
+    const char* typed;
+    Effect effect;
+  } cases[] = {
+      {"1 0 1 3 0", Effect::right_end},  // support and right end
+      {"1 0 0", Effect::element},        // intermediate support
+      {"1 0 1 7 0", Effect::element},    // the right end refused, the support set
+      {"9 0", Effect::none},             // no such quantity
+      {"2 0", Effect::none},             // p: neither unknown can change it here
+  };
+  for (const auto& c : cases) {
+    RegisterFile R = simply_supported_before_right_end();
+    R[6] = 0;
+    R[10] = 0;
+    InputValues in;
+    console_open_script(c.typed);
+    EXPECT_EQ(cmd_condition(R, in), c.effect) << c.typed;
+    console_take_output();
+  }
+}

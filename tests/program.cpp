@@ -8,6 +8,8 @@
 #include <fstream>
 #include <initializer_list>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -22,8 +24,14 @@ using Clock = std::chrono::steady_clock;
 // Shared CI machines are slow at times; no wait should come near this.
 constexpr auto kTimeout = std::chrono::seconds(20);
 
-[[noreturn]] void exec_program() {
-  execl(DURCHLAUFTRAEGER_BINARY, DURCHLAUFTRAEGER_BINARY, static_cast<char*>(nullptr));
+[[noreturn]] void exec_program(const std::vector<std::string>& arguments = {}) {
+  std::vector<char*> argv;
+  std::string program = DURCHLAUFTRAEGER_BINARY;
+  argv.push_back(program.data());
+  std::vector<std::string> copies = arguments;
+  for (std::string& argument : copies) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  execv(DURCHLAUFTRAEGER_BINARY, argv.data());
   _exit(127);
 }
 
@@ -69,24 +77,26 @@ Ending reap(pid_t pid, Clock::time_point deadline) {
 
 }  // namespace
 
-PipedRun run_piped(std::string_view script) {
+PipedRun run_piped(std::string_view script, const std::vector<std::string>& arguments) {
   signal(SIGPIPE, SIG_IGN);
   keep_standard_streams_open();
-  int to_program[2], from_program[2];
+  int to_program[2], from_program[2], errors_from_program[2];
   PipedRun run;
-  if (pipe(to_program) != 0 || pipe(from_program) != 0) return run;
+  if (pipe(to_program) != 0 || pipe(from_program) != 0 || pipe(errors_from_program) != 0) return run;
   pid_t pid = fork();
   if (pid == 0) {
     dup2(to_program[0], STDIN_FILENO);
     dup2(from_program[1], STDOUT_FILENO);
-    close(to_program[0]);
-    close(to_program[1]);
-    close(from_program[0]);
-    close(from_program[1]);
-    exec_program();
+    dup2(errors_from_program[1], STDERR_FILENO);
+    for (int fd : {to_program[0], to_program[1], from_program[0], from_program[1], errors_from_program[0],
+                   errors_from_program[1]})
+      close(fd);
+    exec_program(arguments);
   }
   close(to_program[0]);
   close(from_program[1]);
+  close(errors_from_program[1]);
+  int errors = errors_from_program[0];
   int input = to_program[1];
   fcntl(input, F_SETFL, O_NONBLOCK);
   auto deadline = Clock::now() + kTimeout;
@@ -96,8 +106,9 @@ PipedRun run_piped(std::string_view script) {
     input = -1;
   }
   for (;;) {
-    pollfd fds[2] = {{from_program[0], POLLIN, 0}, {input, POLLOUT, 0}};
-    int ready = poll(fds, input >= 0 ? 2 : 1, remaining_ms(deadline));
+    // A descriptor of -1 is left out of the poll.
+    pollfd fds[3] = {{from_program[0], POLLIN, 0}, {errors, POLLIN, 0}, {input, POLLOUT, 0}};
+    int ready = poll(fds, 3, remaining_ms(deadline));
     if (ready <= 0) break;
     if (fds[0].revents != 0) {
       char block[4096];
@@ -105,7 +116,17 @@ PipedRun run_piped(std::string_view script) {
       if (n <= 0) break;
       run.output.append(block, static_cast<std::size_t>(n));
     }
-    if (input >= 0 && fds[1].revents != 0) {
+    if (errors >= 0 && fds[1].revents != 0) {
+      char block[4096];
+      ssize_t n = read(errors, block, sizeof block);
+      if (n > 0) {
+        run.errors.append(block, static_cast<std::size_t>(n));
+      } else {
+        close(errors);
+        errors = -1;
+      }
+    }
+    if (input >= 0 && fds[2].revents != 0) {
       ssize_t n = write(input, script.data() + written, script.size() - written);
       if (n > 0) written += static_cast<std::size_t>(n);
       if (n < 0 || written == script.size()) {
@@ -116,6 +137,15 @@ PipedRun run_piped(std::string_view script) {
   }
   if (input >= 0) close(input);
   close(from_program[0]);
+  // What is left on standard error once standard output has ended.
+  while (errors >= 0) {
+    pollfd fd = {errors, POLLIN, 0};
+    char block[4096];
+    ssize_t n = poll(&fd, 1, remaining_ms(deadline)) > 0 ? read(errors, block, sizeof block) : 0;
+    if (n <= 0) break;
+    run.errors.append(block, static_cast<std::size_t>(n));
+  }
+  if (errors >= 0) close(errors);
   run.ending = reap(pid, deadline);
   return run;
 }

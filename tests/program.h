@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <sys/types.h>
 #include <termios.h>
@@ -18,11 +19,13 @@ struct Ending {
 
 struct PipedRun {
   std::string output;
+  std::string errors;  // what it wrote to standard error
   Ending ending;
 };
 
-// Runs the program with script as its standard input through a pipe.
-PipedRun run_piped(std::string_view script);
+// Runs the program with script as its standard input through a pipe, and
+// with the command-line arguments given.
+PipedRun run_piped(std::string_view script, const std::vector<std::string>& arguments = {});
 
 // Reads a whole file; empty if it cannot be read.
 std::string read_file(const std::string& path);

@@ -1,5 +1,7 @@
 // A libFuzzer target: the whole program, menu loop and every command, run on
-// arbitrary bytes as its input script, without a terminal.
+// arbitrary bytes as its input script, without a terminal. Every pass that
+// reaches a right end has its text and CSV reports built in memory, so the
+// replay meets arbitrary beams too.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -9,7 +11,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   dlt::console_open_script(std::string_view(reinterpret_cast<const char*>(data), size));
-  dlt::run_menu();
+  dlt::ReportOptions reports;
+  reports.in_memory = true;
+  dlt::run_menu(reports);
   dlt::console_take_output();
   return 0;
 }

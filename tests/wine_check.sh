@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The Windows build end to end under wine: every script given runs through
 # durchlauftraeger.exe, all in one wine start (a start takes seconds), and
-# must print what the Linux build prints for it, line endings aside. Only the
-# sign of a NaN may differ: which operand's NaN an operation passes on
-# depends on the compiler.
+# must print what the Linux build prints for it, line endings aside. Each run
+# also writes a text and a CSV report at every right end, and those files
+# must be the same bytes as the Linux build's. Only the sign of a NaN may
+# differ: which operand's NaN an operation passes on depends on the compiler.
 #
 # usage: wine_check.sh LINUX_BINARY WINDOWS_EXE SCRIPT...
 set -euo pipefail
 
-linux_binary=$1
+linux_binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 windows_exe=$2
 shift 2
 
@@ -16,6 +17,7 @@ wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
 work=$(dirname "$windows_exe")/wine-check
 rm -rf "$work"
 mkdir -p "$work"
+work=$(cd "$work" && pwd)
 cp "$windows_exe" "$work/durchlauftraeger.exe"
 
 # One batch file runs them all; each output and exit status lands in a file.
@@ -26,7 +28,8 @@ names=()
     name=$(basename "$script" .txt)
     names+=("$name")
     cp "$script" "$work/$name.txt"
-    printf 'durchlauftraeger.exe < %s.txt > %s.out\r\n' "$name" "$name"
+    printf 'durchlauftraeger.exe --bericht %s.bericht --bericht %s.csv < %s.txt > %s.out\r\n' \
+      "$name" "$name" "$name" "$name"
     printf 'echo %%ERRORLEVEL%% > %s.status\r\n' "$name"
   done
 } > "$work/run.cmd"
@@ -41,7 +44,9 @@ if ! (cd "$work" && "$wine" cmd /c run.cmd < /dev/null 2> wine.log); then
   cat "$work/wine.log"
 fi
 
-same_nan() { sed 's/-nan$/nan/'; }
+same_nan() { sed 's/-nan\b/nan/g'; }
+linux=$work/linux
+mkdir -p "$linux"
 
 passed=0
 failed=0
@@ -52,12 +57,26 @@ for name in "${names[@]}"; do
     failed=$((failed + 1))
     continue
   fi
-  if diff <("$linux_binary" < "$work/$name.txt" | same_nan) <(tr -d '\r' < "$work/$name.out" | same_nan) \
-      > "$work/$name.diff"; then
-    passed=$((passed + 1))
-  else
+  if ! diff <(cd "$linux" && "$linux_binary" --bericht "$name.bericht" --bericht "$name.csv" < "$work/$name.txt" |
+      same_nan) <(tr -d '\r' < "$work/$name.out" | same_nan) > "$work/$name.diff"; then
     echo "FAILED $name: output differs from the Linux build (< Linux, > Windows)"
     head -n 40 "$work/$name.diff"
+    failed=$((failed + 1))
+    continue
+  fi
+  # The reports, where the script reached a right end: byte for byte.
+  same_reports=true
+  for report in "$name.bericht" "$name.csv"; do
+    [ -e "$linux/$report" ] || [ -e "$work/$report" ] || continue
+    if ! cmp -s <(same_nan < "$linux/$report") <(same_nan < "$work/$report"); then
+      echo "FAILED $name: $report differs from the Linux build's (< Linux, > Windows)"
+      diff "$linux/$report" "$work/$report" | head -n 40
+      same_reports=false
+    fi
+  done
+  if $same_reports; then
+    passed=$((passed + 1))
+  else
     failed=$((failed + 1))
   fi
 done

@@ -1,0 +1,102 @@
+#include "app/command_line.h"
+
+#include <getopt.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <utility>
+
+namespace dlt {
+
+#ifndef DLT_VERSION
+#define DLT_VERSION "unbekannt"
+#endif
+
+const char kHelpText[] =
+    "Aufruf: durchlauftraeger [OPTIONEN]\n"
+    "Biegung von Durchlauftraegern und abgesetzten Rundwellen nach dem\n"
+    "Uebertragungsverfahren, im Dialog ueber ein Tastenmenue.\n"
+    "\n"
+    "  --bericht DATEI  bei jedem rechten Traegerende einen Bericht ueber den\n"
+    "                   Traeger nach DATEI schreiben (auch mehrmals): DATEI.csv\n"
+    "                   erhaelt die Wertetabelle als CSV, jede andere DATEI\n"
+    "                   den Textbericht mit Auflagerkraeften, Extremwerten\n"
+    "                   und Wertetabelle\n"
+    "  --punkte N       jeden Abschnitt fuer den Bericht in N gleiche Teile\n"
+    "                   teilen (1 bis 1000, Vorgabe 10)\n"
+    "  --help           diese Hilfe zeigen und enden\n"
+    "  --version        die Version zeigen und enden\n"
+    "\n"
+    "Ohne Optionen arbeitet das Programm nur im Dialog. Der Exit-Status ist 1,\n"
+    "wenn ein Bericht nicht geschrieben werden konnte, 2 bei falschen Optionen.\n";
+
+const char kVersionText[] = "durchlauftraeger " DLT_VERSION "\n";
+
+const char kUsageText[] =
+    "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--help] [--version]\n"
+    "Mehr mit: durchlauftraeger --help\n";
+
+namespace {
+
+enum OptionCode { kBericht = 1000, kPunkte, kHelp, kVersion };
+
+constexpr option kOptions[] = {
+    {"bericht", required_argument, nullptr, kBericht},
+    {"punkte", required_argument, nullptr, kPunkte},
+    {"help", no_argument, nullptr, kHelp},
+    {"version", no_argument, nullptr, kVersion},
+    {nullptr, 0, nullptr, 0},
+};
+
+// N of --punkte: a whole number from 1 to kMaxPieces, all of the value.
+bool read_pieces(const char* text, int& pieces) {
+  char* end = nullptr;
+  errno = 0;
+  long value = std::strtol(text, &end, 10);
+  if (end == text || *end != '\0' || errno != 0 || value < 1 || value > kMaxPieces) return false;
+  pieces = static_cast<int>(value);
+  return true;
+}
+
+CommandLine bad(std::string error) {
+  CommandLine line;
+  line.action = CommandLineAction::bad;
+  line.error = std::move(error);
+  return line;
+}
+
+}  // namespace
+
+CommandLine parse_command_line(int argc, char* argv[]) {
+  CommandLine line;
+  // 0 makes getopt_long start over, at the first argument.
+  optind = 0;
+  for (;;) {
+    int code = getopt_long(argc, argv, "", kOptions, nullptr);
+    if (code == -1) break;
+    switch (code) {
+      case kBericht:
+        line.reports.files.emplace_back(optarg);
+        break;
+      case kPunkte:
+        if (!read_pieces(optarg, line.reports.pieces))
+          return bad(
+              std::string("durchlauftraeger: --punkte braucht eine ganze Zahl von 1 bis 1000, nicht '") +
+              optarg + "'\n");
+        break;
+      case kHelp:
+        line.action = CommandLineAction::help;
+        return line;
+      case kVersion:
+        line.action = CommandLineAction::version;
+        return line;
+      default:
+        return bad("");
+    }
+  }
+  if (optind < argc)
+    return bad(std::string("durchlauftraeger: unerwartetes Argument '") + argv[optind] + "'\n");
+  return line;
+}
+
+}  // namespace dlt

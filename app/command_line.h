@@ -1,0 +1,32 @@
+// The command line: which reports a right end writes and how finely, or a
+// request for the help or the version. Read with getopt_long, so that the
+// usual forms work (--punkte=20, --ber FILE for --bericht FILE).
+#pragma once
+
+#include <string>
+
+#include "report/reports.h"
+
+namespace dlt {
+
+enum class CommandLineAction { run, help, version, bad };
+
+struct CommandLine {
+  CommandLineAction action = CommandLineAction::run;
+  ReportOptions reports;
+  // What is wrong with a bad command line, where getopt_long has not said it
+  // already; printed before the usage.
+  std::string error;
+};
+
+// The texts for --help and --version on standard output, and for a bad
+// command line on standard error.
+extern const char kHelpText[];
+extern const char kVersionText[];
+extern const char kUsageText[];
+
+// Reads the options; getopt_long prints its own messages for an unknown
+// option or a missing value. Can be called again: it starts getopt_long over.
+CommandLine parse_command_line(int argc, char* argv[]);
+
+}  // namespace dlt

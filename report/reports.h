@@ -1,0 +1,36 @@
+// The reports a right end writes: which files, how finely the table divides
+// the segments, and the writing of each with its notice.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/register_file.h"
+#include "report/beam_record.h"
+#include "report/replay.h"
+
+namespace dlt {
+
+struct ReportOptions {
+  std::vector<std::string> files;
+  int pieces = kDefaultPieces;
+  // Builds the text and CSV reports of every completed pass without writing
+  // or announcing them: the fuzz target feeds the replay arbitrary input so.
+  bool in_memory = false;
+};
+
+// Whether a right end has any report to make.
+bool wants_reports(const ReportOptions& options);
+
+// Whether the report to path is the CSV table rather than the text report:
+// its name ends in ".csv", in any case.
+bool is_csv_name(std::string_view path);
+
+// Writes every report file for the pass just completed by a right end, whose
+// commands are in record and whose solution is in R, and prints for each
+// "Bericht geschrieben: FILE" or "Bericht nicht geschrieben: FILE: reason".
+// False where one or more was not written.
+bool write_reports(const ReportOptions& options, const BeamRecord& record, const RegisterFile& R);
+
+}  // namespace dlt

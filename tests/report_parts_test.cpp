@@ -1,0 +1,230 @@
+// The report's parts in the process: the root finder, the record of a pass,
+// the CSV form, the safe file write and the command line.
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/command_line.h"
+#include "engine/conditions.h"
+#include "engine/left_end.h"
+#include "engine/segments.h"
+#include "report/beam_record.h"
+#include "report/csv_report.h"
+#include "report/piece_roots.h"
+#include "report/replay.h"
+#include "report/report_file.h"
+#include "report/reports.h"
+#include "report/statics.h"
+#include "scratch_directory.h"
+
+using namespace dlt;
+
+TEST(PieceRoots, FindsEveryZeroInsideTheInterval) {
+  // (t - 1)(t - 2)(t - 3) = t^3 - 6t^2 + 11t - 6: all three inside (0, 4),
+  // to the last bit.
+  std::vector<double> roots = roots_between({-6, 11, -6, 1}, 0, 4);
+  ASSERT_EQ(roots.size(), 3U);
+  EXPECT_EQ(roots[0], 1.0);
+  EXPECT_EQ(roots[1], 2.0);
+  EXPECT_EQ(roots[2], 3.0);
+  // Only those strictly between the ends.
+  EXPECT_EQ(roots_between({-6, 11, -6, 1}, 1, 3), std::vector<double>{2.0});
+  // A negative interval, as a segment of negative length gives.
+  EXPECT_EQ(roots_between({2, 1}, -4, 0), std::vector<double>{-2.0});
+}
+
+TEST(PieceRoots, QuadraticOfAFieldMoment) {
+  // Q = 25 - 10 t: zero at 2.5; M has its maximum there. A double root
+  // (t - 1)^2 touches zero without a sign change and is found as the turn.
+  EXPECT_EQ(roots_between({25, -10}, 0, 4), std::vector<double>{2.5});
+  EXPECT_EQ(roots_between({1, -2, 1}, 0, 3), std::vector<double>{1.0});
+  // sqrt(2), from t^2 - 2, within one unit in the last place.
+  std::vector<double> root = roots_between({-2, 0, 1}, 0, 2);
+  ASSERT_EQ(root.size(), 1U);
+  EXPECT_NEAR(root[0], std::sqrt(2.0), 4.5e-16);
+}
+
+TEST(PieceRoots, NothingFromConstantsNonFiniteOrEmptyIntervals) {
+  EXPECT_TRUE(roots_between({0, 0, 0}, 0, 1).empty());
+  EXPECT_TRUE(roots_between({3}, 0, 1).empty());
+  EXPECT_TRUE(roots_between({1, NAN, 1}, 0, 1).empty());
+  EXPECT_TRUE(roots_between({1, INFINITY}, 0, 1).empty());
+  EXPECT_TRUE(roots_between({-1, 1}, 2, 2).empty());
+  EXPECT_TRUE(roots_between({-1, 1}, NAN, 2).empty());
+}
+
+namespace {
+
+InputValues values_for(int S1, int S2) {
+  InputValues in;
+  in.S1 = S1;
+  in.S2 = S2;
+  return in;
+}
+
+}  // namespace
+
+TEST(BeamRecord, KeepsWhatTookEffectFromTheLastLeftEnd) {
+  BeamRecord record;
+  InputValues in = values_for(2, 4);
+  record_command(record, 'c', in, Effect::element);  // before any left end
+  EXPECT_FALSE(record.open);
+  record_command(record, 'a', in, Effect::element);
+  in.length = 4;
+  in.EI = 100;
+  in.load_answer = 0;
+  in.q = 7;  // left from an earlier command; unused without a load
+  record_command(record, 'c', in, Effect::element);
+  record_command(record, 'd', in, Effect::none);  // refused
+  record_command(record, 'g', in, Effect::none);
+  in.S1 = 1;
+  in.W1 = 0.5;
+  in.S2 = 3;
+  in.W2 = 0;
+  record_command(record, 'f', in, Effect::right_end);
+  ASSERT_EQ(record.elements.size(), 3U);
+  EXPECT_EQ(record.elements[1].kind, ElementKind::beam_segment);
+  EXPECT_FALSE(record.elements[1].loaded);
+  EXPECT_EQ(record.elements[1].q, 0);
+  EXPECT_TRUE(record.elements[2].right_end);
+  EXPECT_EQ(record.elements[2].value, 0.5);
+  EXPECT_TRUE(is_complete(record));
+  // A refused left end leaves no pass to report.
+  record_command(record, 'a', in, Effect::none);
+  EXPECT_FALSE(record.open);
+  EXPECT_TRUE(record.elements.empty());
+  EXPECT_FALSE(is_complete(record));
+}
+
+TEST(Replay, LeavesTheSolvedRegistersAsTheyWere) {
+  RegisterFile R;
+  left_end(R, 2, 4);
+  segment_transfer(R, 4, -100);
+  apply_condition(R, 1, 0);
+  right_end(R, 3, 0);
+  RegisterFile before = R;
+  BeamRecord record;
+  record.open = true;
+  Element left;
+  left.S1 = 2;
+  left.S2 = 4;
+  Element span;
+  span.kind = ElementKind::beam_segment;
+  span.length = 4;
+  span.EI = 100;
+  Element right;
+  right.kind = ElementKind::condition;
+  right.S1 = 1;
+  right.S2 = 3;
+  right.right_end = true;
+  record.elements = {left, span, right};
+  BeamCourse course = replay_beam(record, R, 3);
+  for (int k = 0; k < kRegisterCount; ++k)
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(R.values[k]), std::bit_cast<std::uint64_t>(before.values[k])) << k;
+  ASSERT_EQ(course.rows.size(), 4U);
+  EXPECT_EQ(course.rows[3].x, 4.0);  // the end exactly where the span ends
+  EXPECT_EQ(course.elements[2].before, 3U);
+  Statics statics = beam_statics(record, course);
+  EXPECT_EQ(statics.reactions.size(), 2U);  // both ends, no load
+  EXPECT_EQ(statics.load_sum, 0);
+}
+
+TEST(CsvReport, ShortestNumbersThatReadBackExactly) {
+  BeamCourse course;
+  course.rows.push_back({0.1, {1.0 / 3, -0.0, 1e-300, 2.5e17}});
+  const double inf = std::numeric_limits<double>::infinity();
+  course.rows.push_back({2, {std::numeric_limits<double>::quiet_NaN(), inf, -inf, 7}});
+  std::string csv = csv_report(course);
+  EXPECT_EQ(csv, "x,w,p,M,Q\r\n0.1,0.3333333333333333,-0,1e-300,2.5e+17\r\n2,nan,inf,-inf,7\r\n");
+  EXPECT_EQ(std::strtod("0.3333333333333333", nullptr), 1.0 / 3);
+}
+
+TEST(ReportNames, CsvByItsEndingInAnyCase) {
+  EXPECT_TRUE(is_csv_name("a.csv"));
+  EXPECT_TRUE(is_csv_name("dir/B.CsV"));
+  EXPECT_FALSE(is_csv_name("csv"));
+  EXPECT_FALSE(is_csv_name("a.csv.txt"));
+  EXPECT_FALSE(is_csv_name(""));
+}
+
+namespace {
+
+std::string contents_of(const std::string& path) {
+  std::string text;
+  FILE* f = std::fopen(path.c_str(), "rb");
+  if (f == nullptr) return "missing";
+  for (int c = std::fgetc(f); c != EOF; c = std::fgetc(f)) text.push_back(static_cast<char>(c));
+  std::fclose(f);
+  return text;
+}
+
+}  // namespace
+
+TEST(ReportFile, ReplacesTheFileWholeWithTheUsersPermissions) {
+  ScratchDirectory dir;
+  std::string path = dir.path + "/r.txt";
+  std::string reason;
+  ASSERT_TRUE(write_file_atomically(path, "erster\n", reason)) << reason;
+  ASSERT_TRUE(write_file_atomically(path, "zweiter\n", reason)) << reason;
+  EXPECT_EQ(contents_of(path), "zweiter\n");
+  EXPECT_EQ(dir.entries(), 1);
+  struct stat info = {};
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  mode_t mask = umask(0);
+  umask(mask);
+  EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
+}
+
+TEST(ReportFile, FailureKeepsTheOldFileAndLeavesNoTemporaryFile) {
+  ScratchDirectory dir;
+  std::string reason;
+  EXPECT_FALSE(write_file_atomically(dir.path + "/nicht/da.txt", "x", reason));
+  EXPECT_EQ(reason, "No such file or directory");
+  // A directory in the way: the temporary file is made and removed again.
+  ASSERT_EQ(mkdir((dir.path + "/ordner").c_str(), 0755), 0);
+  EXPECT_FALSE(write_file_atomically(dir.path + "/ordner", "x", reason));
+  EXPECT_EQ(reason, "Is a directory");
+  EXPECT_EQ(dir.entries(), 1);
+}
+
+namespace {
+
+CommandLine parse(std::vector<std::string> arguments) {
+  arguments.insert(arguments.begin(), "durchlauftraeger");
+  std::vector<char*> argv;
+  argv.reserve(arguments.size() + 1);
+  for (std::string& a : arguments) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  return parse_command_line(static_cast<int>(arguments.size()), argv.data());
+}
+
+}  // namespace
+
+TEST(CommandLineParse, ReportsPiecesAndTheirForms) {
+  CommandLine line = parse({"--bericht", "a.txt", "--ber=b.csv", "--punkte=20"});
+  EXPECT_EQ(line.action, CommandLineAction::run);
+  EXPECT_EQ(line.reports.files, (std::vector<std::string>{"a.txt", "b.csv"}));
+  EXPECT_EQ(line.reports.pieces, 20);
+  EXPECT_EQ(parse({}).reports.pieces, kDefaultPieces);
+  EXPECT_EQ(parse({"--punkte", "1000"}).reports.pieces, 1000);
+  EXPECT_EQ(parse({"--help", "--unbekannt"}).action, CommandLineAction::help);
+  // Parsed twice in one process: getopt_long starts over.
+  EXPECT_EQ(parse({"--version"}).action, CommandLineAction::version);
+}
+
+TEST(CommandLineParse, BadValuesAndArguments) {
+  for (const char* pieces : {"0", "1001", "-1", "", "2.5", "99999999999999999999"})
+    EXPECT_EQ(parse({"--punkte", pieces}).action, CommandLineAction::bad) << pieces;
+  CommandLine stray = parse({"--bericht", "a.txt", "b.txt"});
+  EXPECT_EQ(stray.action, CommandLineAction::bad);
+  EXPECT_EQ(stray.error, "durchlauftraeger: unerwartetes Argument 'b.txt'\n");
+}
