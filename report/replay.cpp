@@ -90,9 +90,9 @@ std::vector<double> turning_points(const PointValues& start, double h, double mi
   return points;
 }
 
-// One piece of a segment from x0 on, with the values at its start in
-// `start`: the row at its end, and before that the extremes inside it, each
-// made as a second pass stopping there would make it.
+// One piece of a segment from x0 on, starting at the last row: the row at
+// its end, and before that the extremes inside it, each made as a second
+// pass stopping there would make it.
 void walk_piece(Walk& walk, const Element& segment, double h, double q, double x0, double x_end) {
   double minus_EI = segment_minus_EI(segment);
   double qs = segment.loaded ? segment.qs : 0;

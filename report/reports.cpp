@@ -11,8 +11,9 @@
 
 namespace dlt {
 
-// Where the right end ends a pass whose left end was refused: its columns were
-// cleared, so what the conditions solved is no beam that was entered.
+// Where a right end follows a refused left end. A refused left end leaves the
+// columns cleared, so every condition after it is refused as undetermined
+// and this is not expected to happen; should it, no beam was entered.
 constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang";
 
 bool wants_reports(const ReportOptions& options) { return options.in_memory || !options.files.empty(); }

@@ -1,8 +1,6 @@
 // The report's parts in the process: the root finder, the record of a pass,
-// the CSV form, the safe file write and the command line.
-#include <bit>
+// the CSV form and the safe file write.
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -13,17 +11,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/command_line.h"
-#include "engine/conditions.h"
-#include "engine/left_end.h"
-#include "engine/segments.h"
 #include "report/beam_record.h"
 #include "report/csv_report.h"
 #include "report/piece_roots.h"
 #include "report/replay.h"
 #include "report/report_file.h"
-#include "report/reports.h"
-#include "report/statics.h"
 #include "scratch_directory.h"
 
 using namespace dlt;
@@ -42,18 +34,13 @@ TEST(PieceRoots, FindsEveryZeroInsideTheInterval) {
   EXPECT_EQ(roots_between({2, 1}, -4, 0), std::vector<double>{-2.0});
 }
 
-TEST(PieceRoots, QuadraticOfAFieldMoment) {
-  // Q = 25 - 10 t: zero at 2.5; M has its maximum there. A double root
-  // (t - 1)^2 touches zero without a sign change and is found as the turn.
-  EXPECT_EQ(roots_between({25, -10}, 0, 4), std::vector<double>{2.5});
+TEST(PieceRoots, DoubleRootsIrrationalRootsAndNothingWhereNothingIs) {
+  // (t - 1)^2 touches zero without a sign change and is found as the turn;
+  // sqrt(2), from t^2 - 2, to within one unit in the last place.
   EXPECT_EQ(roots_between({1, -2, 1}, 0, 3), std::vector<double>{1.0});
-  // sqrt(2), from t^2 - 2, within one unit in the last place.
   std::vector<double> root = roots_between({-2, 0, 1}, 0, 2);
   ASSERT_EQ(root.size(), 1U);
   EXPECT_NEAR(root[0], std::sqrt(2.0), 4.5e-16);
-}
-
-TEST(PieceRoots, NothingFromConstantsNonFiniteOrEmptyIntervals) {
   EXPECT_TRUE(roots_between({0, 0, 0}, 0, 1).empty());
   EXPECT_TRUE(roots_between({3}, 0, 1).empty());
   EXPECT_TRUE(roots_between({1, NAN, 1}, 0, 1).empty());
@@ -62,20 +49,11 @@ TEST(PieceRoots, NothingFromConstantsNonFiniteOrEmptyIntervals) {
   EXPECT_TRUE(roots_between({-1, 1}, NAN, 2).empty());
 }
 
-namespace {
-
-InputValues values_for(int S1, int S2) {
-  InputValues in;
-  in.S1 = S1;
-  in.S2 = S2;
-  return in;
-}
-
-}  // namespace
-
 TEST(BeamRecord, KeepsWhatTookEffectFromTheLastLeftEnd) {
   BeamRecord record;
-  InputValues in = values_for(2, 4);
+  InputValues in;
+  in.S1 = 2;
+  in.S2 = 4;
   record_command(record, 'c', in, Effect::element);  // before any left end
   EXPECT_FALSE(record.open);
   record_command(record, 'a', in, Effect::element);
@@ -105,39 +83,6 @@ TEST(BeamRecord, KeepsWhatTookEffectFromTheLastLeftEnd) {
   EXPECT_FALSE(is_complete(record));
 }
 
-TEST(Replay, LeavesTheSolvedRegistersAsTheyWere) {
-  RegisterFile R;
-  left_end(R, 2, 4);
-  segment_transfer(R, 4, -100);
-  apply_condition(R, 1, 0);
-  right_end(R, 3, 0);
-  RegisterFile before = R;
-  BeamRecord record;
-  record.open = true;
-  Element left;
-  left.S1 = 2;
-  left.S2 = 4;
-  Element span;
-  span.kind = ElementKind::beam_segment;
-  span.length = 4;
-  span.EI = 100;
-  Element right;
-  right.kind = ElementKind::condition;
-  right.S1 = 1;
-  right.S2 = 3;
-  right.right_end = true;
-  record.elements = {left, span, right};
-  BeamCourse course = replay_beam(record, R, 3);
-  for (int k = 0; k < kRegisterCount; ++k)
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(R.values[k]), std::bit_cast<std::uint64_t>(before.values[k])) << k;
-  ASSERT_EQ(course.rows.size(), 4U);
-  EXPECT_EQ(course.rows[3].x, 4.0);  // the end exactly where the span ends
-  EXPECT_EQ(course.elements[2].before, 3U);
-  Statics statics = beam_statics(record, course);
-  EXPECT_EQ(statics.reactions.size(), 2U);  // both ends, no load
-  EXPECT_EQ(statics.load_sum, 0);
-}
-
 TEST(CsvReport, ShortestNumbersThatReadBackExactly) {
   BeamCourse course;
   course.rows.push_back({0.1, {1.0 / 3, -0.0, 1e-300, 2.5e17}});
@@ -146,14 +91,6 @@ TEST(CsvReport, ShortestNumbersThatReadBackExactly) {
   std::string csv = csv_report(course);
   EXPECT_EQ(csv, "x,w,p,M,Q\r\n0.1,0.3333333333333333,-0,1e-300,2.5e+17\r\n2,nan,inf,-inf,7\r\n");
   EXPECT_EQ(std::strtod("0.3333333333333333", nullptr), 1.0 / 3);
-}
-
-TEST(ReportNames, CsvByItsEndingInAnyCase) {
-  EXPECT_TRUE(is_csv_name("a.csv"));
-  EXPECT_TRUE(is_csv_name("dir/B.CsV"));
-  EXPECT_FALSE(is_csv_name("csv"));
-  EXPECT_FALSE(is_csv_name("a.csv.txt"));
-  EXPECT_FALSE(is_csv_name(""));
 }
 
 namespace {
@@ -194,37 +131,4 @@ TEST(ReportFile, FailureKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_FALSE(write_file_atomically(dir.path + "/ordner", "x", reason));
   EXPECT_EQ(reason, "Is a directory");
   EXPECT_EQ(dir.entries(), 1);
-}
-
-namespace {
-
-CommandLine parse(std::vector<std::string> arguments) {
-  arguments.insert(arguments.begin(), "durchlauftraeger");
-  std::vector<char*> argv;
-  argv.reserve(arguments.size() + 1);
-  for (std::string& a : arguments) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  return parse_command_line(static_cast<int>(arguments.size()), argv.data());
-}
-
-}  // namespace
-
-TEST(CommandLineParse, ReportsPiecesAndTheirForms) {
-  CommandLine line = parse({"--bericht", "a.txt", "--ber=b.csv", "--punkte=20"});
-  EXPECT_EQ(line.action, CommandLineAction::run);
-  EXPECT_EQ(line.reports.files, (std::vector<std::string>{"a.txt", "b.csv"}));
-  EXPECT_EQ(line.reports.pieces, 20);
-  EXPECT_EQ(parse({}).reports.pieces, kDefaultPieces);
-  EXPECT_EQ(parse({"--punkte", "1000"}).reports.pieces, 1000);
-  EXPECT_EQ(parse({"--help", "--unbekannt"}).action, CommandLineAction::help);
-  // Parsed twice in one process: getopt_long starts over.
-  EXPECT_EQ(parse({"--version"}).action, CommandLineAction::version);
-}
-
-TEST(CommandLineParse, BadValuesAndArguments) {
-  for (const char* pieces : {"0", "1001", "-1", "", "2.5", "99999999999999999999"})
-    EXPECT_EQ(parse({"--punkte", pieces}).action, CommandLineAction::bad) << pieces;
-  CommandLine stray = parse({"--bericht", "a.txt", "b.txt"});
-  EXPECT_EQ(stray.action, CommandLineAction::bad);
-  EXPECT_EQ(stray.error, "durchlauftraeger: unerwartetes Argument 'b.txt'\n");
 }
