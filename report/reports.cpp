@@ -45,21 +45,23 @@ bool write_reports(const ReportOptions& options, const BeamRecord& record, const
     return options.files.empty();
   }
   BeamCourse course = replay_beam(record, R, options.pieces);
+  auto make = [&](bool as_csv) {
+    return as_csv ? csv_report(course)
+                  : text_report(record, course, beam_statics(record, course), options.pieces);
+  };
+  if (options.in_memory) {
+    make(false);
+    make(true);
+    return true;
+  }
   // Each format is made once, however many files take it.
   std::string text;
   std::string csv;
-  if (options.in_memory) {
-    text = text_report(record, course, beam_statics(record, course), options.pieces);
-    csv = csv_report(course);
-    return true;
-  }
   bool all_written = true;
   for (const std::string& path : options.files) {
-    std::string& contents = is_csv_name(path) ? csv : text;
-    if (contents.empty())
-      contents = is_csv_name(path)
-                     ? csv_report(course)
-                     : text_report(record, course, beam_statics(record, course), options.pieces);
+    bool as_csv = is_csv_name(path);
+    std::string& contents = as_csv ? csv : text;
+    if (contents.empty()) contents = make(as_csv);
     std::string reason;
     if (write_file_atomically(path, contents, reason)) {
       notice("Bericht geschrieben: ", path, "");
