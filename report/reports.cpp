@@ -2,9 +2,11 @@
 
 #include <cctype>
 #include <cstddef>
+#include <iterator>
 
 #include "console/console.h"
 #include "report/csv_report.h"
+#include "report/html_report.h"
 #include "report/report_file.h"
 #include "report/statics.h"
 #include "report/text_report.h"
@@ -18,13 +20,19 @@ constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang
 
 bool wants_reports(const ReportOptions& options) { return options.in_memory || !options.files.empty(); }
 
-bool is_csv_name(std::string_view path) {
-  constexpr std::string_view kSuffix = ".csv";
-  if (path.size() < kSuffix.size()) return false;
-  std::string_view end = path.substr(path.size() - kSuffix.size());
-  for (std::size_t i = 0; i < kSuffix.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(end[i])) != kSuffix[i]) return false;
+// Whether path ends in suffix (lower case), in any case.
+static bool ends_in(std::string_view path, std::string_view suffix) {
+  if (path.size() < suffix.size()) return false;
+  std::string_view end = path.substr(path.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(end[i])) != suffix[i]) return false;
   return true;
+}
+
+ReportFormat report_format(std::string_view path) {
+  if (ends_in(path, ".csv")) return ReportFormat::csv;
+  if (ends_in(path, ".html") || ends_in(path, ".htm")) return ReportFormat::page;
+  return ReportFormat::text;
 }
 
 static void notice(std::string_view text, const std::string& path, std::string_view reason) {
@@ -45,23 +53,28 @@ bool write_reports(const ReportOptions& options, const BeamRecord& record, const
     return options.files.empty();
   }
   BeamCourse course = replay_beam(record, R, options.pieces);
-  auto make = [&](bool as_csv) {
-    return as_csv ? csv_report(course)
-                  : text_report(record, course, beam_statics(record, course), options.pieces);
+  auto make = [&](ReportFormat format) {
+    switch (format) {
+      case ReportFormat::csv:
+        return csv_report(course);
+      case ReportFormat::page:
+        return html_report(record, course, beam_statics(record, course), options.pieces);
+      default:
+        return text_report(record, course, beam_statics(record, course), options.pieces);
+    }
   };
+  constexpr ReportFormat kFormats[] = {ReportFormat::text, ReportFormat::csv, ReportFormat::page};
   if (options.in_memory) {
-    make(false);
-    make(true);
+    for (ReportFormat format : kFormats) make(format);
     return true;
   }
   // Each format is made once, however many files take it.
-  std::string text;
-  std::string csv;
+  std::string made[std::size(kFormats)];
   bool all_written = true;
   for (const std::string& path : options.files) {
-    bool as_csv = is_csv_name(path);
-    std::string& contents = as_csv ? csv : text;
-    if (contents.empty()) contents = make(as_csv);
+    ReportFormat format = report_format(path);
+    std::string& contents = made[static_cast<std::size_t>(format)];
+    if (contents.empty()) contents = make(format);
     std::string reason;
     if (write_file_atomically(path, contents, reason)) {
       notice("Bericht geschrieben: ", path, "");

@@ -15,17 +15,19 @@ namespace dlt {
 struct ReportOptions {
   std::vector<std::string> files;
   int pieces = kDefaultPieces;
-  // Builds the text and CSV reports of every completed pass without writing
-  // or announcing them: the fuzz target feeds the replay arbitrary input so.
+  // Builds every kind of report of every completed pass without writing or
+  // announcing them: the fuzz target feeds the replay arbitrary input so.
   bool in_memory = false;
 };
 
 // Whether a right end has any report to make.
 bool wants_reports(const ReportOptions& options);
 
-// Whether the report to path is the CSV table rather than the text report:
-// its name ends in ".csv", in any case.
-bool is_csv_name(std::string_view path);
+// What a report file holds, by the end of its name in any case: the CSV
+// table (".csv"), the page with the drawings (".html", ".htm") or else the
+// text report.
+enum class ReportFormat { text, csv, page };
+ReportFormat report_format(std::string_view path);
 
 // Writes every report file for the pass just completed by a right end, whose
 // commands are in record and whose solution is in R, and prints for each

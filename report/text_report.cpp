@@ -123,11 +123,8 @@ void append_beam(std::string& out, const BeamRecord& record, const BeamCourse& c
     out.push_back('\n');
     if (is_segment(e) && e.loaded) {
       out.append(kIndent);
-      out.append("Streckenlast (");
-      out.append(value_text("q", e.q));
-      out.append(", ");
-      out.append(value_text("qs", e.qs));
-      out.append(")\n");
+      out.append(load_text(e));
+      out.push_back('\n');
     }
   }
 }
@@ -139,13 +136,10 @@ void append_reactions(std::string& out, const BeamRecord& record, const Statics&
   append_left(out, "Auflager", kNameWidth);
   append_right(out, "Wert", kNumberWidth);
   out.push_back('\n');
-  std::size_t last = record.elements.size() - 1;
   for (const Reaction& r : statics.reactions) {
     append_number(out, r.x);
     out.append("  ");
-    std::string name = support_name(record.elements[r.element], r.element == last);
-    name.append(reaction_kind(r.kind));
-    append_left(out, name, kNameWidth);
+    append_left(out, reaction_text(record, r), kNameWidth);
     append_number(out, r.value);
     out.push_back('\n');
   }
@@ -199,6 +193,17 @@ void append_table(std::string& out, const BeamCourse& course, int pieces) {
 }
 
 }  // namespace
+
+std::string reaction_text(const BeamRecord& record, const Reaction& reaction) {
+  std::string name =
+      support_name(record.elements[reaction.element], reaction.element + 1 == record.elements.size());
+  name.append(reaction_kind(reaction.kind));
+  return name;
+}
+
+std::string load_text(const Element& segment) {
+  return "Streckenlast (" + value_text("q", segment.q) + ", " + value_text("qs", segment.qs) + ")";
+}
 
 std::string element_text(const Element& e, bool is_right_end) {
   std::string text;

@@ -19,4 +19,10 @@ std::string text_report(const BeamRecord& record, const BeamCourse& course, cons
 // What an element is, in the report's words: "Gelenk (S1=3, W1= 0.000000)".
 std::string element_text(const Element& element, bool is_right_end);
 
+// "Streckenlast (q= 10.000000, qs= 0.000000)", the load on a segment.
+std::string load_text(const Element& segment);
+
+// Whose reaction it is and what kind: "linkes Traegerende, Kraft".
+std::string reaction_text(const BeamRecord& record, const Reaction& reaction);
+
 }  // namespace dlt

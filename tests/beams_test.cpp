@@ -2,6 +2,8 @@
 // program, and every result it prints must carry the digits of the closed
 // form. A zero may print as -0.000000, or the closed form's as that: a
 // rounding residue, as in the two-span example.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -225,6 +227,35 @@ TEST(TextbookBeam, SixEqualSpansUnderUniformLoad) {
 }
 
 // clang-format on
+
+TEST(TextbookBeam, SteppedShaftOnTwoBearings) {
+  // In N and mm: forces of 2000 at x = 120 and 1200 at x = 220 on a shaft of
+  // five diameters, bearings at 0 and 250, so reactions 1184 and 2016. The
+  // curvature M/EI is linear in each piece of constant diameter; w and p
+  // follow by the moment-area method (w(250) = 0 gives the slope at the
+  // left bearing), with Simpson's rule, exact for these integrands.
+  const double E = 210000, pi = 3.141592654, L = 250, A = 1184;
+  const double joints[] = {0, 40, 120, 180, 220, 250};
+  const double diameters[] = {30, 45, 45, 38, 30};
+  auto M = [&](double x) { return A * x - 2000 * std::max(0.0, x - 120) - 1200 * std::max(0.0, x - 220); };
+  // The integral from 0 to a of weight(t) M(t)/EI(t).
+  auto integral = [&](auto weight, double a) {
+    double sum = 0;
+    for (int i = 0; i < 5; ++i) {
+      double x0 = joints[i], x1 = std::min(joints[i + 1], a);
+      if (x1 <= x0) continue;
+      double EI = E * pi * std::pow(diameters[i], 4) / 64;
+      auto f = [&](double t) { return weight(t) * M(t) / EI; };
+      sum += (x1 - x0) / 6 * (f(x0) + 4 * f((x0 + x1) / 2) + f(x1));
+    }
+    return sum;
+  };
+  const double a = 120;
+  double p0 = integral([&](double t) { return L - t; }, L) / L;
+  double p = p0 - integral([](double) { return 1.0; }, a);
+  double w = p0 * a - integral([&](double t) { return a - t; }, a);
+  expect_results("abgesetzte_welle.txt", {{w, p, A * a, A}});
+}
 
 TEST(BeamInParts, HingeRightAtASupportSplitsTheBeamInTwoSingleSpans) {
   // Two spans of 4 under q = 10 with a hinge over the middle support: each

@@ -1,7 +1,7 @@
 // A libFuzzer target: the whole program, menu loop and every command, run on
 // arbitrary bytes as its input script, without a terminal. Every pass that
-// reaches a right end has its text and CSV reports built in memory, so the
-// replay meets arbitrary beams too.
+// reaches a right end has its text report, CSV table and page built in
+// memory, so the replay and the drawings meet arbitrary beams too.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

@@ -2,8 +2,8 @@
 # The Windows build end to end under wine: every script given runs through
 # durchlauftraeger.exe, all in one wine start (a start takes seconds), and
 # must print what the Linux build prints for it, line endings aside. Each run
-# also writes a text and a CSV report at every right end, and those files
-# must be the same bytes as the Linux build's. Only the sign of a NaN may
+# also writes a text report, a CSV table and a page with the drawings at every
+# right end, and those files must be the same bytes as the Linux build's. Only the sign of a NaN may
 # differ: which operand's NaN an operation passes on depends on the compiler.
 #
 # usage: wine_check.sh LINUX_BINARY WINDOWS_EXE SCRIPT...
@@ -28,8 +28,8 @@ names=()
     name=$(basename "$script" .txt)
     names+=("$name")
     cp "$script" "$work/$name.txt"
-    printf 'durchlauftraeger.exe --bericht %s.bericht --bericht %s.csv < %s.txt > %s.out\r\n' \
-      "$name" "$name" "$name" "$name"
+    printf 'durchlauftraeger.exe --bericht %s.bericht --bericht %s.csv --bericht %s.html < %s.txt > %s.out\r\n' \
+      "$name" "$name" "$name" "$name" "$name"
     printf 'echo %%ERRORLEVEL%% > %s.status\r\n' "$name"
   done
 } > "$work/run.cmd"
@@ -57,7 +57,8 @@ for name in "${names[@]}"; do
     failed=$((failed + 1))
     continue
   fi
-  if ! diff <(cd "$linux" && "$linux_binary" --bericht "$name.bericht" --bericht "$name.csv" < "$work/$name.txt" |
+  if ! diff <(cd "$linux" && "$linux_binary" --bericht "$name.bericht" --bericht "$name.csv" --bericht "$name.html" \
+      < "$work/$name.txt" |
       same_nan) <(tr -d '\r' < "$work/$name.out" | same_nan) > "$work/$name.diff"; then
     echo "FAILED $name: output differs from the Linux build (< Linux, > Windows)"
     head -n 40 "$work/$name.diff"
@@ -66,7 +67,7 @@ for name in "${names[@]}"; do
   fi
   # The reports, where the script reached a right end: byte for byte.
   same_reports=true
-  for report in "$name.bericht" "$name.csv"; do
+  for report in "$name.bericht" "$name.csv" "$name.html"; do
     [ -e "$linux/$report" ] || [ -e "$work/$report" ] || continue
     if ! cmp -s <(same_nan < "$linux/$report") <(same_nan < "$work/$report"); then
       echo "FAILED $name: $report differs from the Linux build's (< Linux, > Windows)"

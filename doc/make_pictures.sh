@@ -1,0 +1,14 @@
+#!/bin/sh
+# Renders the report pages of three examples to the PNG files the README
+# shows: the sketch and the four diagrams, as headless Chromium draws them.
+#   doc/make_pictures.sh [BUILD_DIR]       (default: build)
+set -eu
+cd "$(dirname "$0")/.."
+program=${1:-build}/durchlauftraeger
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for example in einfeldtraeger gerbertraeger abgesetzte_welle; do
+  "$program" --bericht "$work/$example.html" < "examples/$example.txt" > /dev/null
+  sh tests/render_page.sh "$work/$example.html" "doc/$example.png" 1000 1460 2> /dev/null
+  echo "doc/$example.png"
+done

@@ -1,0 +1,138 @@
+// The report page as a browser shows it: the program writes the page of
+// examples/einfeldtraeger.txt, headless Chromium renders it once through its
+// HTML parser and once through its strict XML parser, and each screenshot
+// must show the sketch and the four diagrams in their fill colours, one under
+// the other, with no console message and no XML error. Skips (exit status
+// 77) where Chromium is not installed.
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "png_image.h"
+#include "program.h"
+#include "scratch_directory.h"
+
+namespace {
+
+struct Fill {
+  std::string_view name;
+  int red, green, blue;
+};
+// The fills of the page's drawings, from top to bottom.
+constexpr std::array<Fill, 5> kFills = {{
+    {"sketch beam #5f7d95", 0x5f, 0x7d, 0x95},
+    {"w diagram #9ecae1", 0x9e, 0xca, 0xe1},
+    {"p diagram #a1d99b", 0xa1, 0xd9, 0x9b},
+    {"M diagram #fc9272", 0xfc, 0x92, 0x72},
+    {"Q diagram #fdd0a2", 0xfd, 0xd0, 0xa2},
+}};
+// Chromium's XML parser reports an error in a box of this colour above what
+// it could parse; a page with an error late in it may show every drawing.
+constexpr Fill kXmlErrorBox = {"XML error box #ffdddd", 0xff, 0xdd, 0xdd};
+// Enough pixels to be a drawing, not a stray anti-aliased edge.
+constexpr std::size_t kLeastPixels = 200;
+constexpr int kTolerance = 3;
+
+struct Found {
+  std::size_t pixels = 0;
+  double mean_row = 0;
+};
+
+Found find_fill(const PngImage& image, const Fill& fill) {
+  Found found;
+  double rows = 0;
+  for (std::size_t y = 0; y < image.height; ++y) {
+    for (std::size_t x = 0; x < image.width; ++x) {
+      const std::uint8_t* pixel = &image.rgba[(y * image.width + x) * 4];
+      if (std::abs(pixel[0] - fill.red) <= kTolerance && std::abs(pixel[1] - fill.green) <= kTolerance &&
+          std::abs(pixel[2] - fill.blue) <= kTolerance) {
+        ++found.pixels;
+        rows += static_cast<double>(y);
+      }
+    }
+  }
+  if (found.pixels > 0) found.mean_row = rows / static_cast<double>(found.pixels);
+  return found;
+}
+
+// Renders page and checks the screenshot; on a fault, the screenshot and
+// the page are copied into the working directory to be looked at.
+void expect_drawings_shown(const std::string& page) {
+  std::string png = page + ".png";
+  std::string errors_path = page + ".stderr";
+  std::string command = "sh '" RENDER_PAGE_SCRIPT "' '" + page + "' '" + png + "' 2> '" + errors_path + "'";
+  int status = std::system(command.c_str());
+  std::string errors = read_file(errors_path);
+
+  std::ostringstream problems;
+  std::ostringstream details;
+  if (status != 0) problems << "render_page.sh ended with status " << status << "\n";
+  std::istringstream lines(errors);
+  for (std::string line; std::getline(lines, line);)
+    if (line.find("CONSOLE") != std::string::npos) problems << "console message: " << line << "\n";
+  PngImage image;
+  if (!read_png(png, image)) {
+    problems << "cannot read the screenshot\n";
+  } else {
+    const Found* above = nullptr;
+    std::array<Found, kFills.size()> found;
+    for (std::size_t i = 0; i < kFills.size(); ++i) {
+      found[i] = find_fill(image, kFills[i]);
+      details << "  " << kFills[i].name << ": " << found[i].pixels << " pixels, mean row "
+              << found[i].mean_row << "\n";
+      if (found[i].pixels < kLeastPixels) {
+        problems << kFills[i].name << ": only " << found[i].pixels << " pixels\n";
+        continue;
+      }
+      if (above != nullptr && found[i].mean_row <= above->mean_row)
+        problems << kFills[i].name << " is not below the drawing before it\n";
+      above = &found[i];
+    }
+    if (find_fill(image, kXmlErrorBox).pixels >= kLeastPixels)
+      problems << "Chromium shows its XML error box\n";
+  }
+  if (problems.str().empty()) return;
+  std::string kept;
+  std::error_code failed;
+  for (const std::string& file : {png, page}) {
+    std::filesystem::path copy = std::filesystem::current_path(failed) /
+                                 ("browser_test_" + std::filesystem::path(file).filename().string());
+    if (std::filesystem::copy_file(file, copy, std::filesystem::copy_options::overwrite_existing, failed))
+      kept += "\n  " + copy.string();
+  }
+  ADD_FAILURE() << "page " << page << " in Chromium:\n"
+                << problems.str() << "kept:" << (kept.empty() ? std::string(" nothing") : kept)
+                << "\nfill colours found:\n"
+                << details.str() << "Chromium's standard error:\n"
+                << errors;
+}
+
+TEST(BrowserPage, DrawingsShowThroughTheHtmlAndTheXmlParser) {
+  ScratchDirectory dir;
+  std::string page = dir.file("page.html");
+  PipedRun run = run_piped(read_file(DURCHLAUFTRAEGER_EXAMPLES "/einfeldtraeger.txt"), {"--bericht", page});
+  ASSERT_EQ(run.ending.status, 0) << run.errors;
+  ASSERT_FALSE(read_file(page).empty());
+  expect_drawings_shown(page);
+  // Chromium takes the parser from the file's extension.
+  std::filesystem::copy_file(page, dir.file("page.xhtml"));
+  expect_drawings_shown(dir.file("page.xhtml"));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (std::system("command -v chromium > /dev/null 2>&1") != 0) {
+    std::cout << "chromium is not installed: the browser test is skipped\n";
+    return 77;
+  }
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
