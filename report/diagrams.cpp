@@ -19,7 +19,6 @@ constexpr const char* kStroke[kQuantityCount] = {"#08519c", "#006d2c", "#a50f15"
 constexpr const char* kTitle[kQuantityCount] = {
     "Durchbiegung w (positiv nach unten)", "Neigung p (positiv nach oben)",
     "Biegemoment M (positiv nach unten)", "Querkraft Q (positiv nach oben)"};
-constexpr const char* kName[kQuantityCount] = {"w", "p", "M", "Q"};
 
 // From top to bottom: the title, a band of labels, the curve's band and
 // another band of labels.
@@ -195,8 +194,7 @@ std::vector<Label> wanted_labels(const BeamRecord& record, const BeamCourse& cou
   };
   for (bool largest : {true, false}) {
     const Extreme& e = largest ? course.largest[q] : course.smallest[q];
-    std::string name = largest ? "max " : "min ";
-    name.append(kName[q]);
+    std::string name = extreme_name(q, largest);
     want(extremes, {e.x, e.value, Anchor::middle, {value_label(name, e.value), value_label("x", e.x)}, true});
   }
   for (std::size_t k = 0; k < record.elements.size(); ++k) {
@@ -257,7 +255,7 @@ std::string diagram_svg(const BeamRecord& record, const BeamCourse& course, cons
   Curve curve = trace(course, scale, ys, q);
 
   std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"diagramm-";
-  out.append(kName[q]);
+  out.append(quantity_name(q));
   out.append("\" class=\"zeichnung\" viewBox=\"0 0 ");
   append_coordinate(out, kDrawingWidth);
   out.push_back(' ');

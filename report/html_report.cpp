@@ -113,13 +113,11 @@ void append_reactions(std::string& out, const BeamRecord& record, const Statics&
 }
 
 void append_extremes(std::string& out, const BeamCourse& course) {
-  static constexpr std::string_view kNames[kQuantityCount] = {"w", "p", "M", "Q"};
   start_table(out, "Extremwerte", {words(""), {"Wert", true}, {"x", true}});
   for (int q = 0; q < kQuantityCount; ++q) {
     for (bool largest : {true, false}) {
       const Extreme& e = largest ? course.largest[q] : course.smallest[q];
-      std::string label(largest ? "max " : "min ");
-      label.append(kNames[q]);
+      std::string label = extreme_name(q, largest);
       append_row(out, "td", {words(label), number(e.value), number(e.x)});
     }
   }

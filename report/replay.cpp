@@ -24,6 +24,17 @@ double quantity(const PointValues& at, int q) {
   }
 }
 
+const char* quantity_name(int q) {
+  static constexpr const char* kNames[kQuantityCount] = {"w", "p", "M", "Q"};
+  return q >= 0 && q < kQuantityCount ? kNames[q] : "?";
+}
+
+std::string extreme_name(int q, bool largest) {
+  std::string name(largest ? "max " : "min ");
+  name.append(quantity_name(q));
+  return name;
+}
+
 bool is_complete(const BeamRecord& record) {
   return record.open && record.elements.size() >= 2 &&
          record.elements.front().kind == ElementKind::left_end && record.elements.back().right_end;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "engine/register_file.h"
@@ -49,8 +50,12 @@ struct BeamCourse {
   Extreme smallest[kQuantityCount];
 };
 
-// The value of quantity q (kW to kQ) in at.
+// The value of quantity q (kW to kQ) in at, and its name ("w").
 double quantity(const PointValues& at, int q);
+const char* quantity_name(int q);
+
+// "max w" or "min w": an extreme of quantity q as the reports name it.
+std::string extreme_name(int q, bool largest);
 
 // Replays a complete pass: record holds a left end first and a condition that
 // was the right end last, and solved is the register file as that right end

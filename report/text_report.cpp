@@ -159,7 +159,6 @@ void append_reactions(std::string& out, const BeamRecord& record, const Statics&
 }
 
 void append_extremes(std::string& out, const BeamCourse& course) {
-  static constexpr std::string_view kNames[kQuantityCount] = {"w", "p", "M", "Q"};
   out.append("\nExtremwerte\n");
   append_right(out, "", kNumberWidth);
   append_right(out, "Wert", kNumberWidth);
@@ -168,8 +167,7 @@ void append_extremes(std::string& out, const BeamCourse& course) {
   for (int q = 0; q < kQuantityCount; ++q) {
     for (bool largest : {true, false}) {
       const Extreme& e = largest ? course.largest[q] : course.smallest[q];
-      std::string label(largest ? "max " : "min ");
-      label.append(kNames[q]);
+      std::string label = extreme_name(q, largest);
       out.append("  ");
       append_left(out, label, kNumberWidth - 2);
       append_number(out, e.value);
