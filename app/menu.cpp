@@ -30,7 +30,7 @@ void cmd_info() {
 }
 
 // Runs the command bound to key.
-static Effect run_command(int key, RegisterFile& R, InputValues& in) {
+static CommandEffect run_command(int key, RegisterFile& R, InputValues& in) {
   switch (key) {
     case 'a':
       return cmd_left_end(R, in);
@@ -48,9 +48,9 @@ static Effect run_command(int key, RegisterFile& R, InputValues& in) {
       return cmd_results(R, in);
     case 'i':
       cmd_info();
-      return Effect::none;
+      return {};
     default:
-      return Effect::none;
+      return {};
   }
 }
 
@@ -64,10 +64,10 @@ int run_menu(const ReportOptions& reports) {
     print(kMenu);
     in.key = read_key();
     if (in.key == 'q' || in.key == kEndOfInput) return status;
-    Effect effect = run_command(in.key, R, in);
+    CommandEffect effect = run_command(in.key, R, in);
     if (!keep_record) continue;
-    record_command(record, in.key, in, effect);
-    if (effect == Effect::right_end && !write_reports(reports, record, R)) status = 1;
+    record_command(record, effect);
+    if (completes_pass(effect) && !write_reports(reports, record, R)) status = 1;
   }
 }
 

@@ -1,7 +1,10 @@
 // The menu loop: the program itself. It owns the register file and the typed
 // values for the whole run and hands both to the command bound to each key.
-// Where reports are asked for, it keeps the record of the pass and has the
-// reports written at every right end.
+// Where reports are asked for, it hands what each command applied to the
+// record of the pass and has the reports written at every right end.
+//
+// app/ is main, the command line and this loop, nothing else. It may include
+// report/, engine/ and console/; nothing includes app/.
 #pragma once
 
 #include "report/reports.h"

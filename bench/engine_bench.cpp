@@ -64,8 +64,8 @@ RegisterFile end_of_loaded_span() {
 // right support: the state key g meets there.
 RegisterFile mid_span_second_pass() {
   RegisterFile R = end_of_loaded_span();
-  dlt::eliminate_unknown(R, 1, 0);
-  dlt::right_end(R, 3, 0);
+  dlt::eliminate_unknown(R, dlt::Quantity::w, 0);
+  dlt::right_end(R, dlt::Quantity::M, 0);
   pinned_left_end(R);
   set_segment(R, kSpan / 2, kEI);
   dlt::field_transfer(R);
@@ -136,7 +136,7 @@ BENCHMARK(BM_shaft_minus_EI);
 void BM_point_load(benchmark::State& state) {
   const RegisterFile start = end_of_loaded_span();
   RegisterFile R = start;
-  int S1 = 4;
+  dlt::Quantity S1 = dlt::Quantity::Q;
   double load = 3;
   std::int64_t done = 0;
   for (auto _ : state) {
@@ -172,7 +172,7 @@ BENCHMARK(BM_elastic_support);
 // state, and the time includes one register file copy (see above).
 void BM_eliminate_unknown(benchmark::State& state) {
   const RegisterFile start = end_of_loaded_span();
-  int S1 = 1;
+  dlt::Quantity S1 = dlt::Quantity::w;
   double W1 = 0;
   for (auto _ : state) {
     RegisterFile R = start;
@@ -189,8 +189,8 @@ BENCHMARK(BM_eliminate_unknown);
 // so it can run again and again on one state.
 void BM_right_end(benchmark::State& state) {
   RegisterFile R = end_of_loaded_span();
-  dlt::eliminate_unknown(R, 1, 0);
-  int S2 = 3;
+  dlt::eliminate_unknown(R, dlt::Quantity::w, 0);
+  dlt::Quantity S2 = dlt::Quantity::M;
   double W2 = 0;
   for (auto _ : state) {
     benchmark::DoNotOptimize(S2);
@@ -204,7 +204,7 @@ BENCHMARK(BM_right_end);
 
 // --- Command handlers on a script console --------------------------------
 
-using Handler = dlt::Effect (*)(RegisterFile&, InputValues&);
+using Handler = dlt::CommandEffect (*)(RegisterFile&, InputValues&);
 
 // Runs handler once per iteration, its numbers (entry) read from a script
 // console holding kBatch copies of them. The script, the collected output and
@@ -285,7 +285,7 @@ void BM_cmd_info(benchmark::State& state) {
       state,
       [](RegisterFile&, InputValues&) {
         dlt::cmd_info();
-        return dlt::Effect::none;
+        return dlt::CommandEffect{};
       },
       ".", RegisterFile{}, false);
 }

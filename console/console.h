@@ -2,6 +2,10 @@
 // text and the pause. Keys come from the keyboard unechoed and without Enter;
 // where input is a script, keys and numbers come from the same stream, a key
 // being the next byte that is not white space.
+//
+// console/ owns every byte in and out: the terminal's modes, the number
+// parsing, the flushing, the notices of failed reads, and the typed values.
+// It includes nothing of the program's other folders.
 #pragma once
 
 #include <string>

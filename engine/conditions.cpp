@@ -14,9 +14,9 @@ constexpr int kConditionsSolvedForX2 = 5;
 // The number of the condition whose slots start at R15, from 0.
 static int current_condition(const RegisterFile& R) { return condition_number(round_index(R[15])); }
 
-Pivot choose_pivot(const RegisterFile& R, int S1) {
-  bool x1_counts = R[S1 + kX1Offset] != 0;
-  bool x2_counts = R[S1 + kX2Offset] != 0;
+Pivot choose_pivot(const RegisterFile& R, Quantity S1) {
+  bool x1_counts = R[state_code(S1) + kX1Offset] != 0;
+  bool x2_counts = R[state_code(S1) + kX2Offset] != 0;
   if (current_condition(R) < kConditionsSolvedForX2) {
     if (x2_counts) return Pivot::x2;
     if (x1_counts) return Pivot::x1;
@@ -35,9 +35,9 @@ static void new_x2_column(RegisterFile& R) {
   R[round_index(R[14])] = 1;
 }
 
-void eliminate_unknown(RegisterFile& R, int S1, double W1) {
+void eliminate_unknown(RegisterFile& R, Quantity S1, double W1) {
   note_condition(R, current_condition(R), false);
-  R[14] = S1;
+  R[14] = state_code(S1);
   R[17] = R[14] + kX2Offset;
   R[18] = W1;
   R[round_index(R[14])] = (-R[18]) + R[round_index(R[14])];
@@ -59,9 +59,9 @@ void eliminate_unknown(RegisterFile& R, int S1, double W1) {
   new_x2_column(R);
 }
 
-void eliminate_carried_unknown(RegisterFile& R, int S1, double W1) {
+void eliminate_carried_unknown(RegisterFile& R, Quantity S1, double W1) {
   note_condition(R, current_condition(R), true);
-  R[14] = S1;
+  R[14] = state_code(S1);
   R[17] = R[14] + kX1Offset;
   R[18] = W1;
   int entry = round_index(R[14]);
@@ -85,32 +85,50 @@ void eliminate_carried_unknown(RegisterFile& R, int S1, double W1) {
   new_x2_column(R);
 }
 
-void right_end(RegisterFile& R, int S2, double W2) {
-  R[14] = S2;
+void right_end(RegisterFile& R, Quantity S2, double W2) {
+  R[14] = state_code(S2);
   double t = R[round_index(R[14])];
   R[14] = R[14] + kX1Offset;
   R[16] = (t - W2) / R[round_index(R[14])];
   chain_unknowns(R);
 }
 
-Pivot apply_condition(RegisterFile& R, int S1, double W1) {
+Pivot apply_condition(RegisterFile& R, Quantity S1, double W1) {
   Pivot pivot = choose_pivot(R, S1);
   if (pivot == Pivot::x2) eliminate_unknown(R, S1, W1);
   if (pivot == Pivot::x1) eliminate_carried_unknown(R, S1, W1);
   return pivot;
 }
 
-Effect cmd_condition(RegisterFile& R, InputValues& in) {
+Refusal condition_room(const RegisterFile& R) {
   // A left end sets the pointer to the first slot, and every condition moves
   // it on by two; anything else means no left end has started the pass.
   int pointer = round_index(R[15]);
-  if (pointer == kLastConditionSlot + 2) {
+  if (pointer == kLastConditionSlot + 2) return Refusal::too_many_conditions;
+  if (pointer < kFirstFactorSlot || pointer > kLastConditionSlot) return Refusal::no_left_end;
+  return Refusal::none;
+}
+
+Refusal condition_refusal(const RegisterFile& R, Quantity S1) {
+  return choose_pivot(R, S1) == Pivot::none ? Refusal::undetermined_condition : Refusal::none;
+}
+
+Refusal apply_right_end(RegisterFile& R, const Element& end) {
+  if (apply_condition(R, end.S1, end.W1) == Pivot::none) return Refusal::undetermined_condition;
+  if (R[state_code(end.S2) + kX1Offset] == 0) return Refusal::undetermined_right_end;
+  right_end(R, end.S2, end.W2);
+  return Refusal::none;
+}
+
+CommandEffect cmd_condition(RegisterFile& R, InputValues& in) {
+  Refusal room = condition_room(R);
+  if (room == Refusal::too_many_conditions) {
     print(kTooManyConditionsNotice);
-    return Effect::none;
+    return {};
   }
-  if (pointer < kFirstFactorSlot || pointer > kLastConditionSlot) {
+  if (room == Refusal::no_left_end) {
     print(kNoLeftEndNotice);
-    return Effect::none;
+    return {};
   }
   print("Zwischenbedingung\n");
   print("gel.Lager:S1=1(w),W1=0\n");
@@ -123,17 +141,22 @@ Effect cmd_condition(RegisterFile& R, InputValues& in) {
   read_int(in.S1);
   print("\nW1= ");
   read_double(in.W1);
-  if (!is_state_code(in.S1)) {
+  Element condition{.kind = ElementKind::condition, .W1 = in.W1};
+  if (!quantity_of_code(in.S1, condition.S1)) {
     print(kConditionCodeNotice);
-    return Effect::none;
+    return {};
   }
-  if (apply_condition(R, in.S1, in.W1) == Pivot::none) {
+  // Only a condition that can be set asks whether it is the right end.
+  if (condition_refusal(R, condition.S1) != Refusal::none) {
     print(kUndeterminedConditionNotice);
-    return Effect::none;
+    return {};
   }
   print("\nrechtes Ende?1=ja 0=no:");
   read_int(in.right_end_answer);
-  if (in.right_end_answer != 1) return Effect::element;
+  if (in.right_end_answer != 1) {
+    apply_element(R, condition);
+    return {Effect::element, condition};
+  }
   print("rechtes Traegerende:\n");
   print("gel.Lager:S2=3(M),W2=0/M\n");
   print("freies E.:S2=4(Q),W2=0/Q\n");
@@ -142,16 +165,19 @@ Effect cmd_condition(RegisterFile& R, InputValues& in) {
   read_int(in.S2);
   print("\nW2= ");
   read_double(in.W2);
-  if (!is_state_code(in.S2)) {
+  Element end = condition;
+  end.kind = ElementKind::right_end;
+  end.W2 = in.W2;
+  if (!quantity_of_code(in.S2, end.S2)) {
+    apply_element(R, condition);
     print(kRightEndCodeNotice);
-    return Effect::element;
+    return {Effect::element, condition};
   }
-  if (R[in.S2 + kX1Offset] == 0) {
+  if (apply_element(R, end) == Refusal::undetermined_right_end) {
     print(kUndeterminedRightEndNotice);
-    return Effect::element;
+    return {Effect::element, condition};
   }
-  right_end(R, in.S2, in.W2);
-  return Effect::right_end;
+  return {Effect::element, end};
 }
 
 }  // namespace dlt

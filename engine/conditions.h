@@ -5,6 +5,7 @@
 
 #include "console/input_values.h"
 #include "engine/effect.h"
+#include "engine/element.h"
 #include "engine/register_file.h"
 
 namespace dlt {
@@ -30,11 +31,12 @@ inline constexpr char kUndeterminedConditionNotice[] =
 inline constexpr char kUndeterminedRightEndNotice[] =
     "rechtes Ende hier nicht bestimmbar, rechtes Ende nicht gesetzt\n";
 
-// Asks for the prescribed quantity S1 and its value W1, eliminates an unknown
-// with it, and asks whether this is the right end; if so, asks for the second
-// prescribed quantity S2 and its value W2 and stores -X1 in R16. A condition
-// set with a refused right end is an element, not a right end.
-Effect cmd_condition(RegisterFile& R, InputValues& in);
+// Asks for the prescribed quantity S1 and its value W1, then, where that
+// condition can be set, whether this is the right end; if so, for the second
+// prescribed quantity S2 and its value W2. Applies the condition, or the
+// right end made of both. A condition set with a refused right end is a
+// condition, not a right end.
+CommandEffect cmd_condition(RegisterFile& R, InputValues& in);
 
 // Which unknown the condition on quantity S1 is solved for.
 enum class Pivot { x2, x1, none };
@@ -44,31 +46,35 @@ enum class Pivot { x2, x1, none };
 // ones take X1, the older, and X2 only where X1 cannot change it. Carrying
 // the left end's unknown through many supports loses digits fast; solving
 // for the older one keeps them. none where neither entry of S1 is nonzero.
-// REQUIRES: S1 is a state code and R15 is a factor slot.
-Pivot choose_pivot(const RegisterFile& R, int S1);
+// REQUIRES: R15 is a factor slot.
+Pivot choose_pivot(const RegisterFile& R, Quantity S1);
 
 // The register arithmetic of a condition "quantity S1 equals W1": solves it
 // for the unknown choose_pivot picks, or changes nothing where that is none.
-// REQUIRES: S1 is a state code and R15 is a factor slot.
-Pivot apply_condition(RegisterFile& R, int S1, double W1);
+// REQUIRES: R15 is a factor slot.
+Pivot apply_condition(RegisterFile& R, Quantity S1, double W1);
 
 // Uses the condition "quantity S1 equals W1" to express X2 as f1 + f2 X1:
 // f1 goes to slot R15 and f2 to slot R15+1, R15 moves on by two, the load
 // and X1 columns take in f1 and f2 times the X2 column, and the new X2 column
 // is the jump of the quantity complementary to S1 (R[13 - S1] = 1).
-// REQUIRES: S1 is a state code and R15 is a factor slot.
-void eliminate_unknown(RegisterFile& R, int S1, double W1);
+// REQUIRES: R15 is a factor slot.
+void eliminate_unknown(RegisterFile& R, Quantity S1, double W1);
 
 // The same condition solved for X1 instead, as X1 = g1 + g2 X2: the load
 // column takes in g1 and the X2 column g2 times the X1 column, and becomes
 // the X1 column, so that the old X2 is the unknown carried on. The slots, R15
 // and the new X2 column as above.
-// REQUIRES: S1 is a state code, R15 is a factor slot and R[S1+4] is not zero.
-void eliminate_carried_unknown(RegisterFile& R, int S1, double W1);
+// REQUIRES: R15 is a factor slot and R[S1+4] is not zero.
+void eliminate_carried_unknown(RegisterFile& R, Quantity S1, double W1);
+
+// The register arithmetic of a right end: sets its condition S1 = W1, then,
+// where X1 can change S2, determines X1 from S2 = W2 with right_end.
+// REQUIRES: R15 is a factor slot.
+Refusal apply_right_end(RegisterFile& R, const Element& end);
 
 // Uses the condition "quantity S2 equals W2" at the right end to store -X1
 // in R16, and back-substitutes the unknowns of the stretches before.
-// REQUIRES: S2 is a state code.
-void right_end(RegisterFile& R, int S2, double W2);
+void right_end(RegisterFile& R, Quantity S2, double W2);
 
 }  // namespace dlt

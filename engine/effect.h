@@ -1,13 +1,20 @@
-// What a command did to the beam, so that the menu loop can hand the commands
+// What a command did to the beam, so that the menu loop can hand the elements
 // that took effect on to whatever keeps a record of the beam.
 #pragma once
+
+#include "engine/element.h"
 
 namespace dlt {
 
 enum class Effect {
-  none,       // refused, or nothing that belongs to the beam (results, info)
-  element,    // one more element of the beam; a left end starts a new one
-  right_end,  // a condition that was also the right end: the beam is complete
+  none,         // nothing for the beam: results, info, or a command refused without a change
+  element,      // element took effect; a left end starts a new pass, a right end completes it
+  pass_closed,  // a refused left end: the columns are cleared and no pass is open
+};
+
+struct CommandEffect {
+  Effect effect = Effect::none;
+  Element element;
 };
 
 }  // namespace dlt

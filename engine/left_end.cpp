@@ -4,17 +4,20 @@
 
 namespace dlt {
 
-void left_end(RegisterFile& R, int S1, int S2) {
-  R.clear(1, 12);
-  R[13] = S1 + kX1Offset;
-  R[14] = S2 + kX2Offset;
+void close_pass(RegisterFile& R) { R.clear(1, 12); }
+
+Refusal apply_left_end(RegisterFile& R, Quantity S1, Quantity S2) {
+  close_pass(R);
+  if (S1 == S2) return Refusal::same_codes;
+  R[13] = state_code(S1) + kX1Offset;
+  R[14] = state_code(S2) + kX2Offset;
   R[round_index(R[13])] = 1;
   R[round_index(R[14])] = 1;
   R[15] = kFirstFactorSlot;
+  return Refusal::none;
 }
 
-Effect cmd_left_end(RegisterFile& R, InputValues& in) {
-  R.clear(1, 12);
+CommandEffect cmd_left_end(RegisterFile& R, InputValues& in) {
   print("linkes Traegerende\nunbekannt sind S1 u. S2\n");
   print("gel.Lager:S1=2(p),S2=4(Q)\n");
   print("freies E.:S1=1(w),S2=2(p)\n");
@@ -23,16 +26,17 @@ Effect cmd_left_end(RegisterFile& R, InputValues& in) {
   read_int(in.S1);
   print("\nS2= ");
   read_int(in.S2);
-  if (!is_state_code(in.S1) || !is_state_code(in.S2)) {
+  Element left{.kind = ElementKind::left_end};
+  if (!quantity_of_code(in.S1, left.S1) || !quantity_of_code(in.S2, left.S2)) {
+    close_pass(R);
     print(kLeftEndCodeNotice);
-    return Effect::none;
+    return {Effect::pass_closed, left};
   }
-  if (in.S1 == in.S2) {
+  if (apply_element(R, left) == Refusal::same_codes) {
     print(kLeftEndSameCodeNotice);
-    return Effect::none;
+    return {Effect::pass_closed, left};
   }
-  left_end(R, in.S1, in.S2);
-  return Effect::element;
+  return {Effect::element, left};
 }
 
 }  // namespace dlt

@@ -3,6 +3,7 @@
 
 #include "console/input_values.h"
 #include "engine/effect.h"
+#include "engine/element.h"
 #include "engine/register_file.h"
 
 namespace dlt {
@@ -14,14 +15,19 @@ inline constexpr char kLeftEndCodeNotice[] = "S1 und S2 nur 1 bis 4, linkes Ende
 // twice, and the other one missing. The columns are cleared all the same.
 inline constexpr char kLeftEndSameCodeNotice[] = "S1 gleich S2, linkes Ende nicht gesetzt\n";
 
-// Asks for the two quantities unknown at the left end, S1 and S2, and sets up
-// the columns so that X1 carries S1 and X2 carries S2. The factor pointer goes
-// back to the first slot; R16 to R30 keep what an earlier pass left there.
-// A refused left end leaves the columns cleared.
-Effect cmd_left_end(RegisterFile& R, InputValues& in);
+// Asks for the two quantities unknown at the left end, S1 and S2, and
+// applies the left end they make. A refused left end leaves the columns
+// cleared and closes the pass.
+CommandEffect cmd_left_end(RegisterFile& R, InputValues& in);
 
-// The register arithmetic of a left end whose unknowns are S1 and S2.
-// REQUIRES: S1 and S2 are different state codes.
-void left_end(RegisterFile& R, int S1, int S2);
+// The register arithmetic of a left end: clears the columns and sets them up
+// so that X1 carries S1 and X2 carries S2. The factor pointer goes back to
+// the first slot; R16 onwards keep what an earlier pass left there. Refuses
+// S1 equal to S2 after clearing the columns.
+Refusal apply_left_end(RegisterFile& R, Quantity S1, Quantity S2);
+
+// Clears the columns, as every left end does first: what a left end refused
+// for its codes leaves behind, so that no pass is open until the next one.
+void close_pass(RegisterFile& R);
 
 }  // namespace dlt

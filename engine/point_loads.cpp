@@ -4,7 +4,10 @@
 
 namespace dlt {
 
-void point_load(RegisterFile& R, int S1, double load) { R[S1] = R[S1] - load; }
+void point_load(RegisterFile& R, Quantity S1, double load) {
+  int entry = state_code(S1);
+  R[entry] = R[entry] - load;
+}
 
 void elastic_support(RegisterFile& R, double c) {
   R[13] = c;
@@ -13,7 +16,7 @@ void elastic_support(RegisterFile& R, double c) {
   R[12] = (R[9] * c) + R[12];
 }
 
-Effect cmd_point_load(RegisterFile& R, InputValues& in) {
+CommandEffect cmd_point_load(RegisterFile& R, InputValues& in) {
   print("Einzellasten\n");
   print("Kraft :S1=4(Q),Last=F\n");
   print("Moment:S1=3(M),Last=M\n");
@@ -23,22 +26,24 @@ Effect cmd_point_load(RegisterFile& R, InputValues& in) {
   read_int(in.S1);
   print("\nLast= ");
   read_double(in.load);
+  Element action{.kind = ElementKind::point_action, .load = in.load};
   // Any other code would reach outside the load column.
-  if (!is_state_code(in.S1)) {
+  if (!quantity_of_code(in.S1, action.S1)) {
     print(kPointLoadCodeNotice);
-    return Effect::none;
+    return {};
   }
-  point_load(R, in.S1, in.load);
-  return Effect::element;
+  apply_element(R, action);
+  return {Effect::element, action};
 }
 
-Effect cmd_elastic_support(RegisterFile& R, InputValues& in) {
+CommandEffect cmd_elastic_support(RegisterFile& R, InputValues& in) {
   print("Z-Bed.:elast.Auflager\n");
   print("mit c Federsteifigkeit\n");
   print("c= ");
   read_double(in.c);
-  elastic_support(R, in.c);
-  return Effect::element;
+  Element spring{.kind = ElementKind::spring, .c = in.c};
+  apply_element(R, spring);
+  return {Effect::element, spring};
 }
 
 }  // namespace dlt

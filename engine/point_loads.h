@@ -1,10 +1,11 @@
-// Keys d and b: a point load (force, moment, kink or settlement) and an
-// elastic support, both acting at the current point without moving along the
-// beam.
+// Keys d and b: a point action (force, moment, kink or settlement offset) and
+// an elastic support, both acting at the current point without moving along
+// the beam.
 #pragma once
 
 #include "console/input_values.h"
 #include "engine/effect.h"
+#include "engine/element.h"
 #include "engine/register_file.h"
 
 namespace dlt {
@@ -13,17 +14,18 @@ namespace dlt {
 inline constexpr char kPointLoadCodeNotice[] = "S1 nur 1 bis 4, Einzellast nicht gesetzt\n";
 
 // Asks for the quantity that jumps (S1: 4 force, 3 moment, 2 kink angle,
-// 1 settlement offset) and its size, and subtracts the size from that
-// quantity's entry in the load column: right of the point the quantity is
-// lower by it, whatever the unknowns turn out to be.
-Effect cmd_point_load(RegisterFile& R, InputValues& in);
+// 1 settlement offset) and its size, and applies the point action.
+CommandEffect cmd_point_load(RegisterFile& R, InputValues& in);
 
-// Asks for the stiffness c of a spring against deflection, which raises the
-// shear force in every column by c times that column's deflection.
-Effect cmd_elastic_support(RegisterFile& R, InputValues& in);
+// Asks for the stiffness c of a spring against deflection and applies it.
+CommandEffect cmd_elastic_support(RegisterFile& R, InputValues& in);
 
-// The register arithmetic of the two commands. REQUIRES: S1 is a state code.
-void point_load(RegisterFile& R, int S1, double load);
+// Subtracts load from S1's entry in the load column: right of the point the
+// quantity is lower by it, whatever the unknowns turn out to be.
+void point_load(RegisterFile& R, Quantity S1, double load);
+
+// Raises the shear force in every column by c times that column's
+// deflection.
 void elastic_support(RegisterFile& R, double c);
 
 }  // namespace dlt

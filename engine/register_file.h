@@ -93,10 +93,6 @@ struct RegisterFile {
   double& slot_past_r30(int k);
 };
 
-// Whether code names a state quantity: 1 = w, 2 = p, 3 = M, 4 = Q. Codes
-// outside 1 to 4 would address registers outside their column.
-constexpr bool is_state_code(int code) { return code >= 1 && code <= 4; }
-
 // Whether k is a register number, R0 to kLastRegister.
 constexpr bool is_register(int k) { return k >= 0 && k <= kLastRegister; }
 

@@ -15,6 +15,20 @@ static int second_factor_slot(double pointer) {
   return static_cast<int>(slot);
 }
 
+double value_of(const PointValues& at, Quantity q) {
+  switch (q) {
+    case Quantity::w:
+      return at.w;
+    case Quantity::p:
+      return at.p;
+    case Quantity::M:
+      return at.M;
+    case Quantity::Q:
+      return at.Q;
+  }
+  return at.Q;
+}
+
 PointValues point_values(RegisterFile& R) {
   int n = round_index(R[15]);
   int m = second_factor_slot(R[15]);
@@ -38,7 +52,7 @@ PointValues point_values(RegisterFile& R) {
   return at;
 }
 
-Effect cmd_results(RegisterFile& R, InputValues& in) {
+CommandEffect cmd_results(RegisterFile& R, InputValues& in) {
   print("Ergebnisse:\n");
   PointValues at = point_values(R);
   in.w = at.w;
@@ -55,7 +69,7 @@ Effect cmd_results(RegisterFile& R, InputValues& in) {
   print_fixed(in.q);
   print("\n");
   pause();
-  return Effect::none;
+  return {};
 }
 
 }  // namespace dlt

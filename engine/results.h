@@ -3,6 +3,7 @@
 
 #include "console/input_values.h"
 #include "engine/effect.h"
+#include "engine/quantity.h"
 #include "engine/register_file.h"
 
 namespace dlt {
@@ -12,7 +13,7 @@ namespace dlt {
 // the first pass) and X2 from the two factor slots the next condition of the
 // first pass filled. The values also go to in.w, in.p, in.M and in.q.
 // Nothing is added to the beam.
-Effect cmd_results(RegisterFile& R, InputValues& in);
+CommandEffect cmd_results(RegisterFile& R, InputValues& in);
 
 // w, p, M and Q at the current point.
 struct PointValues {
@@ -21,6 +22,9 @@ struct PointValues {
   double M = 0;
   double Q = 0;
 };
+
+// The value of quantity q in at.
+double value_of(const PointValues& at, Quantity q);
 
 // The arithmetic of the results: the values at the current point, with -X2
 // left in R14.

@@ -57,9 +57,14 @@ void segment_transfer(RegisterFile& R, double length, double minus_EI) {
   field_transfer(R);
 }
 
-// What both segment keys share once the segment is read.
-static void transfer_and_load(RegisterFile& R, InputValues& in, double minus_EI) {
-  segment_transfer(R, in.length, minus_EI);
+void apply_segment(RegisterFile& R, const Element& segment) {
+  segment_transfer(R, segment.length, segment_minus_EI(segment));
+  if (segment.loaded) distributed_load(R, segment.q, segment.qs);
+}
+
+// The load question both segment keys ask once the segment is read. Only an
+// answer of 1 loads the segment; the values read stay in `in` all the same.
+static void read_load(InputValues& in, Element& segment) {
   print("\nStreckenlast?1=ja 0=no: ");
   read_int(in.load_answer);
   if (in.load_answer != 1) return;
@@ -67,20 +72,24 @@ static void transfer_and_load(RegisterFile& R, InputValues& in, double minus_EI)
   read_double(in.q);
   print("\nqs=Steigung von q= ");
   read_double(in.qs);
-  distributed_load(R, in.q, in.qs);
+  segment.loaded = true;
+  segment.q = in.q;
+  segment.qs = in.qs;
 }
 
-Effect cmd_beam_segment(RegisterFile& R, InputValues& in) {
+CommandEffect cmd_beam_segment(RegisterFile& R, InputValues& in) {
   print("Traegerabschnitt\n");
   print("Laenge= ");
   read_double(in.length);
   print("\nBiegesteifigk.EI= ");
   read_double(in.EI);
-  transfer_and_load(R, in, -in.EI);
-  return Effect::element;
+  Element segment{.kind = ElementKind::beam_segment, .length = in.length, .EI = in.EI};
+  read_load(in, segment);
+  apply_element(R, segment);
+  return {Effect::element, segment};
 }
 
-Effect cmd_shaft_segment(RegisterFile& R, InputValues& in) {
+CommandEffect cmd_shaft_segment(RegisterFile& R, InputValues& in) {
   print("Wellenabschnitt\n");
   print("Laenge = ");
   read_double(in.length);
@@ -88,8 +97,11 @@ Effect cmd_shaft_segment(RegisterFile& R, InputValues& in) {
   read_double(in.E);
   print("\nDurchm.= ");
   read_double(in.diameter);
-  transfer_and_load(R, in, shaft_minus_EI(in.E, in.diameter));
-  return Effect::element;
+  Element segment{
+      .kind = ElementKind::shaft_segment, .length = in.length, .E = in.E, .diameter = in.diameter};
+  read_load(in, segment);
+  apply_element(R, segment);
+  return {Effect::element, segment};
 }
 
 }  // namespace dlt

@@ -5,20 +5,25 @@
 
 #include "console/input_values.h"
 #include "engine/effect.h"
+#include "engine/element.h"
 #include "engine/register_file.h"
 
 namespace dlt {
 
-// Asks for length and EI, carries the columns across the segment and offers a
-// distributed load on it.
-Effect cmd_beam_segment(RegisterFile& R, InputValues& in);
+// Asks for length and EI and whether a distributed load lies on the
+// segment, and applies the segment.
+CommandEffect cmd_beam_segment(RegisterFile& R, InputValues& in);
 
 // The same for a round solid shaft given by length, E and diameter.
-Effect cmd_shaft_segment(RegisterFile& R, InputValues& in);
+CommandEffect cmd_shaft_segment(RegisterFile& R, InputValues& in);
 
-// Carries the columns across a segment of the given length and -EI, as both
-// commands do before they offer the load: R13 takes the length and R14 the
-// factor l / (-EI).
+// The register arithmetic of a segment: carries the columns across it, then
+// adds its distributed load, if it has one, to the load column.
+// REQUIRES: is_segment(segment).
+void apply_segment(RegisterFile& R, const Element& segment);
+
+// Carries the columns across a segment of the given length and -EI: R13
+// takes the length and R14 the factor l / (-EI).
 void segment_transfer(RegisterFile& R, double length, double minus_EI);
 
 // -EI of a round solid shaft, with I = pi d^4 / 64 and the ten-digit pi.

@@ -1,53 +1,33 @@
-// The record of a pass: the elements of the beam as they were entered, from
-// the pass's left end on, with the values each command used. The menu loop
-// hands it every command that took effect; the reports replay it.
+// The record of a pass: the elements of the beam as they took effect, from
+// the pass's left end on. The menu loop hands it what every command did; the
+// reports replay it.
 #pragma once
 
 #include <vector>
 
-#include "console/input_values.h"
 #include "engine/effect.h"
+#include "engine/element.h"
 
 namespace dlt {
-
-enum class ElementKind { left_end, beam_segment, shaft_segment, point_load, spring, condition };
-
-struct Element {
-  ElementKind kind = ElementKind::left_end;
-  // The left end's unknowns S1 and S2, the quantity a point load changes
-  // (S1), a condition's quantity S1 and, at a right end, S2.
-  int S1 = 0;
-  int S2 = 0;
-  // Segments: the length, and EI or E and the diameter of a shaft.
-  double length = 0;
-  double EI = 0;
-  double E = 0;
-  double diameter = 0;
-  // A distributed load on a segment: q at its left end and its slope qs.
-  bool loaded = false;
-  double q = 0;
-  double qs = 0;
-  // A point load's size, a spring's stiffness c, a condition's W1.
-  double value = 0;
-  // A condition that was the right end, with its W2.
-  bool right_end = false;
-  double W2 = 0;
-};
 
 struct BeamRecord {
   // False until a left end has started a pass, and again after a refused
   // left end: the columns are cleared then and no beam is being entered.
   bool open = false;
+  // At most one right end, and it is the last element: a right end that the
+  // pass goes on past is kept as the condition it set.
   std::vector<Element> elements;
 };
 
-// Adds the command just run on key to the record, with the values in `in`
-// it used. A left end that took effect starts the record anew.
-void record_command(BeamRecord& record, int key, const InputValues& in, Effect effect);
+// Adds the element a command applied to the record. A left end starts the
+// record anew, a refused one closes it.
+void record_command(BeamRecord& record, const CommandEffect& effect);
 
-// -EI of a segment element, as its command gave it to the engine.
-double segment_minus_EI(const Element& segment);
+// Whether the command completed a beam: it set a right end.
+bool completes_pass(const CommandEffect& effect);
 
-bool is_segment(const Element& element);
+// Whether record holds a complete pass: a left end first and a right end
+// last.
+bool is_complete(const BeamRecord& record);
 
 }  // namespace dlt

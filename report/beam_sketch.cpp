@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "report/numbers.h"
+
 namespace dlt {
 
 const char* const kBeamFill = "#5f7d95";
@@ -30,16 +32,9 @@ constexpr double kBeamHalf = 4;
 constexpr double kShaftHalfMost = 12;
 constexpr double kShaftHalfLeast = 1;
 
-// The state codes of w and p, and the names of the state quantities.
-constexpr int kWCode = 1;
-constexpr int kPCode = 2;
-constexpr std::string_view kCodeName[] = {"w", "p", "M", "Q"};
-
-std::string_view code_name(int code) { return code >= 1 && code <= 4 ? kCodeName[code - 1] : "?"; }
-
 struct Sketch {
   const BeamRecord& record;
-  const BeamCourse& course;
+  const BeamSummary& summary;
   XScale scale;
   double largest_diameter = 0;
   std::string out;
@@ -136,7 +131,7 @@ void force(Sketch& s, double X, double half, double F) {
   double head = down ? -8 : 8;
   append_line(s.out, X, tail, X, tip + head, "dick");
   append_polyline(s.out, {X, tip, X - 3.5, tip + head, X + 3.5, tip + head}, "voll", true);
-  label(s, X, Anchor::middle, down, value_label("F", F));
+  label(s, X, Anchor::middle, down, value_text("F", F));
 }
 
 // A moment as a three-quarter circle round the point; a positive moment
@@ -157,53 +152,53 @@ void moment(Sketch& s, double X, double M) {
   double tip = X + (turn * 4);
   append_polyline(s.out, {tip, kAxis + r, X - (turn * 2), kAxis + r - 3.5, X - (turn * 2), kAxis + r + 3.5},
                   "voll", true);
-  label(s, X, Anchor::middle, true, value_label("M", M));
+  label(s, X, Anchor::middle, true, value_text("M", M));
 }
 
-void point_load(Sketch& s, const Element& e, double X, double half) {
+void point_action(Sketch& s, const Element& e, double X, double half) {
   switch (e.S1) {
-    case 4:
-      force(s, X, half, e.value);
+    case Quantity::Q:
+      force(s, X, half, e.load);
       return;
-    case 3:
-      moment(s, X, e.value);
+    case Quantity::M:
+      moment(s, X, e.load);
       return;
-    case 2:  // a kink
+    case Quantity::p:  // a kink
       append_polyline(s.out, {X - 6, kAxis + 9, X, kAxis - 9, X + 6, kAxis + 9}, "dick", false);
       break;
-    default:  // a step in w
+    case Quantity::w:  // a step in w
       append_polyline(s.out, {X - 7, kAxis - 9, X, kAxis - 9, X, kAxis + 9, X + 7, kAxis + 9}, "dick", false);
       break;
   }
-  label(s, X, Anchor::middle, true, value_label(code_name(e.S1), e.value));
+  label(s, X, Anchor::middle, true, value_text(quantity_name(e.S1), e.load));
 }
 
 void condition(Sketch& s, const Element& e, double X, double half) {
   switch (e.S1) {
-    case 1:  // a support
+    case Quantity::w:  // a support
       pinned(s.out, X, kAxis + half);
       break;
-    case 2:  // held against turning
+    case Quantity::p:  // held against turning
       append_polyline(s.out, {X - 5, kAxis - 5, X + 5, kAxis - 5, X + 5, kAxis + 5, X - 5, kAxis + 5}, "leer",
                       true);
       break;
-    case 3:  // a hinge
+    case Quantity::M:  // a hinge
       append_circle(s.out, X, kAxis, 4, "leer");
       break;
-    default:  // a joint that passes no shear force
+    case Quantity::Q:  // a joint that passes no shear force
       append_line(s.out, X - 2, kAxis - 9, X - 2, kAxis + 9, "dick");
       append_line(s.out, X + 2, kAxis - 9, X + 2, kAxis + 9, "dick");
       break;
   }
-  if (!prints_as_zero(e.value)) label(s, X, Anchor::middle, false, value_label(code_name(e.S1), e.value));
+  if (!prints_as_zero(e.W1)) label(s, X, Anchor::middle, false, value_text(quantity_name(e.S1), e.W1));
 }
 
 void right_end(Sketch& s, const Element& e, double X, double half) {
-  bool w_fixed = e.S1 == kWCode || e.S2 == kWCode;
-  bool p_fixed = e.S1 == kPCode || e.S2 == kPCode;
+  bool w_fixed = e.S1 == Quantity::w || e.S2 == Quantity::w;
+  bool p_fixed = e.S1 == Quantity::p || e.S2 == Quantity::p;
   end_support(s.out, X, half, w_fixed, p_fixed, 1);
-  if (!prints_as_zero(e.value)) label(s, X, Anchor::end, false, value_label(code_name(e.S1), e.value));
-  if (!prints_as_zero(e.W2)) label(s, X, Anchor::end, false, value_label(code_name(e.S2), e.W2));
+  if (!prints_as_zero(e.W1)) label(s, X, Anchor::end, false, value_text(quantity_name(e.S1), e.W1));
+  if (!prints_as_zero(e.W2)) label(s, X, Anchor::end, false, value_text(quantity_name(e.S2), e.W2));
 }
 
 // Where segment k starts and ends in the drawing; false for any other
@@ -211,7 +206,7 @@ void right_end(Sketch& s, const Element& e, double X, double half) {
 bool segment_ends(const Sketch& s, std::size_t k, double& X1, double& X2) {
   const Element& e = s.record.elements[k];
   if (!is_segment(e)) return false;
-  double x = s.course.elements[k].x;
+  double x = s.summary.elements[k].x;
   X1 = to_drawing(s.scale, x);
   X2 = to_drawing(s.scale, x + e.length);
   return std::isfinite(X1) && std::isfinite(X2);
@@ -244,10 +239,10 @@ void loads(Sketch& s) {
     if (prints_as_zero(q_left) && prints_as_zero(q_right)) continue;
     append_polyline(s.out, {X1, zero, X1, to_y(q_left), X2, to_y(q_right), X2, zero}, "last", true);
     if (fixed_text(q_left) == fixed_text(q_right)) {
-      label(s, (X1 + X2) / 2, Anchor::middle, true, value_label("q", q_left));
+      label(s, (X1 + X2) / 2, Anchor::middle, true, value_text("q", q_left));
     } else {
-      label(s, std::min(X1, X2), Anchor::start, true, value_label("q", X1 <= X2 ? q_left : q_right));
-      label(s, std::max(X1, X2), Anchor::end, true, value_label("q", X1 <= X2 ? q_right : q_left));
+      label(s, std::min(X1, X2), Anchor::start, true, value_text("q", X1 <= X2 ? q_left : q_right));
+      label(s, std::max(X1, X2), Anchor::end, true, value_text("q", X1 <= X2 ? q_right : q_left));
     }
   }
 }
@@ -288,8 +283,8 @@ void segments(Sketch& s) {
 
 }  // namespace
 
-std::string beam_sketch_svg(const BeamRecord& record, const BeamCourse& course, const XScale& scale) {
-  Sketch s{record, course, scale, 0, {}, {}};
+std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const XScale& scale) {
+  Sketch s{record, summary, scale, 0, {}, {}};
   for (const Element& e : record.elements) {
     if (e.kind == ElementKind::shaft_segment && std::isfinite(e.diameter))
       s.largest_diameter = std::max(s.largest_diameter, std::fabs(e.diameter));
@@ -301,32 +296,32 @@ std::string beam_sketch_svg(const BeamRecord& record, const BeamCourse& course, 
   s.out.append("\">\n");
   loads(s);
   segments(s);
-  std::size_t last = record.elements.size() - 1;
-  for (std::size_t k = 0; k <= last; ++k) {
+  for (std::size_t k = 0; k < record.elements.size(); ++k) {
     const Element& e = record.elements[k];
-    double X = to_drawing(scale, course.elements[k].x);
+    double X = to_drawing(scale, summary.elements[k].x);
     if (!std::isfinite(X)) continue;
     double half = half_height_at(s, k);
     switch (e.kind) {
       case ElementKind::left_end:
         // What is not unknown at the left end is held there (at zero).
-        end_support(s.out, X, half, e.S1 != kWCode && e.S2 != kWCode, e.S1 != kPCode && e.S2 != kPCode, -1);
+        end_support(s.out, X, half, e.S1 != Quantity::w && e.S2 != Quantity::w,
+                    e.S1 != Quantity::p && e.S2 != Quantity::p, -1);
         break;
-      case ElementKind::point_load:
-        point_load(s, e, X, half);
+      case ElementKind::beam_segment:
+      case ElementKind::shaft_segment:
+        break;  // drawn with the loads and the lengths, under everything else
+      case ElementKind::point_action:
+        point_action(s, e, X, half);
         break;
       case ElementKind::spring:
         spring(s.out, X, kAxis + half);
-        label(s, X, Anchor::middle, false, value_label("c", e.value));
+        label(s, X, Anchor::middle, false, value_text("c", e.c));
         break;
       case ElementKind::condition:
-        if (k == last) {
-          right_end(s, e, X, half);
-        } else {
-          condition(s, e, X, half);
-        }
+        condition(s, e, X, half);
         break;
-      default:
+      case ElementKind::right_end:
+        right_end(s, e, X, half);
         break;
     }
   }

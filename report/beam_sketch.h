@@ -7,7 +7,7 @@
 #include <string>
 
 #include "report/beam_record.h"
-#include "report/replay.h"
+#include "report/beam_summary.h"
 #include "report/svg.h"
 
 namespace dlt {
@@ -15,7 +15,7 @@ namespace dlt {
 // The fill of the beam's segments.
 extern const char* const kBeamFill;
 
-// REQUIRES: course is the replay of record, a complete pass.
-std::string beam_sketch_svg(const BeamRecord& record, const BeamCourse& course, const XScale& scale);
+// REQUIRES: summary is that of record, a complete pass.
+std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const XScale& scale);
 
 }  // namespace dlt

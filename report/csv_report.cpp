@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstddef>
 
+#include "report/tables.h"
+
 namespace dlt {
 
 // Shortest round-trip form; "inf", "-inf", "nan" and "-nan" as key g prints
@@ -13,16 +15,25 @@ static void append_shortest(std::string& text, double value) {
   text.append(digits, static_cast<std::size_t>(end.ptr - digits));
 }
 
-std::string csv_report(const BeamCourse& course) {
-  std::string text = "x,w,p,M,Q\r\n";
-  for (const TableRow& row : course.rows) {
-    append_shortest(text, row.x);
-    for (int q = 0; q < kQuantityCount; ++q) {
-      text.push_back(',');
-      append_shortest(text, quantity(row.at, q));
-    }
-    text.append("\r\n");
+void append_csv_row(std::string& text, const TableRow& row) {
+  append_shortest(text, row.x);
+  for (Quantity q : kQuantities) {
+    text.push_back(',');
+    append_shortest(text, value_of(row.at, q));
   }
+  text.append("\r\n");
+}
+
+std::string csv_report(const CompletePass& pass) {
+  std::string text;
+  for (const Column& column : value_table(pass.pieces).columns) {
+    if (!text.empty()) text.push_back(',');
+    text.append(column.title);
+  }
+  text.append("\r\n");
+  Walk walk = start_walk(pass, false);
+  TableRow row;
+  while (next_row(walk, row)) append_csv_row(text, row);
   return text;
 }
 

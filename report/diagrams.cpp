@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "report/numbers.h"
+
 namespace dlt {
 
 const char* const kDiagramFill[kQuantityCount] = {"#9ecae1", "#a1d99b", "#fc9272", "#fdd0a2"};
@@ -32,7 +34,7 @@ constexpr double kHeight = kCurveBottom + kLabelBand + 4;
 constexpr double kGap = 3;
 constexpr double kStep = 4;
 
-bool is_downward(int q) { return q == kW || q == kM; }
+bool is_downward(Quantity q) { return q == Quantity::w || q == Quantity::M; }
 
 // Maps values onto the curve's band, zero included.
 struct YScale {
@@ -74,38 +76,59 @@ struct Curve {
 
 bool is_drawable(double x, double v) { return std::isfinite(x) && std::isfinite(v); }
 
-Curve trace(const BeamCourse& course, const XScale& xs, const YScale& ys, int q) {
+// The curve of quantity q in one walk: the points are gathered with their
+// values, which then give the vertical scale, ys, and are drawn to it.
+Curve trace(const CompletePass& pass, const BeamSummary& summary, const XScale& xs, Quantity q, YScale& ys) {
   Curve curve;
-  curve.zero = to_drawing(ys, 0);
   // The extremes found between table points lie on the curve too.
-  std::vector<Extreme> inside = {course.largest[q], course.smallest[q]};
+  std::vector<Extreme> inside = {extreme_of(summary, q, true), extreme_of(summary, q, false)};
   std::vector<Point> run;
   auto add = [&](double x, double v) {
-    Point p{to_drawing(xs, x), to_drawing(ys, v)};
+    Point p{to_drawing(xs, x), v};
     if (!curve.points.empty() && p.X < curve.points.back().X) curve.in_order = false;
     run.push_back(p);
     curve.points.push_back(p);
   };
-  const std::vector<TableRow>& rows = course.rows;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    double v = quantity(rows[i].at, q);
-    if (!is_drawable(rows[i].x, v)) {
-      if (!run.empty()) curve.runs.push_back(std::move(run));
-      run.clear();
-      continue;
-    }
-    add(rows[i].x, v);
-    if (i + 1 == rows.size()) break;
-    double next = rows[i + 1].x;
-    for (Extreme& e : inside) {
-      bool between = (rows[i].x < e.x && e.x < next) || (next < e.x && e.x < rows[i].x);
-      if (between && is_drawable(e.x, e.value)) {
-        add(e.x, e.value);
-        e.x = std::numeric_limits<double>::quiet_NaN();  // once
+  double lo = 0;
+  double hi = 0;
+  Walk walk = start_walk(pass, false);
+  TableRow row;
+  double previous_x = 0;
+  bool previous_drawn = false;
+  while (next_row(walk, row)) {
+    if (previous_drawn) {
+      for (Extreme& e : inside) {
+        bool between = (previous_x < e.x && e.x < row.x) || (row.x < e.x && e.x < previous_x);
+        if (between && is_drawable(e.x, e.value)) {
+          add(e.x, e.value);
+          e.x = std::numeric_limits<double>::quiet_NaN();  // once
+        }
       }
+    }
+    double v = value_of(row.at, q);
+    previous_x = row.x;
+    previous_drawn = is_drawable(row.x, v);
+    if (previous_drawn) {
+      lo = std::min(lo, v);
+      hi = std::max(hi, v);
+      add(row.x, v);
+    } else if (!run.empty()) {
+      curve.runs.push_back(std::move(run));
+      run.clear();
     }
   }
   if (!run.empty()) curve.runs.push_back(std::move(run));
+  for (const Extreme& e : {extreme_of(summary, q, true), extreme_of(summary, q, false)}) {
+    if (is_drawable(e.x, e.value)) {
+      lo = std::min(lo, e.value);
+      hi = std::max(hi, e.value);
+    }
+  }
+  ys = y_scale(lo, hi, is_downward(q));
+  curve.zero = to_drawing(ys, 0);
+  for (Point& p : curve.points) p.Y = to_drawing(ys, p.Y);
+  for (std::vector<Point>& points : curve.runs)
+    for (Point& p : points) p.Y = to_drawing(ys, p.Y);
   return curve;
 }
 
@@ -183,7 +206,7 @@ void append_curve(std::string& out, const Curve& curve, std::string_view style, 
 // The labels wanted, most important first: the extremes, then the values at
 // the point elements, largest first. A value already labelled at the same x
 // is not labelled again, nor one that prints as zero: the zero line shows it.
-std::vector<Label> wanted_labels(const BeamRecord& record, const BeamCourse& course, int q) {
+std::vector<Label> wanted_labels(const BeamRecord& record, const BeamSummary& summary, Quantity q) {
   std::vector<Label> extremes;
   std::vector<Label> values;
   std::set<std::pair<std::string, std::string>> seen;
@@ -193,15 +216,15 @@ std::vector<Label> wanted_labels(const BeamRecord& record, const BeamCourse& cou
     into.push_back(std::move(label));
   };
   for (bool largest : {true, false}) {
-    const Extreme& e = largest ? course.largest[q] : course.smallest[q];
+    const Extreme& e = extreme_of(summary, q, largest);
     std::string name = extreme_name(q, largest);
-    want(extremes, {e.x, e.value, Anchor::middle, {value_label(name, e.value), value_label("x", e.x)}, true});
+    want(extremes, {e.x, e.value, Anchor::middle, {value_text(name, e.value), value_text("x", e.x)}, true});
   }
   for (std::size_t k = 0; k < record.elements.size(); ++k) {
     if (is_segment(record.elements[k])) continue;
-    const ElementRows& at = course.elements[k];
-    double before = quantity(course.rows[at.before].at, q);
-    double after = quantity(course.rows[at.after].at, q);
+    const ElementValues& at = summary.elements[k];
+    double before = value_of(at.before, q);
+    double after = value_of(at.after, q);
     if (fixed_text(before) == fixed_text(after)) {
       want(values, {at.x, after, Anchor::middle, {fixed_text(after)}, false});
     } else {
@@ -235,24 +258,10 @@ bool place_label(TakenBoxes& taken, const Curve& curve, double X, double Y, cons
 
 }  // namespace
 
-std::string diagram_svg(const BeamRecord& record, const BeamCourse& course, const XScale& scale, int q) {
-  double lo = 0;
-  double hi = 0;
-  for (const TableRow& row : course.rows) {
-    double v = quantity(row.at, q);
-    if (is_drawable(row.x, v)) {
-      lo = std::min(lo, v);
-      hi = std::max(hi, v);
-    }
-  }
-  for (const Extreme& e : {course.largest[q], course.smallest[q]}) {
-    if (is_drawable(e.x, e.value)) {
-      lo = std::min(lo, e.value);
-      hi = std::max(hi, e.value);
-    }
-  }
-  YScale ys = y_scale(lo, hi, is_downward(q));
-  Curve curve = trace(course, scale, ys, q);
+std::string diagram_svg(const CompletePass& pass, const BeamSummary& summary, const XScale& scale,
+                        Quantity q) {
+  YScale ys;
+  Curve curve = trace(pass, summary, scale, q, ys);
 
   std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"diagramm-";
   out.append(quantity_name(q));
@@ -264,17 +273,19 @@ std::string diagram_svg(const BeamRecord& record, const BeamCourse& course, cons
   out.append("<text class=\"titel\" x=\"");
   append_coordinate(out, kPlotLeft);
   out.append("\" y=\"12\">");
-  out.append(kTitle[q]);
+  out.append(kTitle[quantity_index(q)]);
   out.append("</text>\n");
 
   // The area down to the zero line, the zero line, and the curve over both.
-  append_curve(out, curve, std::string("fill=\"") + kDiagramFill[q] + "\" stroke=\"none\"", true);
+  append_curve(out, curve, std::string("fill=\"") + kDiagramFill[quantity_index(q)] + "\" stroke=\"none\"",
+               true);
   append_line(out, kPlotLeft, curve.zero, kPlotLeft + kPlotWidth, curve.zero, "null");
-  append_curve(out, curve, std::string("fill=\"none\" stroke=\"") + kStroke[q] + "\" stroke-width=\"1.2\"",
-               false);
+  append_curve(
+      out, curve,
+      std::string("fill=\"none\" stroke=\"") + kStroke[quantity_index(q)] + "\" stroke-width=\"1.2\"", false);
 
   TakenBoxes taken;
-  for (const Label& label : wanted_labels(record, course, q)) {
+  for (const Label& label : wanted_labels(pass.record, summary, q)) {
     double X = to_drawing(scale, label.x);
     double Y = to_drawing(ys, label.value);
     Box box;

@@ -7,16 +7,18 @@
 
 #include <string>
 
-#include "report/beam_record.h"
+#include "engine/quantity.h"
+#include "report/beam_summary.h"
 #include "report/replay.h"
 #include "report/svg.h"
 
 namespace dlt {
 
-// The fill colour of each diagram's area, by quantity (kW to kQ).
+// The fill colour of each diagram's area, by quantity_index.
 extern const char* const kDiagramFill[kQuantityCount];
 
-// REQUIRES: course is the replay of record, a complete pass; q is kW to kQ.
-std::string diagram_svg(const BeamRecord& record, const BeamCourse& course, const XScale& scale, int q);
+// REQUIRES: summary is that of pass.
+std::string diagram_svg(const CompletePass& pass, const BeamSummary& summary, const XScale& scale,
+                        Quantity q);
 
 }  // namespace dlt

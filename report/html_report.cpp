@@ -1,27 +1,25 @@
 #include "report/html_report.h"
 
-#include <algorithm>
-#include <cmath>
-#include <initializer_list>
-#include <limits>
 #include <string_view>
+#include <vector>
 
 #include "report/beam_sketch.h"
 #include "report/diagrams.h"
 #include "report/svg.h"
-#include "report/text_report.h"
+#include "report/tables.h"
 
 namespace dlt {
 
 namespace {
 
-// Print on A4; the drawings take the width of the page and stay whole.
-constexpr std::string_view kHead =
+constexpr std::string_view kStart =
     "<!DOCTYPE html>\n"
     "<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"de\" xml:lang=\"de\">\n"
     "<head>\n"
-    "<meta charset=\"UTF-8\"/>\n"
-    "<title>Durchlauftraeger - Bericht</title>\n"
+    "<meta charset=\"UTF-8\"/>\n";
+
+// Print on A4; the drawings take the width of the page and stay whole.
+constexpr std::string_view kStyle =
     "<style>\n"
     "body { font-family: sans-serif; font-size: 10pt; max-width: 1000px; margin: 1em auto; padding: 0 1em;"
     " color: #000; background: #fff; }\n"
@@ -48,105 +46,84 @@ constexpr std::string_view kHead =
     "tr { break-inside: avoid; }\n"
     "@page { size: A4; margin: 15mm; }\n"
     "@media print { body { max-width: none; margin: 0; padding: 0; } }\n"
-    "</style>\n"
-    "</head>\n"
-    "<body>\n"
-    "<h1>Durchlauftraeger - Bericht</h1>\n";
+    "</style>\n";
 
-// A cell is a number (right-aligned) or a text; the texts are the
-// program's own words and numbers, with nothing to escape.
-struct Cell {
-  std::string text;
-  bool is_number = false;
-};
+// The page up to its first drawing.
+std::string page_head() {
+  std::string out(kStart);
+  out.append("<title>");
+  out.append(kReportTitle);
+  out.append("</title>\n");
+  out.append(kStyle);
+  out.append("</head>\n<body>\n<h1>");
+  out.append(kReportTitle);
+  out.append("</h1>\n");
+  return out;
+}
 
-Cell number(double value) { return {fixed_text(value), true}; }
-Cell words(std::string text) { return {std::move(text), false}; }
+// The cells are the program's own words and numbers, with nothing to escape.
+void append_cell(std::string& out, std::string_view tag, const Cell& cell) {
+  out.push_back('<');
+  out.append(tag);
+  out.append(cell.is_number ? " class=\"n\">" : ">");
+  out.append(cell.text);
+  out.append("</");
+  out.append(tag);
+  out.push_back('>');
+}
 
-void append_row(std::string& out, std::string_view tag, std::initializer_list<Cell> cells) {
+void append_row(std::string& out, const std::vector<Cell>& cells) {
   out.append("<tr>");
-  for (const Cell& cell : cells) {
-    out.push_back('<');
-    out.append(tag);
-    out.append(cell.is_number ? " class=\"n\">" : ">");
-    out.append(cell.text);
-    out.append("</");
-    out.append(tag);
-    out.push_back('>');
-  }
+  for (const Cell& cell : cells) append_cell(out, "td", cell);
   out.append("</tr>\n");
 }
 
-void start_table(std::string& out, std::string_view heading, std::initializer_list<Cell> header) {
+void start_table(std::string& out, const Table& table) {
   out.append("<h2>");
-  out.append(heading);
-  out.append("</h2>\n<table>\n<thead>");
-  append_row(out, "th", header);
-  out.append("</thead>\n<tbody>\n");
+  out.append(table.heading);
+  out.append("</h2>\n<table>\n<thead><tr>");
+  for (const Column& column : table.columns) append_cell(out, "th", {column.title, column.is_number});
+  out.append("</tr>\n</thead>\n<tbody>\n");
 }
 
 void end_table(std::string& out) { out.append("</tbody>\n</table>\n"); }
 
-void append_beam(std::string& out, const BeamRecord& record, const BeamCourse& course) {
-  start_table(out, "Traeger wie eingegeben", {{"x", true}, words("Element")});
-  std::size_t last = record.elements.size() - 1;
-  for (std::size_t k = 0; k <= last; ++k) {
-    const Element& e = record.elements[k];
-    append_row(out, "td", {number(course.elements[k].x), words(element_text(e, k == last))});
-    if (is_segment(e) && e.loaded) append_row(out, "td", {words(""), words(load_text(e))});
+// A table without rows says so in its first column of words.
+void append_none(std::string& out, const Table& table) {
+  std::vector<Cell> cells;
+  bool said = false;
+  for (const Column& column : table.columns) {
+    bool here = !said && !column.is_number;
+    cells.push_back({here ? table.none : std::string(), false});
+    said = said || here;
   }
+  append_row(out, cells);
+}
+
+void append_table(std::string& out, const Table& table) {
+  start_table(out, table);
+  for (const std::vector<Cell>& cells : table.rows) append_row(out, cells);
+  if (table.rows.empty() && !table.none.empty()) append_none(out, table);
   end_table(out);
 }
 
-void append_reactions(std::string& out, const BeamRecord& record, const Statics& statics) {
-  start_table(out, "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)",
-              {{"x", true}, words("Auflager"), {"Wert", true}});
-  for (const Reaction& r : statics.reactions)
-    append_row(out, "td", {number(r.x), words(reaction_text(record, r)), number(r.value)});
-  if (statics.reactions.empty()) append_row(out, "td", {words(""), words("keine"), words("")});
-  end_table(out);
-  start_table(out, "Gleichgewicht der Kraefte", {words(""), {"Wert", true}});
-  append_row(out, "td", {words("Summe der Lasten"), number(statics.load_sum)});
-  append_row(out, "td", {words("Summe der Auflagerkraefte"), number(statics.reaction_sum)});
-  append_row(out, "td", {words("Differenz"), number(statics.difference)});
-  end_table(out);
-}
-
-void append_extremes(std::string& out, const BeamCourse& course) {
-  start_table(out, "Extremwerte", {words(""), {"Wert", true}, {"x", true}});
-  for (int q = 0; q < kQuantityCount; ++q) {
-    for (bool largest : {true, false}) {
-      const Extreme& e = largest ? course.largest[q] : course.smallest[q];
-      std::string label = extreme_name(q, largest);
-      append_row(out, "td", {words(label), number(e.value), number(e.x)});
-    }
-  }
-  end_table(out);
-}
-
-void append_values(std::string& out, const BeamCourse& course, int pieces) {
-  std::string heading =
-      "Wertetabelle (" + std::to_string(pieces) + " Teile je Abschnitt, an Spruengen links und rechts)";
-  start_table(out, heading, {{"x", true}, {"w", true}, {"p", true}, {"M", true}, {"Q", true}});
-  for (const TableRow& row : course.rows) {
-    append_row(out, "td",
-               {number(row.x), number(row.at.w), number(row.at.p), number(row.at.M), number(row.at.Q)});
+void append_values(std::string& out, const CompletePass& pass) {
+  start_table(out, value_table(pass.pieces));
+  Walk walk = start_walk(pass, false);
+  TableRow row;
+  std::vector<Cell> cells;
+  while (next_row(walk, row)) {
+    value_cells(row, cells);
+    append_row(out, cells);
   }
   end_table(out);
 }
 
 // The drawings share one scale, from the leftmost to the rightmost point of
 // the beam.
-XScale beam_scale(const BeamCourse& course) {
-  double x_min = std::numeric_limits<double>::infinity();
-  double x_max = -std::numeric_limits<double>::infinity();
-  for (const TableRow& row : course.rows) {
-    if (!std::isfinite(row.x)) continue;
-    x_min = std::min(x_min, row.x);
-    x_max = std::max(x_max, row.x);
-  }
-  if (!(x_min <= x_max)) return x_scale(0, 0);
-  return x_scale(x_min, x_max);
+XScale beam_scale(const BeamSummary& summary) {
+  if (!(summary.x_min <= summary.x_max)) return x_scale(0, 0);
+  return x_scale(summary.x_min, summary.x_max);
 }
 
 void append_figure(std::string& out, const std::string& svg) {
@@ -157,18 +134,15 @@ void append_figure(std::string& out, const std::string& svg) {
 
 }  // namespace
 
-std::string html_report(const BeamRecord& record, const BeamCourse& course, const Statics& statics,
-                        int pieces) {
-  std::string out(kHead);
-  XScale scale = beam_scale(course);
+std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics) {
+  std::string out = page_head();
+  XScale scale = beam_scale(summary);
   out.append("<h2>Traeger</h2>\n");
-  append_figure(out, beam_sketch_svg(record, course, scale));
+  append_figure(out, beam_sketch_svg(pass.record, summary, scale));
   out.append("<h2>Zustandslinien</h2>\n");
-  for (int q = 0; q < kQuantityCount; ++q) append_figure(out, diagram_svg(record, course, scale, q));
-  append_beam(out, record, course);
-  append_reactions(out, record, statics);
-  append_extremes(out, course);
-  append_values(out, course, pieces);
+  for (Quantity q : kQuantities) append_figure(out, diagram_svg(pass, summary, scale, q));
+  for (const Table& table : summary_tables(pass.record, summary, statics)) append_table(out, table);
+  append_values(out, pass);
   out.append("</body>\n</html>\n");
   return out;
 }

@@ -1,44 +1,11 @@
 #include "report/replay.h"
 
 #include <algorithm>
-#include <cmath>
+#include <iterator>
 
-#include "engine/conditions.h"
-#include "engine/left_end.h"
-#include "engine/point_loads.h"
-#include "engine/segments.h"
 #include "report/piece_roots.h"
 
 namespace dlt {
-
-double quantity(const PointValues& at, int q) {
-  switch (q) {
-    case kW:
-      return at.w;
-    case kP:
-      return at.p;
-    case kM:
-      return at.M;
-    default:
-      return at.Q;
-  }
-}
-
-const char* quantity_name(int q) {
-  static constexpr const char* kNames[kQuantityCount] = {"w", "p", "M", "Q"};
-  return q >= 0 && q < kQuantityCount ? kNames[q] : "?";
-}
-
-std::string extreme_name(int q, bool largest) {
-  std::string name(largest ? "max " : "min ");
-  name.append(quantity_name(q));
-  return name;
-}
-
-bool is_complete(const BeamRecord& record) {
-  return record.open && record.elements.size() >= 2 &&
-         record.elements.front().kind == ElementKind::left_end && record.elements.back().right_end;
-}
 
 int pieces_of(const Element& segment, int pieces) { return segment.length == 0 ? 1 : pieces; }
 
@@ -52,30 +19,6 @@ double piece_load(const Element& segment, int pieces, int i) {
 }
 
 namespace {
-
-struct Walk {
-  RegisterFile R;
-  BeamCourse course;
-  bool first_row = true;
-};
-
-void consider(BeamCourse& course, bool first, double x, const PointValues& at) {
-  for (int q = 0; q < kQuantityCount; ++q) {
-    double v = quantity(at, q);
-    Extreme& large = course.largest[q];
-    Extreme& small = course.smallest[q];
-    // A NaN gives way to any number; a number never to a NaN.
-    if (first || v > large.value || (std::isnan(large.value) && !std::isnan(v))) large = {v, x};
-    if (first || v < small.value || (std::isnan(small.value) && !std::isnan(v))) small = {v, x};
-  }
-}
-
-void add_row(Walk& walk, double x) {
-  TableRow row{x, point_values(walk.R)};
-  consider(walk.course, walk.first_row, x, row.at);
-  walk.first_row = false;
-  walk.course.rows.push_back(row);
-}
 
 // The points strictly inside a piece of length h where one of w, p, M or Q
 // may have an extreme: where p, M, Q or the load passes zero. The course
@@ -101,81 +44,75 @@ std::vector<double> turning_points(const PointValues& start, double h, double mi
   return points;
 }
 
-// One piece of a segment from x0 on, starting at the last row: the row at
-// its end, and before that the extremes inside it, each made as a second
-// pass stopping there would make it.
-void walk_piece(Walk& walk, const Element& segment, double h, double q, double x0, double x_end) {
-  double minus_EI = segment_minus_EI(segment);
-  double qs = segment.loaded ? segment.qs : 0;
-  PointValues start = walk.course.rows.back().at;
-  std::vector<double> inside = turning_points(start, h, minus_EI, q, qs);
+// Piece i of segment from x0 on: the values at its end, and before that, where
+// asked, those at the points inside it where an extreme may lie, each made
+// as a second pass stopping there would make it.
+PointValues walk_piece(Walk& walk, const Element& segment, int i, double x0) {
+  Element piece = segment;
+  piece.length = piece_length(segment, walk.pieces);
+  piece.q = piece_load(segment, walk.pieces, i);
   RegisterFile& R = walk.R;
-  double at_start[kRegisterCount];
-  std::copy(std::begin(R.values), std::end(R.values), at_start);
-  for (double t : inside) {
-    segment_transfer(R, t, minus_EI);
-    if (segment.loaded) distributed_load(R, q, qs);
-    consider(walk.course, false, x0 + t, point_values(R));
-    std::copy(std::begin(at_start), std::end(at_start), R.values);
+  if (walk.find_extremes) {
+    double qs = segment.loaded ? segment.qs : 0;
+    std::vector<double> inside =
+        turning_points(walk.last, piece.length, segment_minus_EI(segment), piece.q, qs);
+    double at_start[kRegisterCount];
+    std::copy(std::begin(R.values), std::end(R.values), at_start);
+    for (double t : inside) {
+      Element part = piece;
+      part.length = t;
+      apply_element(R, part);
+      walk.inside.push_back({x0 + t, point_values(R)});
+      std::copy(std::begin(at_start), std::end(at_start), R.values);
+    }
   }
-  segment_transfer(R, h, minus_EI);
-  if (segment.loaded) distributed_load(R, q, qs);
-  add_row(walk, x_end);
-}
-
-void walk_segment(Walk& walk, const Element& segment, int pieces, double x) {
-  int parts = pieces_of(segment, pieces);
-  double h = piece_length(segment, pieces);
-  for (int i = 0; i < parts; ++i) {
-    double x0 = x + ((segment.length * i) / parts);
-    double x_end = i + 1 == parts ? x + segment.length : x + ((segment.length * (i + 1)) / parts);
-    walk_piece(walk, segment, h, piece_load(segment, pieces, i), x0, x_end);
-  }
+  apply_element(R, piece);
+  return point_values(R);
 }
 
 }  // namespace
 
-BeamCourse replay_beam(const BeamRecord& record, const RegisterFile& solved, int pieces) {
-  Walk walk{solved, {}, true};
-  const std::vector<Element>& elements = record.elements;
-  walk.course.elements.resize(elements.size());
-  left_end(walk.R, elements[0].S1, elements[0].S2);
-  add_row(walk, 0);
-  double x = 0;
-  for (std::size_t k = 1; k < elements.size(); ++k) {
-    const Element& e = elements[k];
-    ElementRows& rows = walk.course.elements[k];
-    rows.before = walk.course.rows.size() - 1;
-    rows.x = x;
-    // The right end closes the beam: nothing lies beyond it.
-    if (k + 1 == elements.size()) {
-      rows.after = rows.before;
-      break;
+Walk start_walk(const CompletePass& pass, bool find_extremes) {
+  Walk walk;
+  walk.elements = &pass.record.elements;
+  walk.R = pass.solved;
+  walk.pieces = pass.pieces;
+  walk.find_extremes = find_extremes;
+  return walk;
+}
+
+bool next_row(Walk& walk, TableRow& row) {
+  walk.inside.clear();
+  const std::vector<Element>& elements = *walk.elements;
+  if (walk.next + 1 >= elements.size()) return false;
+  const Element& e = elements[walk.next];
+  walk.element = walk.next;
+  walk.element_x = walk.x;
+  if (is_segment(e)) {
+    int parts = pieces_of(e, walk.pieces);
+    int i = walk.piece;
+    double x0 = walk.x + ((e.length * i) / parts);
+    bool last_piece = i + 1 == parts;
+    row.x = last_piece ? walk.x + e.length : walk.x + ((e.length * (i + 1)) / parts);
+    row.at = walk_piece(walk, e, i, x0);
+    if (last_piece) {
+      walk.piece = 0;
+      walk.x = walk.x + e.length;
+      walk.next = walk.next + 1;
+    } else {
+      walk.piece = i + 1;
     }
-    switch (e.kind) {
-      case ElementKind::beam_segment:
-      case ElementKind::shaft_segment:
-        walk_segment(walk, e, pieces, x);
-        x += e.length;
-        break;
-      case ElementKind::point_load:
-        point_load(walk.R, e.S1, e.value);
-        add_row(walk, x);
-        break;
-      case ElementKind::spring:
-        elastic_support(walk.R, e.value);
-        add_row(walk, x);
-        break;
-      case ElementKind::condition:
-        apply_condition(walk.R, e.S1, e.value);
-        add_row(walk, x);
-        break;
-      case ElementKind::left_end:
-        break;
-    }
-    rows.after = walk.course.rows.size() - 1;
+    walk.last = row.at;
+    return true;
   }
-  return walk.course;
+  // Every other element is applied at its point; the right end, should the
+  // record hold one before its last element, is passed as its condition.
+  apply_element(walk.R, e.kind == ElementKind::right_end ? condition_of(e) : e);
+  row.x = walk.x;
+  row.at = point_values(walk.R);
+  walk.next = walk.next + 1;
+  walk.last = row.at;
+  return true;
 }
 
 }  // namespace dlt

@@ -1,14 +1,16 @@
 // The course of w, p, M and Q along a complete beam, made by the engine
-// itself: a second pass over the recorded elements that stops after every
-// piece of every segment and on both sides of every point element, as a user
-// would with key g. Between table points it also stops where a quantity has
-// its extreme inside a piece.
+// itself: a second pass over the recorded elements, applied as the dialogue
+// applied them, that stops after the left end, after every piece of every
+// segment and after every point element, as a user would with key g. The
+// rows come one at a time from a walk, so that no report need hold its
+// table; a walk may also stop where a quantity has its extreme inside a
+// piece.
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <vector>
 
+#include "engine/element.h"
 #include "engine/register_file.h"
 #include "engine/results.h"
 #include "report/beam_record.h"
@@ -20,62 +22,54 @@ namespace dlt {
 constexpr int kDefaultPieces = 10;
 constexpr int kMaxPieces = 1000;
 
+// A complete pass as the reports see it: its record (a left end first, a
+// right end last), the register file as its right end left it, and the
+// pieces each segment is divided into (at least one).
+struct CompletePass {
+  const BeamRecord& record;
+  const RegisterFile& solved;
+  int pieces = kDefaultPieces;
+};
+
 struct TableRow {
   double x = 0;
   PointValues at;
 };
 
-// The rows of element k of the record: the last row before it and the row
-// just after it (the same row for the left and the right end), and its x (a
-// segment's x is where it starts).
-struct ElementRows {
-  std::size_t before = 0;
-  std::size_t after = 0;
-  double x = 0;
+// A replay under way. Its own copy of the register file walks the pass; the
+// right end is not determined again, so the unknowns stay the pass's own.
+struct Walk {
+  const std::vector<Element>* elements = nullptr;
+  RegisterFile R;
+  int pieces = 1;
+  bool find_extremes = false;
+  std::size_t next = 0;  // the element the next row comes from
+  int piece = 0;         // the next piece of that element, where it is a segment
+  double x = 0;          // where that element starts; at the end, the right end's x
+  PointValues last;      // the values at the last row
+  // Set by next_row: the element the row comes from and where it starts,
+  // and, where find_extremes is set, the points strictly inside the piece
+  // just walked where one of w, p, M or Q may have its extreme, in order
+  // along the piece.
+  std::size_t element = 0;
+  double element_x = 0;
+  std::vector<TableRow> inside;
 };
 
-// The largest or smallest value of one quantity, and the first x where the
-// course takes it.
-struct Extreme {
-  double value = 0;
-  double x = 0;
-};
+Walk start_walk(const CompletePass& pass, bool find_extremes);
 
-enum Quantity { kW, kP, kM, kQ, kQuantityCount };
+// The next row of the table: after the left end, after a piece of a
+// segment, or after a point element. False once the right end is reached:
+// nothing lies beyond it.
+bool next_row(Walk& walk, TableRow& row);
 
-struct BeamCourse {
-  std::vector<TableRow> rows;
-  std::vector<ElementRows> elements;
-  Extreme largest[kQuantityCount];
-  Extreme smallest[kQuantityCount];
-};
-
-// The value of quantity q (kW to kQ) in at, and its name ("w").
-double quantity(const PointValues& at, int q);
-const char* quantity_name(int q);
-
-// "max w" or "min w": an extreme of quantity q as the reports name it.
-std::string extreme_name(int q, bool largest);
-
-// Replays a complete pass: record holds a left end first and a condition that
-// was the right end last, and solved is the register file as that right end
-// left it. Each segment is divided into `pieces` equal pieces (a segment of
-// length zero into one), its load given again at each piece's start. solved
-// is not changed.
-// REQUIRES: record is complete in that sense and pieces >= 1.
-BeamCourse replay_beam(const BeamRecord& record, const RegisterFile& solved, int pieces);
-
-// Whether record holds a complete pass: a left end first and a right end
-// last.
-bool is_complete(const BeamRecord& record);
-
-// The length of each piece of segment when divided into pieces, and the
-// number of pieces it is divided into.
+// The number of pieces a segment is divided into (one where its length is
+// zero), and the length of each.
 int pieces_of(const Element& segment, int pieces);
 double piece_length(const Element& segment, int pieces);
 
-// The distributed load at the start of piece i of segment, with each piece
-// as long as piece_length gives; zero where the segment is not loaded.
+// The distributed load at the start of piece i of segment; zero where the
+// segment is not loaded.
 double piece_load(const Element& segment, int pieces, int i);
 
 }  // namespace dlt

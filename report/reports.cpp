@@ -52,16 +52,19 @@ bool write_reports(const ReportOptions& options, const BeamRecord& record, const
       notice("Bericht nicht geschrieben: ", path, kNoLeftEndReason);
     return options.files.empty();
   }
-  BeamCourse course = replay_beam(record, R, options.pieces);
+  CompletePass pass{record, R, options.pieces};
+  BeamSummary summary = summarize_beam(pass);
+  Statics statics = beam_statics(record, summary);
   auto make = [&](ReportFormat format) {
     switch (format) {
+      case ReportFormat::text:
+        return text_report(pass, summary, statics);
       case ReportFormat::csv:
-        return csv_report(course);
+        return csv_report(pass);
       case ReportFormat::page:
-        return html_report(record, course, beam_statics(record, course), options.pieces);
-      default:
-        return text_report(record, course, beam_statics(record, course), options.pieces);
+        return html_report(pass, summary, statics);
     }
+    return std::string();
   };
   constexpr ReportFormat kFormats[] = {ReportFormat::text, ReportFormat::csv, ReportFormat::page};
   if (options.in_memory) {

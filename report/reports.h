@@ -1,5 +1,11 @@
 // The reports a right end writes: which files, how finely the table divides
 // the segments, and the writing of each with its notice.
+//
+// report/ is what --bericht adds to the program: the record of a pass's
+// elements, their replay through the engine one row at a time, the summary
+// and statics of the beam, the tables as data, and thin writers for the text
+// report, the CSV table and the page. It includes engine/ and console/;
+// neither of them, nor anything but app/, includes report/.
 #pragma once
 
 #include <string>

@@ -4,11 +4,6 @@ namespace dlt {
 
 namespace {
 
-// The state codes of w, p and Q.
-constexpr int kWCode = 1;
-constexpr int kPCode = 2;
-constexpr int kQCode = 4;
-
 struct Balance {
   Statics statics;
   void add(std::size_t element, double x, ReactionKind kind, double value) {
@@ -18,57 +13,54 @@ struct Balance {
   void load(double value) { statics.load_sum = statics.load_sum + value; }
 };
 
-// The value after element k less the value before it: for Q the force the
+// The value after an element less the value before it: for Q the force the
 // element takes up from the beam, for M the moment.
-double jump(const BeamCourse& course, std::size_t k, int q) {
-  const ElementRows& at = course.elements[k];
-  return quantity(course.rows[at.after].at, q) - quantity(course.rows[at.before].at, q);
-}
+double jump(const ElementValues& at, Quantity q) { return value_of(at.after, q) - value_of(at.before, q); }
+
+bool either_is(const Element& e, Quantity q) { return e.S1 == q || e.S2 == q; }
 
 }  // namespace
 
-Statics beam_statics(const BeamRecord& record, const BeamCourse& course) {
+Statics beam_statics(const BeamRecord& record, const BeamSummary& summary) {
   Balance balance;
   const std::vector<Element>& elements = record.elements;
-  std::size_t last = elements.size() - 1;
-  for (std::size_t k = 0; k <= last; ++k) {
+  for (std::size_t k = 0; k < elements.size(); ++k) {
     const Element& e = elements[k];
-    double x = course.elements[k].x;
-    const PointValues& before = course.rows[course.elements[k].before].at;
+    const ElementValues& at = summary.elements[k];
     switch (e.kind) {
       case ElementKind::left_end:
         // The quantities not unknown at the left end are zero there: a fixed
         // w takes up Q, a fixed p holds the moment M.
-        if (e.S1 != kWCode && e.S2 != kWCode) balance.add(k, 0, ReactionKind::force, course.rows[0].at.Q);
-        if (e.S1 != kPCode && e.S2 != kPCode)
-          balance.add(k, 0, ReactionKind::end_moment, course.rows[0].at.M);
+        if (!either_is(e, Quantity::w)) balance.add(k, 0, ReactionKind::force, at.after.Q);
+        if (!either_is(e, Quantity::p)) balance.add(k, 0, ReactionKind::end_moment, at.after.M);
         break;
       case ElementKind::beam_segment:
       case ElementKind::shaft_segment:
         if (e.loaded) balance.load((e.q * e.length) + (((e.qs * e.length) * e.length) / 2));
         break;
-      case ElementKind::point_load:
-        if (e.S1 == kQCode) balance.load(e.value);
+      case ElementKind::point_action:
+        if (e.S1 == Quantity::Q) balance.load(e.load);
         break;
       case ElementKind::spring:
-        balance.add(k, x, ReactionKind::force, jump(course, k, kQ));
+        balance.add(k, at.x, ReactionKind::force, jump(at, Quantity::Q));
         break;
       case ElementKind::condition:
-        if (k == last) {
-          // Beyond the right end Q is zero: a fixed w takes up Q, and a Q
-          // prescribed there is a force on the end.
-          if (e.S1 == kWCode || e.S2 == kWCode)
-            balance.add(k, x, ReactionKind::force, -before.Q);
-          else if (e.S1 == kQCode)
-            balance.load(e.value);
-          else if (e.S2 == kQCode)
-            balance.load(e.W2);
-          if (e.S1 == kPCode || e.S2 == kPCode) balance.add(k, x, ReactionKind::end_moment, before.M);
-        } else if (e.S1 == kWCode) {
-          balance.add(k, x, ReactionKind::force, jump(course, k, kQ));
-        } else if (e.S1 == kPCode) {
-          balance.add(k, x, ReactionKind::moment_jump, jump(course, k, kM));
+        if (e.S1 == Quantity::w) {
+          balance.add(k, at.x, ReactionKind::force, jump(at, Quantity::Q));
+        } else if (e.S1 == Quantity::p) {
+          balance.add(k, at.x, ReactionKind::moment_jump, jump(at, Quantity::M));
         }
+        break;
+      case ElementKind::right_end:
+        // Beyond the right end Q is zero: a fixed w takes up Q, and a Q
+        // prescribed there is a force on the end.
+        if (either_is(e, Quantity::w))
+          balance.add(k, at.x, ReactionKind::force, -at.before.Q);
+        else if (e.S1 == Quantity::Q)
+          balance.load(e.W1);
+        else if (e.S2 == Quantity::Q)
+          balance.load(e.W2);
+        if (either_is(e, Quantity::p)) balance.add(k, at.x, ReactionKind::end_moment, at.before.M);
         break;
     }
   }

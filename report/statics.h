@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "report/beam_record.h"
-#include "report/replay.h"
+#include "report/beam_summary.h"
 
 namespace dlt {
 
@@ -35,7 +35,7 @@ struct Statics {
   double difference = 0;
 };
 
-// REQUIRES: course is the replay of record, a complete pass.
-Statics beam_statics(const BeamRecord& record, const BeamCourse& course);
+// REQUIRES: summary is that of record, a complete pass.
+Statics beam_statics(const BeamRecord& record, const BeamSummary& summary);
 
 }  // namespace dlt

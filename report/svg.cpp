@@ -5,8 +5,6 @@
 #include <cmath>
 #include <cstddef>
 
-#include "console/console.h"
-
 namespace dlt {
 
 XScale x_scale(double x_min, double x_max) {
@@ -29,24 +27,6 @@ void append_coordinate(std::string& out, double value) {
   std::to_chars_result end =
       std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2);
   out.append(digits, static_cast<std::size_t>(end.ptr - digits));
-}
-
-std::string fixed_text(double value) {
-  std::string text;
-  append_fixed(text, value);
-  return text;
-}
-
-std::string value_label(std::string_view name, double value) {
-  std::string text(name);
-  text.append("= ");
-  append_fixed(text, value);
-  return text;
-}
-
-bool prints_as_zero(double value) {
-  std::string text = fixed_text(value);
-  return text == "0.000000" || text == "-0.000000";
 }
 
 double text_width(const std::vector<std::string>& lines) {

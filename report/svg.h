@@ -36,13 +36,6 @@ double to_drawing(const XScale& scale, double x);
 // are held at +-100000 so that a degenerate beam cannot blow up the file.
 void append_coordinate(std::string& out, double value);
 
-// value as key g prints it, and "name= value" with it.
-std::string fixed_text(double value);
-std::string value_label(std::string_view name, double value);
-
-// Whether value prints as zero ("0.000000" or "-0.000000").
-bool prints_as_zero(double value);
-
 struct Box {
   double left = 0;
   double top = 0;

@@ -1,4 +1,4 @@
-// Key a: the columns it sets up, and the codes it refuses.
+// Key a: the columns a left end sets up, and the codes it refuses.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -16,64 +16,81 @@ static RegisterFile used_registers() {
   return R;
 }
 
-TEST(LeftEnd, PinnedEndSetsTheColumnsAndStartsAPass) {
-  RegisterFile R = used_registers();
-  InputValues in;
-  EXPECT_EQ(dialogue(cmd_left_end, R, in, "2\n4\n"), kLeftEndDialogue);
-  EXPECT_EQ(in.S1, 2);
-  EXPECT_EQ(in.S2, 4);
-  for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], (k == 6 || k == 12) ? 1 : 0) << "R" << k;
-  EXPECT_EQ(R[13], 6);
-  EXPECT_EQ(R[14], 12);
-  EXPECT_EQ(R[15], 20);
-  // What the right end and the conditions of the first pass left stays.
-  EXPECT_EQ(R[0], 100);
-  for (int k = 16; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << "R" << k;
-
-  RegisterFile again = R;
-  dialogue(cmd_left_end, again, in, "2 4");
-  for (int k = 0; k < kRegisterCount; ++k) EXPECT_EQ(again[k], R[k]) << "R" << k;
+static Element left_end(Quantity S1, Quantity S2) {
+  return {.kind = ElementKind::left_end, .S1 = S1, .S2 = S2};
 }
 
-TEST(LeftEnd, EachSupportTypePutsItsOnesInTheirColumns) {
+TEST(LeftEnd, EachSupportTypePutsItsOnesInTheirColumnsAndStartsAPass) {
   struct Case {
-    const char* codes;
+    Quantity S1, S2;
     int x1_register;
     int x2_register;
   };
-  // Free end, clamped end, and a sliding clamp (p and Q zero there).
-  for (Case c : {Case{"1 2", 5, 10}, Case{"3 4", 7, 12}, Case{"1 3", 5, 11}}) {
+  // Pinned, free, clamped, and a sliding clamp (p and Q zero there).
+  const Case cases[] = {{Quantity::p, Quantity::Q, 6, 12},
+                        {Quantity::w, Quantity::p, 5, 10},
+                        {Quantity::M, Quantity::Q, 7, 12},
+                        {Quantity::w, Quantity::M, 5, 11}};
+  for (const Case& c : cases) {
     RegisterFile R = used_registers();
-    InputValues in;
-    dialogue(cmd_left_end, R, in, c.codes);
+    EXPECT_EQ(apply_element(R, left_end(c.S1, c.S2)), Refusal::none);
     for (int k = 1; k <= 12; ++k)
-      EXPECT_EQ(R[k], (k == c.x1_register || k == c.x2_register) ? 1 : 0) << c.codes << " R" << k;
+      EXPECT_EQ(R[k], (k == c.x1_register || k == c.x2_register) ? 1 : 0) << c.x1_register << " R" << k;
+    EXPECT_EQ(R[15], 20);
+    // What the right end and the conditions of the first pass left stays.
+    EXPECT_EQ(R[0], 100);
+    for (int k = 16; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << "R" << k;
   }
 }
 
-TEST(LeftEnd, SameCodeTwiceOnlyClearsTheColumns) {
+TEST(LeftEnd, SameQuantityTwiceOnlyClearsTheColumns) {
   // One unknown twice and the other missing: every condition after it would
   // meet two equal columns.
-  for (const char* codes : {"2 2", "4 4"}) {
+  for (Quantity q : kQuantities) {
     RegisterFile R = used_registers();
-    InputValues in;
-    EXPECT_EQ(dialogue(cmd_left_end, R, in, codes),
-              kLeftEndDialogue + "S1 gleich S2, linkes Ende nicht gesetzt\n")
-        << codes;
-    for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], 0) << codes << " R" << k;
-    for (int k = 13; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << codes << " R" << k;
+    EXPECT_EQ(apply_element(R, left_end(q, q)), Refusal::same_codes);
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], 0) << "R" << k;
+    for (int k = 13; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << "R" << k;
   }
 }
 
-TEST(LeftEnd, CodesOutsideOneToFourOnlyClearTheColumns) {
-  for (const char* codes : {"0 4", "5 4", "2 9", "-1 2", "2 0", "2147483647 2147483647"}) {
+TEST(LeftEndDialogue, ReadsTheCodesAndAppliesTheLeftEndTheyMake) {
+  RegisterFile R = used_registers();
+  InputValues in;
+  console_open_script("2\n4\n");
+  CommandEffect effect = cmd_left_end(R, in);
+  EXPECT_EQ(console_take_output(), kLeftEndDialogue);
+  EXPECT_EQ(effect.effect, Effect::element);
+  EXPECT_EQ(effect.element.kind, ElementKind::left_end);
+  EXPECT_EQ(effect.element.S1, Quantity::p);
+  EXPECT_EQ(effect.element.S2, Quantity::Q);
+  EXPECT_EQ(in.S1, 2);
+  EXPECT_EQ(in.S2, 4);
+  RegisterFile applied = used_registers();
+  apply_element(applied, effect.element);
+  for (int k = 0; k < kRegisterCount; ++k) EXPECT_EQ(R[k], applied[k]) << "R" << k;
+}
+
+TEST(LeftEndDialogue, RefusedCodesClearTheColumnsAndCloseThePass) {
+  struct Case {
+    const char* codes;
+    const char* notice;
+  };
+  const Case cases[] = {
+      {"0 4", kLeftEndCodeNotice},     {"5 4", kLeftEndCodeNotice},
+      {"2 9", kLeftEndCodeNotice},     {"-1 2", kLeftEndCodeNotice},
+      {"2 0", kLeftEndCodeNotice},     {"2147483647 2147483647", kLeftEndCodeNotice},
+      {"2 2", kLeftEndSameCodeNotice}, {"4 4", kLeftEndSameCodeNotice},
+  };
+  for (const Case& c : cases) {
     RegisterFile R = used_registers();
     InputValues in;
-    EXPECT_EQ(dialogue(cmd_left_end, R, in, codes),
-              kLeftEndDialogue + "S1 und S2 nur 1 bis 4, linkes Ende nicht gesetzt\n")
-        << codes;
-    for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], 0) << codes << " R" << k;
-    EXPECT_EQ(R[0], 100) << codes;
-    for (int k = 13; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << codes << " R" << k;
+    console_open_script(c.codes);
+    CommandEffect effect = cmd_left_end(R, in);
+    EXPECT_EQ(console_take_output(), kLeftEndDialogue + c.notice) << c.codes;
+    EXPECT_EQ(effect.effect, Effect::pass_closed) << c.codes;
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], 0) << c.codes << " R" << k;
+    EXPECT_EQ(R[0], 100) << c.codes;
+    for (int k = 13; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << c.codes << " R" << k;
   }
 }

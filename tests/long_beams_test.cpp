@@ -7,12 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "console/input_values.h"
-#include "dialogue.h"
-#include "engine/conditions.h"
-#include "engine/left_end.h"
+#include "engine/element.h"
 #include "engine/results.h"
-#include "engine/segments.h"
 #include "program.h"
 
 using namespace dlt;
@@ -57,37 +53,40 @@ TEST(LongBeam, TwentySpansEndToEnd) {
 }
 
 TEST(LongBeam, AThousandSpansKeepTheirDigits) {
-  // Through the handlers themselves, so that the values can be read to the
-  // last bit rather than to six decimals.
+  // The elements applied to the registers themselves, so that the values can
+  // be read to the last bit rather than to six decimals.
   const int spans = 1000;
+  const Element left{.kind = ElementKind::left_end, .S1 = Quantity::p, .S2 = Quantity::Q};
+  const Element span{.kind = ElementKind::beam_segment, .length = 1, .EI = 1, .loaded = true, .q = 1};
+  const Element support{.kind = ElementKind::condition, .S1 = Quantity::w};
   RegisterFile R;
-  InputValues in;
-  dialogue(cmd_left_end, R, in, "2 4");
+  apply_element(R, left);
   for (int i = 1; i < spans; ++i) {
-    dialogue(cmd_beam_segment, R, in, "1 1 1 1 0");
-    dialogue(cmd_condition, R, in, "1 0 0");
+    apply_element(R, span);
+    ASSERT_EQ(apply_element(R, support), Refusal::none);
   }
-  dialogue(cmd_beam_segment, R, in, "1 1 1 1 0");
-  ASSERT_EQ(dialogue(cmd_condition, R, in, "1 0 1 3 0").find("nicht"), std::string::npos);
+  apply_element(R, span);
+  ASSERT_EQ(apply_element(R, {.kind = ElementKind::right_end, .S1 = Quantity::w, .S2 = Quantity::M}),
+            Refusal::none);
 
-  dialogue(cmd_left_end, R, in, "2 4");
+  apply_element(R, left);
   double worst_w = 0;
   for (int i = 1; i < spans; ++i) {
-    dialogue(cmd_beam_segment, R, in, "1 1 1 1 0");
-    dialogue(cmd_condition, R, in, "1 0 0");
-    dialogue(cmd_results, R, in, " ");
-    worst_w = std::fmax(worst_w, std::fabs(in.w));
+    apply_element(R, span);
+    apply_element(R, support);
+    PointValues at = point_values(R);
+    worst_w = std::fmax(worst_w, std::fabs(at.w));
     // From the three-moment equation M[i-1] + 4 M[i] + M[i+1] = -1/2:
     // M[i] = -(1 - r^i)/12 with r = sqrt(3) - 2.
     if (i == 1) {
-      EXPECT_NEAR(in.M, -(3 - std::sqrt(3.0)) / 12, 1e-13);
+      EXPECT_NEAR(at.M, -(3 - std::sqrt(3.0)) / 12, 1e-13);
     } else if (i == spans / 2) {
-      EXPECT_NEAR(in.M, -1.0 / 12, 1e-13);
+      EXPECT_NEAR(at.M, -1.0 / 12, 1e-13);
     }
   }
   EXPECT_LT(worst_w, 1e-13);
-  dialogue(cmd_beam_segment, R, in, "1 1 1 1 0");
-  dialogue(cmd_results, R, in, " ");
-  EXPECT_NEAR(in.w, 0, 1e-13);
-  EXPECT_NEAR(in.M, 0, 1e-13);
+  apply_element(R, span);
+  PointValues end = point_values(R);
+  EXPECT_NEAR(end.w, 0, 1e-13);
+  EXPECT_NEAR(end.M, 0, 1e-13);
 }

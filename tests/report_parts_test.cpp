@@ -50,46 +50,52 @@ TEST(PieceRoots, DoubleRootsIrrationalRootsAndNothingWhereNothingIs) {
 }
 
 TEST(BeamRecord, KeepsWhatTookEffectFromTheLastLeftEnd) {
+  const Element left{.kind = ElementKind::left_end, .S1 = Quantity::p, .S2 = Quantity::Q};
+  const Element segment{.kind = ElementKind::beam_segment, .length = 4, .EI = 100};
+  const Element end{.kind = ElementKind::right_end, .S1 = Quantity::w, .S2 = Quantity::M, .W1 = 0.5};
   BeamRecord record;
-  InputValues in;
-  in.S1 = 2;
-  in.S2 = 4;
-  record_command(record, 'c', in, Effect::element);  // before any left end
-  EXPECT_FALSE(record.open);
-  record_command(record, 'a', in, Effect::element);
-  in.length = 4;
-  in.EI = 100;
-  in.load_answer = 0;
-  in.q = 7;  // left from an earlier command; unused without a load
-  record_command(record, 'c', in, Effect::element);
-  record_command(record, 'd', in, Effect::none);  // refused
-  record_command(record, 'g', in, Effect::none);
-  in.S1 = 1;
-  in.W1 = 0.5;
-  in.S2 = 3;
-  in.W2 = 0;
-  record_command(record, 'f', in, Effect::right_end);
-  ASSERT_EQ(record.elements.size(), 3U);
-  EXPECT_EQ(record.elements[1].kind, ElementKind::beam_segment);
-  EXPECT_FALSE(record.elements[1].loaded);
-  EXPECT_EQ(record.elements[1].q, 0);
-  EXPECT_TRUE(record.elements[2].right_end);
-  EXPECT_EQ(record.elements[2].value, 0.5);
-  EXPECT_TRUE(is_complete(record));
-  // A refused left end leaves no pass to report.
-  record_command(record, 'a', in, Effect::none);
+  record_command(record, {Effect::element, segment});  // before any left end
   EXPECT_FALSE(record.open);
   EXPECT_TRUE(record.elements.empty());
+  record_command(record, {Effect::element, left});
+  record_command(record, {Effect::element, segment});
+  record_command(record, {});  // refused, or key g
   EXPECT_FALSE(is_complete(record));
+  CommandEffect right_end{Effect::element, end};
+  EXPECT_TRUE(completes_pass(right_end));
+  record_command(record, right_end);
+  ASSERT_EQ(record.elements.size(), 3U);
+  EXPECT_EQ(record.elements[1].kind, ElementKind::beam_segment);
+  EXPECT_EQ(record.elements[2].W1, 0.5);
+  EXPECT_TRUE(is_complete(record));
+
+  // A pass that goes on past its right end keeps that end as the condition
+  // it set; the next right end completes the beam.
+  record_command(record, {Effect::element, segment});
+  ASSERT_EQ(record.elements.size(), 4U);
+  EXPECT_EQ(record.elements[2].kind, ElementKind::condition);
+  EXPECT_EQ(record.elements[2].S1, Quantity::w);
+  EXPECT_EQ(record.elements[2].W1, 0.5);
+  EXPECT_FALSE(is_complete(record));
+  record_command(record, right_end);
+  EXPECT_TRUE(is_complete(record));
+
+  // A left end starts anew, a refused one leaves no pass to report.
+  record_command(record, {Effect::element, left});
+  EXPECT_EQ(record.elements.size(), 1U);
+  record_command(record, {Effect::pass_closed, left});
+  EXPECT_FALSE(record.open);
+  EXPECT_TRUE(record.elements.empty());
+  record_command(record, {Effect::element, segment});
+  EXPECT_TRUE(record.elements.empty());
 }
 
 TEST(CsvReport, ShortestNumbersThatReadBackExactly) {
-  BeamCourse course;
-  course.rows.push_back({0.1, {1.0 / 3, -0.0, 1e-300, 2.5e17}});
   const double inf = std::numeric_limits<double>::infinity();
-  course.rows.push_back({2, {std::numeric_limits<double>::quiet_NaN(), inf, -inf, 7}});
-  std::string csv = csv_report(course);
-  EXPECT_EQ(csv, "x,w,p,M,Q\r\n0.1,0.3333333333333333,-0,1e-300,2.5e+17\r\n2,nan,inf,-inf,7\r\n");
+  std::string csv;
+  append_csv_row(csv, {0.1, {1.0 / 3, -0.0, 1e-300, 2.5e17}});
+  append_csv_row(csv, {2, {std::numeric_limits<double>::quiet_NaN(), inf, -inf, 7}});
+  EXPECT_EQ(csv, "0.1,0.3333333333333333,-0,1e-300,2.5e+17\r\n2,nan,inf,-inf,7\r\n");
   EXPECT_EQ(std::strtod("0.3333333333333333", nullptr), 1.0 / 3);
 }
 

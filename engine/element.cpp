@@ -1,0 +1,52 @@
+#include "engine/element.h"
+
+#include "engine/conditions.h"
+#include "engine/left_end.h"
+#include "engine/point_loads.h"
+#include "engine/segments.h"
+
+namespace dlt {
+
+Refusal apply_element(RegisterFile& R, const Element& element) {
+  switch (element.kind) {
+    case ElementKind::left_end:
+      return apply_left_end(R, element.S1, element.S2);
+    case ElementKind::beam_segment:
+    case ElementKind::shaft_segment:
+      apply_segment(R, element);
+      return Refusal::none;
+    case ElementKind::point_action:
+      point_load(R, element.S1, element.load);
+      return Refusal::none;
+    case ElementKind::spring:
+      elastic_support(R, element.c);
+      return Refusal::none;
+    case ElementKind::condition:
+    case ElementKind::right_end:
+      break;
+  }
+  // Both kinds of condition need two factor slots.
+  if (Refusal room = condition_room(R); room != Refusal::none) return room;
+  if (element.kind == ElementKind::right_end) return apply_right_end(R, element);
+  if (apply_condition(R, element.S1, element.W1) == Pivot::none) return Refusal::undetermined_condition;
+  return Refusal::none;
+}
+
+bool is_segment(const Element& element) {
+  return element.kind == ElementKind::beam_segment || element.kind == ElementKind::shaft_segment;
+}
+
+double segment_minus_EI(const Element& segment) {
+  if (segment.kind == ElementKind::shaft_segment) return shaft_minus_EI(segment.E, segment.diameter);
+  return -segment.EI;
+}
+
+Element condition_of(const Element& right_end) {
+  Element condition = right_end;
+  condition.kind = ElementKind::condition;
+  condition.S2 = Quantity::w;
+  condition.W2 = 0;
+  return condition;
+}
+
+}  // namespace dlt

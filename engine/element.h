@@ -1,0 +1,79 @@
+// The engine: the register file and one element of the beam at a time.
+//
+// An element is what one command enters, with the values it was given: a
+// left end with its unknowns, a beam or shaft segment with its length,
+// stiffness and distributed load, a point action, a spring, a condition (an
+// intermediate support or hinge) and a right end. Each command's dialogue
+// (the cmd_ functions beside their arithmetic, one file per kind) reads the
+// numbers, builds the element and hands it to apply_element; the record of a
+// pass and the reports' replay apply the very same elements the same way.
+//
+// The arithmetic never prints or reads. engine/ includes console/ (for the
+// dialogues and the typed values) and nothing else of the program.
+#pragma once
+
+#include "engine/quantity.h"
+#include "engine/register_file.h"
+
+namespace dlt {
+
+enum class ElementKind { left_end, beam_segment, shaft_segment, point_action, spring, condition, right_end };
+
+struct Element {
+  ElementKind kind = ElementKind::left_end;
+  // Left end: X1 carries S1 and X2 carries S2. Point action: S1 jumps.
+  // Condition: S1 is prescribed. Right end: S1, then S2, is prescribed.
+  Quantity S1 = Quantity::w;
+  Quantity S2 = Quantity::w;
+  // Segments: the length, and EI, or E and the diameter of a round shaft.
+  double length = 0;
+  double EI = 0;
+  double E = 0;
+  double diameter = 0;
+  // A distributed load on a segment: q at its left end, growing by qs per
+  // unit length.
+  bool loaded = false;
+  double q = 0;
+  double qs = 0;
+  // Point action: how much S1 drops. Spring: its stiffness c.
+  double load = 0;
+  double c = 0;
+  // Condition and right end: S1 equals W1. Right end: S2 equals W2.
+  double W1 = 0;
+  double W2 = 0;
+};
+
+// Why an element did not take effect.
+enum class Refusal {
+  none,                    // it took effect
+  same_codes,              // left end with S1 equal to S2; the columns are cleared all the same
+  no_left_end,             // condition before any left end: R15 is no factor slot
+  too_many_conditions,     // condition past the last factor slot a pass may have
+  undetermined_condition,  // neither unknown can change S1 here; nothing changes
+  undetermined_right_end,  // X1 cannot change S2; the right end's condition is set all the same
+};
+
+// Applies element to the register file with the arithmetic of its command,
+// or says which refusal applies. A right end sets its condition S1 = W1 and
+// then determines X1 from S2 = W2.
+Refusal apply_element(RegisterFile& R, const Element& element);
+
+// Whether a condition can be stored now: none, no_left_end or
+// too_many_conditions. Key f asks before its first prompt.
+Refusal condition_room(const RegisterFile& R);
+
+// Whether a condition on S1 can be set now: none or undetermined_condition.
+// Key f asks before it asks whether this is the right end.
+// REQUIRES: condition_room(R) is none.
+Refusal condition_refusal(const RegisterFile& R, Quantity S1);
+
+bool is_segment(const Element& element);
+
+// -EI of a segment, as its command gives it to the field transfer.
+// REQUIRES: is_segment(segment).
+double segment_minus_EI(const Element& segment);
+
+// The condition a right end sets before it determines X1.
+Element condition_of(const Element& right_end);
+
+}  // namespace dlt

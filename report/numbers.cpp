@@ -1,0 +1,25 @@
+#include "report/numbers.h"
+
+#include "console/console.h"
+
+namespace dlt {
+
+std::string fixed_text(double value) {
+  std::string text;
+  append_fixed(text, value);
+  return text;
+}
+
+std::string value_text(std::string_view name, double value) {
+  std::string text(name);
+  text.append("= ");
+  append_fixed(text, value);
+  return text;
+}
+
+bool prints_as_zero(double value) {
+  std::string text = fixed_text(value);
+  return text == "0.000000" || text == "-0.000000";
+}
+
+}  // namespace dlt

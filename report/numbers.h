@@ -1,0 +1,20 @@
+// How every report writes a number: in the very form key g prints it (six
+// decimals, "-0.000000", "inf", "nan"), alone or named as the prompts name
+// values. The CSV table alone writes numbers otherwise, to the last bit.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dlt {
+
+// value as key g prints it.
+std::string fixed_text(double value);
+
+// "name= value", as the prompts name the values: "q= 10.000000".
+std::string value_text(std::string_view name, double value);
+
+// Whether value prints as zero ("0.000000" or "-0.000000").
+bool prints_as_zero(double value);
+
+}  // namespace dlt
