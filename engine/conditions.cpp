@@ -93,11 +93,12 @@ void right_end(RegisterFile& R, Quantity S2, double W2) {
   chain_unknowns(R);
 }
 
-Pivot apply_condition(RegisterFile& R, Quantity S1, double W1) {
+Refusal apply_condition(RegisterFile& R, Quantity S1, double W1) {
+  if (Refusal room = condition_room(R); room != Refusal::none) return room;
   Pivot pivot = choose_pivot(R, S1);
   if (pivot == Pivot::x2) eliminate_unknown(R, S1, W1);
   if (pivot == Pivot::x1) eliminate_carried_unknown(R, S1, W1);
-  return pivot;
+  return pivot == Pivot::none ? Refusal::undetermined_condition : Refusal::none;
 }
 
 Refusal condition_room(const RegisterFile& R) {
@@ -114,7 +115,7 @@ Refusal condition_refusal(const RegisterFile& R, Quantity S1) {
 }
 
 Refusal apply_right_end(RegisterFile& R, const Element& end) {
-  if (apply_condition(R, end.S1, end.W1) == Pivot::none) return Refusal::undetermined_condition;
+  if (Refusal refusal = apply_condition(R, end.S1, end.W1); refusal != Refusal::none) return refusal;
   if (R[state_code(end.S2) + kX1Offset] == 0) return Refusal::undetermined_right_end;
   right_end(R, end.S2, end.W2);
   return Refusal::none;

@@ -50,9 +50,9 @@ enum class Pivot { x2, x1, none };
 Pivot choose_pivot(const RegisterFile& R, Quantity S1);
 
 // The register arithmetic of a condition "quantity S1 equals W1": solves it
-// for the unknown choose_pivot picks, or changes nothing where that is none.
-// REQUIRES: R15 is a factor slot.
-Pivot apply_condition(RegisterFile& R, Quantity S1, double W1);
+// for the unknown choose_pivot picks. Changes nothing where that is none or
+// where condition_room refuses.
+Refusal apply_condition(RegisterFile& R, Quantity S1, double W1);
 
 // Uses the condition "quantity S1 equals W1" to express X2 as f1 + f2 X1:
 // f1 goes to slot R15 and f2 to slot R15+1, R15 moves on by two, the load
@@ -70,7 +70,6 @@ void eliminate_carried_unknown(RegisterFile& R, Quantity S1, double W1);
 
 // The register arithmetic of a right end: sets its condition S1 = W1, then,
 // where X1 can change S2, determines X1 from S2 = W2 with right_end.
-// REQUIRES: R15 is a factor slot.
 Refusal apply_right_end(RegisterFile& R, const Element& end);
 
 // Uses the condition "quantity S2 equals W2" at the right end to store -X1

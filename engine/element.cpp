@@ -22,13 +22,10 @@ Refusal apply_element(RegisterFile& R, const Element& element) {
       elastic_support(R, element.c);
       return Refusal::none;
     case ElementKind::condition:
+      return apply_condition(R, element.S1, element.W1);
     case ElementKind::right_end:
-      break;
+      return apply_right_end(R, element);
   }
-  // Both kinds of condition need two factor slots.
-  if (Refusal room = condition_room(R); room != Refusal::none) return room;
-  if (element.kind == ElementKind::right_end) return apply_right_end(R, element);
-  if (apply_condition(R, element.S1, element.W1) == Pivot::none) return Refusal::undetermined_condition;
   return Refusal::none;
 }
 

@@ -105,9 +105,9 @@ bool next_row(Walk& walk, TableRow& row) {
     walk.last = row.at;
     return true;
   }
-  // Every other element is applied at its point; the right end, should the
-  // record hold one before its last element, is passed as its condition.
-  apply_element(walk.R, e.kind == ElementKind::right_end ? condition_of(e) : e);
+  // Every other element is applied at its point. The record holds a right
+  // end only as its last element, which closes the walk above.
+  apply_element(walk.R, e);
   row.x = walk.x;
   row.at = point_values(walk.R);
   walk.next = walk.next + 1;
