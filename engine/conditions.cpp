@@ -1,6 +1,7 @@
 #include "engine/conditions.h"
 
 #include "console/console.h"
+#include "engine/stable_columns.h"
 #include "engine/unknown_chain.h"
 
 namespace dlt {
@@ -93,13 +94,22 @@ void right_end(RegisterFile& R, Quantity S2, double W2) {
   chain_unknowns(R);
 }
 
-Refusal apply_condition(RegisterFile& R, Quantity S1, double W1) {
+// A condition, or a right end's (which keeps the reaction as an unknown of
+// the stable columns).
+static Refusal set_condition(RegisterFile& R, Quantity S1, double W1, bool at_right_end) {
   if (Refusal room = condition_room(R); room != Refusal::none) return room;
+  if (Refusal refusal = condition_refusal(R, S1); refusal != Refusal::none) return refusal;
+  // Along a row of springs the registers may have lost the coefficient the
+  // stable columns still have; they then skip the condition, and what g
+  // prints comes from the stable solution.
   Pivot pivot = choose_pivot(R, S1);
   if (pivot == Pivot::x2) eliminate_unknown(R, S1, W1);
   if (pivot == Pivot::x1) eliminate_carried_unknown(R, S1, W1);
-  return pivot == Pivot::none ? Refusal::undetermined_condition : Refusal::none;
+  stable_condition(R.stable, S1, W1, !at_right_end);
+  return Refusal::none;
 }
+
+Refusal apply_condition(RegisterFile& R, Quantity S1, double W1) { return set_condition(R, S1, W1, false); }
 
 Refusal condition_room(const RegisterFile& R) {
   // A left end sets the pointer to the first slot, and every condition moves
@@ -107,17 +117,27 @@ Refusal condition_room(const RegisterFile& R) {
   int pointer = round_index(R[15]);
   if (pointer == kLastConditionSlot + 2) return Refusal::too_many_conditions;
   if (pointer < kFirstFactorSlot || pointer > kLastConditionSlot) return Refusal::no_left_end;
+  // Conditions the registers skipped still count.
+  if (R.stable.conditions >= kMaxConditions) return Refusal::too_many_conditions;
   return Refusal::none;
 }
 
 Refusal condition_refusal(const RegisterFile& R, Quantity S1) {
-  return choose_pivot(R, S1) == Pivot::none ? Refusal::undetermined_condition : Refusal::none;
+  // The stable columns decide where the pass has them: after a row of
+  // springs the registers' exact zeros mean nothing, and their residues
+  // would let a second support at the same point through.
+  bool determined =
+      columns_decide(R.stable) ? condition_determined(R.stable, S1) : choose_pivot(R, S1) != Pivot::none;
+  return determined ? Refusal::none : Refusal::undetermined_condition;
 }
 
 Refusal apply_right_end(RegisterFile& R, const Element& end) {
-  if (Refusal refusal = apply_condition(R, end.S1, end.W1); refusal != Refusal::none) return refusal;
-  if (R[state_code(end.S2) + kX1Offset] == 0) return Refusal::undetermined_right_end;
-  right_end(R, end.S2, end.W2);
+  if (Refusal refusal = set_condition(R, end.S1, end.W1, true); refusal != Refusal::none) return refusal;
+  bool registers_determined = R[state_code(end.S2) + kX1Offset] != 0;
+  bool determined = columns_decide(R.stable) ? right_end_determined(R.stable, end.S2) : registers_determined;
+  if (!determined) return Refusal::undetermined_right_end;
+  if (registers_determined) right_end(R, end.S2, end.W2);
+  stable_right_end(R.stable, end.S2, end.W2);
   return Refusal::none;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/left_end.h"
 #include "engine/point_loads.h"
 #include "engine/segments.h"
+#include "engine/stable_columns.h"
 
 namespace dlt {
 
@@ -17,9 +18,12 @@ Refusal apply_element(RegisterFile& R, const Element& element) {
       return Refusal::none;
     case ElementKind::point_action:
       point_load(R, element.S1, element.load);
+      stable_point_action(R.stable, element.S1, element.load);
       return Refusal::none;
     case ElementKind::spring:
+      if (!spring_room(R.stable)) return Refusal::too_many_springs;
       elastic_support(R, element.c);
+      stable_spring(R.stable, element.c);
       return Refusal::none;
     case ElementKind::condition:
       return apply_condition(R, element.S1, element.W1);

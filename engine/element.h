@@ -49,6 +49,7 @@ enum class Refusal {
   same_codes,              // left end with S1 equal to S2; the columns are cleared all the same
   no_left_end,             // condition before any left end: R15 is no factor slot
   too_many_conditions,     // condition past the last factor slot a pass may have
+  too_many_springs,        // spring past the most a pass may have
   undetermined_condition,  // neither unknown can change S1 here; nothing changes
   undetermined_right_end,  // X1 cannot change S2; the right end's condition is set all the same
 };

@@ -1,10 +1,14 @@
 #include "engine/left_end.h"
 
 #include "console/console.h"
+#include "engine/stable_columns.h"
 
 namespace dlt {
 
-void close_pass(RegisterFile& R) { R.clear(1, 12); }
+void close_pass(RegisterFile& R) {
+  R.clear(1, 12);
+  stable_close_pass(R.stable);
+}
 
 Refusal apply_left_end(RegisterFile& R, Quantity S1, Quantity S2) {
   close_pass(R);
@@ -14,6 +18,7 @@ Refusal apply_left_end(RegisterFile& R, Quantity S1, Quantity S2) {
   R[round_index(R[13])] = 1;
   R[round_index(R[14])] = 1;
   R[15] = kFirstFactorSlot;
+  stable_left_end(R.stable, S1, S2);
   return Refusal::none;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/point_loads.h"
 
 #include "console/console.h"
+#include "engine/stable_columns.h"
 
 namespace dlt {
 
@@ -37,6 +38,10 @@ CommandEffect cmd_point_load(RegisterFile& R, InputValues& in) {
 }
 
 CommandEffect cmd_elastic_support(RegisterFile& R, InputValues& in) {
+  if (!spring_room(R.stable)) {
+    print(kTooManySpringsNotice);
+    return {};
+  }
   print("Z-Bed.:elast.Auflager\n");
   print("mit c Federsteifigkeit\n");
   print("c= ");

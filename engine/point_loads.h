@@ -12,6 +12,10 @@ namespace dlt {
 
 // Shown where S1 of a point load is not a state code; no register changes.
 inline constexpr char kPointLoadCodeNotice[] = "S1 nur 1 bis 4, Einzellast nicht gesetzt\n";
+// Shown instead of the dialogue where the pass already holds as many springs
+// as it may.
+inline constexpr char kTooManySpringsNotice[] =
+    "hoechstens 100000 Federn je Durchgang, Feder nicht gesetzt\n";
 
 // Asks for the quantity that jumps (S1: 4 force, 3 moment, 2 kink angle,
 // 1 settlement offset) and its size, and applies the point action.

@@ -21,6 +21,8 @@
 #include <deque>
 #include <vector>
 
+#include "engine/stable_file.h"
+
 // Printed digits depend on every double operation being rounded to double
 // before the next one; a wider evaluation format changes them.
 #if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
@@ -88,6 +90,9 @@ struct RegisterFile {
   // Empty where the right end found every condition solved for X2.
   std::vector<double> chain_minus_x1;
   std::vector<double> chain_minus_x2;
+
+  // The stable solution carried beside the registers.
+  StableFile stable;
 
  private:
   double& slot_past_r30(int k);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "console/console.h"
+#include "engine/carried_state.h"
 #include "engine/unknown_chain.h"
 
 namespace dlt {
@@ -52,9 +53,20 @@ PointValues point_values(RegisterFile& R) {
   return at;
 }
 
+PointValues shown_values(RegisterFile& R) {
+  PointValues at = point_values(R);
+  const StableSpot& here = R.stable.here;
+  if (!here.carries_state) return at;
+  at.w = shown_value(at.w, here.state[0]);
+  at.p = shown_value(at.p, here.state[1]);
+  at.M = shown_value(at.M, here.state[2]);
+  at.Q = shown_value(at.Q, here.state[3]);
+  return at;
+}
+
 CommandEffect cmd_results(RegisterFile& R, InputValues& in) {
   print("Ergebnisse:\n");
-  PointValues at = point_values(R);
+  PointValues at = shown_values(R);
   in.w = at.w;
   in.p = at.p;
   in.M = at.M;
@@ -68,6 +80,7 @@ CommandEffect cmd_results(RegisterFile& R, InputValues& in) {
   print("\nQ= ");
   print_fixed(in.q);
   print("\n");
+  if (R.stable.here.left_beam) print(kLeftBeamHint);
   pause();
   return {};
 }

@@ -26,8 +26,17 @@ struct PointValues {
 // The value of quantity q in at.
 double value_of(const PointValues& at, Quantity q);
 
-// The arithmetic of the results: the values at the current point, with -X2
-// left in R14.
+// The register arithmetic of the results: the values at the current point,
+// with -X2 left in R14.
 PointValues point_values(RegisterFile& R);
+
+// What key g prints and the reports show: the register values, each
+// replaced by the stable solution's where the pass carries a known state and
+// the two differ (see shown_value).
+PointValues shown_values(RegisterFile& R);
+
+// Printed by key g after its values where the pass no longer follows the
+// beam the last right end computed.
+inline constexpr char kLeftBeamHint[] = "Hinweis: Durchgang weicht vom berechneten Traeger ab\n";
 
 }  // namespace dlt

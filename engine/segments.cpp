@@ -3,23 +3,38 @@
 #include <cmath>
 
 #include "console/console.h"
+#include "engine/stable_columns.h"
 
 namespace dlt {
+
+void transfer_column(double& w, double& p, double& M, double& Q, double l, double k) {
+  // The order fixes the rounding: each step sees what the steps before it
+  // stored.
+  w = (l * p) + w;
+  p = (k * M) + p;
+  w = (((k * M) * l) / 2) + w;
+  M = (l * Q) + M;
+  p = (((l * Q) * k) / 2) + p;
+  w = (((((l * Q) * k) / 2) * l) / 3) + w;
+}
+
+void add_distributed_load(double& w, double& p, double& M, double& Q, double l, double k, double q,
+                          double qs) {
+  Q = ((-q) * l) + Q;
+  M = ((((-q) * l) * l) / 2) + M;
+  p = ((((((-q) * l) * l) / 2) * k) / 3) + p;
+  w = ((((((((-q) * l) * l) / 2) * k) / 3) * l) / 4) + w;
+  Q = ((((-qs) * l) * l) / 2) + Q;
+  M = ((((((-qs) * l) * l) / 2) * l) / 3) + M;
+  p = ((((((((-qs) * l) * l) / 2) * l) / 3) * k) / 4) + p;
+  w = ((((((((((-qs) * l) * l) / 2) * l) / 3) * k) / 4) * l) / 5) + w;
+}
 
 // Transfers the column in R1 to R4, then moves every column on by one: the
 // load column becomes X1, X1 becomes X2 and X2 comes round to the load
 // registers. Three calls transfer each column once and put it back.
 static void transfer_load_column_and_rotate(RegisterFile& R) {
-  double l = R[13];
-  double k = R[14];
-  // The order fixes the rounding: each step sees what the steps before it
-  // stored.
-  R[1] = (l * R[2]) + R[1];
-  R[2] = (k * R[3]) + R[2];
-  R[1] = (((k * R[3]) * l) / 2) + R[1];
-  R[3] = (l * R[4]) + R[3];
-  R[2] = (((l * R[4]) * k) / 2) + R[2];
-  R[1] = (((((l * R[4]) * k) / 2) * l) / 3) + R[1];
+  transfer_column(R[1], R[2], R[3], R[4], R[13], R[14]);
   for (int s = 1; s <= 4; ++s) {
     double x2 = R[s + kX2Offset];
     R[s + kX2Offset] = R[s + kX1Offset];
@@ -33,16 +48,7 @@ void field_transfer(RegisterFile& R) {
 }
 
 void distributed_load(RegisterFile& R, double q, double qs) {
-  double l = R[13];
-  double k = R[14];
-  R[4] = ((-q) * l) + R[4];
-  R[3] = ((((-q) * l) * l) / 2) + R[3];
-  R[2] = ((((((-q) * l) * l) / 2) * k) / 3) + R[2];
-  R[1] = ((((((((-q) * l) * l) / 2) * k) / 3) * l) / 4) + R[1];
-  R[4] = ((((-qs) * l) * l) / 2) + R[4];
-  R[3] = ((((((-qs) * l) * l) / 2) * l) / 3) + R[3];
-  R[2] = ((((((((-qs) * l) * l) / 2) * l) / 3) * k) / 4) + R[2];
-  R[1] = ((((((((((-qs) * l) * l) / 2) * l) / 3) * k) / 4) * l) / 5) + R[1];
+  add_distributed_load(R[1], R[2], R[3], R[4], R[13], R[14], q, qs);
 }
 
 double shaft_minus_EI(double E, double diameter) {
@@ -59,7 +65,10 @@ void segment_transfer(RegisterFile& R, double length, double minus_EI) {
 
 void apply_segment(RegisterFile& R, const Element& segment) {
   segment_transfer(R, segment.length, segment_minus_EI(segment));
+  double length = R[13];
+  double k = R[14];
   if (segment.loaded) distributed_load(R, segment.q, segment.qs);
+  stable_segment(R.stable, length, k, segment.loaded, segment.q, segment.qs);
 }
 
 // The load question both segment keys ask once the segment is read. Only an

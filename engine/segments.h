@@ -26,6 +26,17 @@ void apply_segment(RegisterFile& R, const Element& segment);
 // takes the length and R14 the factor l / (-EI).
 void segment_transfer(RegisterFile& R, double length, double minus_EI);
 
+// Carries one column (w, p, M, Q) across a segment of length l whose factor
+// is k = l / (-EI). Every column, the registers' and the stable solution's,
+// goes through here, so that all of them round alike.
+void transfer_column(double& w, double& p, double& M, double& Q, double l, double k);
+
+// Adds to a load column the effect of a distributed load over a segment of
+// length l and factor k just transferred: q at its left end, growing by qs
+// per unit length.
+void add_distributed_load(double& w, double& p, double& M, double& Q, double l, double k, double q,
+                          double qs);
+
 // -EI of a round solid shaft, with I = pi d^4 / 64 and the ten-digit pi.
 double shaft_minus_EI(double E, double diameter);
 

@@ -58,16 +58,18 @@ PointValues walk_piece(Walk& walk, const Element& segment, int i, double x0) {
         turning_points(walk.last, piece.length, segment_minus_EI(segment), piece.q, qs);
     double at_start[kRegisterCount];
     std::copy(std::begin(R.values), std::end(R.values), at_start);
+    StableSpot stable_at_start = R.stable.here;
     for (double t : inside) {
       Element part = piece;
       part.length = t;
       apply_element(R, part);
-      walk.inside.push_back({x0 + t, point_values(R)});
+      walk.inside.push_back({x0 + t, shown_values(R)});
       std::copy(std::begin(at_start), std::end(at_start), R.values);
+      R.stable.here = stable_at_start;
     }
   }
   apply_element(R, piece);
-  return point_values(R);
+  return shown_values(R);
 }
 
 }  // namespace
@@ -109,7 +111,7 @@ bool next_row(Walk& walk, TableRow& row) {
   // end only as its last element, which closes the walk above.
   apply_element(walk.R, e);
   row.x = walk.x;
-  row.at = point_values(walk.R);
+  row.at = shown_values(walk.R);
   walk.next = walk.next + 1;
   walk.last = row.at;
   return true;

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "program.h"
+#include "stiffness_solver.h"
 
 namespace {
 
@@ -271,4 +273,65 @@ TEST(BeamInParts, HingeRightAtASupportSplitsTheBeamInTwoSingleSpans) {
   for (std::size_t i = 0; i < both.size(); ++i)
     EXPECT_TRUE(same_printed(both[i], span[i % 12]))
         << "value " << i << ": " << both[i] << " vs " << span[i % 12];
+}
+
+// Springs so stiff that they act as supports: twenty spans with L, EI and q
+// all 1 on nineteen springs c = 1e12 print what the continuous beam on rigid
+// supports prints, whose support moments follow from the three-moment
+// equation M[i-1] + 4 M[i] + M[i+1] = -qL^2/2, solved here in long double.
+TEST(SpringSupportedBeam, VeryStiffSpringsActAsRigidSupports) {
+  const int spans = 20;
+  long double M[spans + 1] = {}, factor[spans] = {};
+  for (int i = 1; i < spans; ++i) {  // elimination downwards, then back
+    long double pivot = 4 - (i > 1 ? factor[i - 1] : 0);
+    factor[i] = 1 / pivot;
+    M[i] = (-0.5L - (i > 1 ? M[i - 1] : 0)) / pivot;
+  }
+  for (int i = spans - 2; i >= 1; --i) M[i] -= factor[i] * M[i + 1];
+  // Right of the left end and of every spring, then at the right end; each
+  // span's slope and shear at its start follow from its end moments.
+  std::vector<State> expected;
+  expected.reserve(spans + 1);
+  for (int i = 0; i < spans; ++i)
+    expected.push_back({0, static_cast<double>(1.0L / 24 + (2 * M[i] + M[i + 1]) / 6),
+                        static_cast<double>(M[i]), static_cast<double>(0.5L + (M[i + 1] - M[i]))});
+  expected.push_back({0, static_cast<double>(-1.0L / 24 - (M[spans - 1] + 2 * M[spans]) / 6), 0,
+                      static_cast<double>(-0.5L + (M[spans] - M[spans - 1]))});
+  EXPECT_EQ(fixed(static_cast<double>(M[1])), "-0.105662");
+  EXPECT_EQ(fixed(static_cast<double>(M[10])), "-0.083333");
+  expect_results("federreihe_steif.txt", expected);
+}
+
+// A beam on an elastic foundation of modulus k = 400, made of springs c = 40
+// every 0.1 along a free beam of length 40 with EI = 1000, under a force
+// P = 10 at its middle, where a spring is too. It must print the stiffness
+// method's values of this very beam; and under the force these lie within
+// 0.1 % of the infinite beam on the continuous foundation, w = P beta/(2k)
+// and M = P/(4 beta) with beta = (k/(4EI))^(1/4); the ends, 11/beta away,
+// change these by some e^-11 of them.
+TEST(SpringSupportedBeam, ManySoftSpringsActAsAnElasticFoundation) {
+  const int bays = 400;
+  stiffness::Beam beam{stiffness::End::free, stiffness::End::free, std::vector<stiffness::Node>(bays + 1),
+                       std::vector<stiffness::Segment>(bays, {0.1, 1000, 0, 0})};
+  for (int i = 1; i < bays; ++i) beam.nodes[i].spring = 40;
+  beam.nodes[bays / 2].force = 10;
+  std::optional<stiffness::Solution> solution = stiffness::solve(beam);
+  ASSERT_TRUE(solution);
+  auto state = [](const stiffness::State& s) {
+    return State{static_cast<double>(s.w), static_cast<double>(s.p), static_cast<double>(s.M),
+                 static_cast<double>(s.Q)};
+  };
+  // The left end; left of the force, and right of it and the spring there;
+  // the right end.
+  const std::vector<std::vector<stiffness::State>>& at = solution->at_node;
+  expect_results("bettung.txt",
+                 {state(at[0][0]), state(at[bays / 2][0]), state(at[bays / 2][2]), state(at[bays][0])});
+
+  PipedRun run = run_piped(example_script("bettung.txt"));
+  std::vector<std::string> shown = printed_values(run.output);
+  ASSERT_EQ(shown.size(), 16u);
+  const double k = 400, EI = 1000, P = 10, beta = std::pow(k / (4 * EI), 0.25);
+  const double w = P * beta / (2 * k), M = P / (4 * beta);
+  EXPECT_NEAR(std::stod(shown[4]), w, 1e-3 * w);
+  EXPECT_NEAR(std::stod(shown[6]), M, 1e-3 * M);
 }

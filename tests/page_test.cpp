@@ -76,7 +76,12 @@ std::vector<dlt::Box> label_boxes(const std::string& svg) {
   for (std::sregex_iterator it(svg.begin(), svg.end(), kLine), end; it != end; ++it) {
     double x = std::stod((*it)[1]) - 1;
     double y = std::stod((*it)[2]) - 9.5;
-    boxes.push_back(dlt::text_box(x, y, {(*it)[3]}));
+    // Labels stacked one above the other abut; read back from coordinates
+    // printed to two decimals they may seem to overlap by less than that.
+    dlt::Box box = dlt::text_box(x, y, {(*it)[3]});
+    box.top = box.top + 0.01;
+    box.bottom = box.bottom - 0.01;
+    boxes.push_back(box);
   }
   return boxes;
 }
