@@ -76,6 +76,22 @@ TEST(PipedScript, TwoSpansLeftOfTheMiddleSupport) {
                             results_text("-0.000000", "-0.011111", "-3.333333", "-11.666667") + kMenu);
 }
 
+TEST(PipedScript, ASecondPassThatLeavesOutASupportGetsAHint) {
+  // Three spans 4, 6 and 5. A pass that walks on past the support at x = 4
+  // prints what the registers give there, which is no value of this beam,
+  // and says so; the same pass entering the support prints the beam's own.
+  const std::string beam =
+      "a 2 4 c 4 20000 1 10 0 f 1 0 0 c 2.5 20000 1 10 0 d 4 40 c 3.5 20000 1 10 0 f 1 0 0 "
+      "c 5 20000 1 10 2 f 1 0 1 3 0\n";
+  const std::string hint = "Hinweis: Durchgang weicht vom berechneten Traeger ab\n";
+  PipedRun past = run_piped(beam + "a 2 4 c 4 20000 1 10 0 c 2.5 20000 1 10 0 g . q\n");
+  std::string values = "Ergebnisse:\nw= 0.016474\np= 0.013732\nM= -156.171617\nQ= -56.526403\n";
+  EXPECT_NE(past.output.find(values + hint + kPause), std::string::npos) << past.output;
+  PipedRun along = run_piped(beam + "a 2 4 c 4 20000 1 10 0 f 1 0 0 c 2.5 20000 1 10 0 g . q\n");
+  EXPECT_NE(along.output.find("Ergebnisse:\nw= 0.005625\n"), std::string::npos) << along.output;
+  EXPECT_EQ(along.output.find(hint), std::string::npos);
+}
+
 TEST(PipedScript, SpanHungBetweenTwoCantileversByTwoHinges) {
   // Clamped cantilevers of 2 at both ends carry a span of 4 between hinges,
   // q = 10 throughout. The second hinge is the one the newest unknown, the
