@@ -49,9 +49,10 @@ enum class Pivot { x2, x1, none };
 // REQUIRES: R15 is a factor slot.
 Pivot choose_pivot(const RegisterFile& R, Quantity S1);
 
-// The register arithmetic of a condition "quantity S1 equals W1": solves it
-// for the unknown choose_pivot picks. Changes nothing where that is none or
-// where condition_room refuses.
+// A condition "quantity S1 equals W1": refuses it where condition_room or
+// condition_refusal does (the stable columns decide where the pass has
+// them), else solves it for the unknown choose_pivot picks (where the
+// registers still have one) and sets it on the stable columns.
 Refusal apply_condition(RegisterFile& R, Quantity S1, double W1);
 
 // Uses the condition "quantity S1 equals W1" to express X2 as f1 + f2 X1:
@@ -68,8 +69,9 @@ void eliminate_unknown(RegisterFile& R, Quantity S1, double W1);
 // REQUIRES: R15 is a factor slot and R[S1+4] is not zero.
 void eliminate_carried_unknown(RegisterFile& R, Quantity S1, double W1);
 
-// The register arithmetic of a right end: sets its condition S1 = W1, then,
-// where X1 can change S2, determines X1 from S2 = W2 with right_end.
+// A right end: sets its condition S1 = W1, then, where the kept unknown can
+// change S2 (in the stable columns where the pass has them), determines X1
+// from S2 = W2 with right_end and solves the stable columns.
 Refusal apply_right_end(RegisterFile& R, const Element& end);
 
 // Uses the condition "quantity S2 equals W2" at the right end to store -X1

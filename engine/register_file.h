@@ -1,7 +1,8 @@
 // The register file: the doubles R0 to R30 that hold the whole state of a
 // beam computation, the factor slots that go on past them, the constants the
 // commands share, and round_index, which turns a register-held number into a
-// register number.
+// register number. Beside the registers it holds the stable solution
+// (engine/stable_file.h).
 //
 // Fixed roles:
 //   R1..R4    load column: constant terms of w, p, M, Q

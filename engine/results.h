@@ -9,10 +9,11 @@
 namespace dlt {
 
 // Prints w, p, M and Q at the point the commands since the last left end have
-// reached, then pauses. X1 is taken from R16 (-X1, left by the right end of
-// the first pass) and X2 from the two factor slots the next condition of the
-// first pass filled. The values also go to in.w, in.p, in.M and in.q.
-// Nothing is added to the beam.
+// reached (shown_values), and the hint where the pass has left the beam
+// computed last, then pauses. In the registers X1 is taken from R16 (-X1,
+// left by the right end of the first pass) and X2 from the two factor slots
+// the next condition of the first pass filled. The values printed also go
+// to in.w, in.p, in.M and in.q. Nothing is added to the beam.
 CommandEffect cmd_results(RegisterFile& R, InputValues& in);
 
 // w, p, M and Q at the current point.
