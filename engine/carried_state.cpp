@@ -14,10 +14,6 @@ constexpr double kStateTolerance = 1e-6;
 constexpr double kShownAbsolute = 5e-7;
 constexpr double kShownRelative = 1e-9;
 
-static bool finite_state(const StateVector& state) {
-  return std::all_of(state.begin(), state.end(), [](double v) { return std::isfinite(v); });
-}
-
 static bool same_state(const StateVector& carried, const StateVector& kept) {
   for (int r = 0; r < kQuantityCount; ++r) {
     double bound = kStateTolerance * std::max(1.0, std::fabs(kept[r]));
@@ -67,7 +63,7 @@ void carry_segment(StableFile& s, double length, double k, bool loaded, double q
 
 void carry_point_action(StableFile& s, Quantity S1, double load) {
   if (!s.here.carries_state) return;
-  double& v = s.here.state[static_cast<std::size_t>(quantity_index(S1))];
+  double& v = s.here.state[state_index(S1)];
   v = v - load;
   s.here.carries_state = std::isfinite(v);
 }

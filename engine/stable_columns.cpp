@@ -13,18 +13,13 @@ namespace dlt {
 // beam from an anchor has passed it.
 constexpr double kPositionTolerance = 1e-9;
 
-static std::size_t at(Quantity q) { return static_cast<std::size_t>(quantity_index(q)); }
-
 // The quantity whose jump a condition on q brings in as its new unknown:
 // the shear force for w, the moment for p, the slope for M (a hinge), the
 // deflection for Q.
-static std::size_t complement(Quantity q) { return kQuantityCount - 1 - at(q); }
+static std::size_t complement(Quantity q) { return kQuantityCount - 1 - state_index(q); }
 
 static bool finite_columns(const Columns& c) {
-  for (const StateVector* column : {&c.L, &c.A, &c.B})
-    for (double v : *column)
-      if (!std::isfinite(v)) return false;
-  return true;
+  return finite_state(c.L) && finite_state(c.A) && finite_state(c.B);
 }
 
 // The columns no longer hold a usable solution: the pass keeps no states.
@@ -49,8 +44,8 @@ void stable_left_end(StableFile& s, Quantity S1, Quantity S2) {
   s.S1 = S1;
   s.S2 = S2;
   s.here.has_columns = true;
-  s.here.columns.A[at(S1)] = 1;
-  s.here.columns.B[at(S2)] = 1;
+  s.here.columns.A[state_index(S1)] = 1;
+  s.here.columns.B[state_index(S2)] = 1;
   carry_from_left_end(s);
 }
 
@@ -75,7 +70,7 @@ void stable_segment(StableFile& s, double length, double k, bool loaded, double 
 
 void stable_point_action(StableFile& s, Quantity S1, double load) {
   if (s.here.has_columns) {
-    double& v = s.here.columns.L[at(S1)];
+    double& v = s.here.columns.L[state_index(S1)];
     v = v - load;
   }
   carry_point_action(s, S1, load);
@@ -112,12 +107,14 @@ static bool reanchor(Columns& c, const StateVector& weight, PassAnchor& anchor) 
   std::size_t best_i = 0;
   std::size_t best_j = 0;
   double best = 0;
+  double det = 0;
   for (std::size_t i = 0; i < kQuantityCount; ++i) {
     for (std::size_t j = i + 1; j < kQuantityCount; ++j) {
       double minor = (c.A[i] * c.B[j]) - (c.B[i] * c.A[j]);
       double scaled = std::fabs((minor * weight[i]) * weight[j]);
       if (std::isfinite(scaled) && scaled > best) {
         best = scaled;
+        det = minor;
         best_i = i;
         best_j = j;
       }
@@ -126,7 +123,6 @@ static bool reanchor(Columns& c, const StateVector& weight, PassAnchor& anchor) 
   if (best == 0) return false;
   std::size_t i = best_i;
   std::size_t j = best_j;
-  double det = (c.A[i] * c.B[j]) - (c.B[i] * c.A[j]);
   double(&inv)[2][2] = anchor.inverse;
   inv[0][0] = c.B[j] / det;
   inv[0][1] = (-c.B[i]) / det;
@@ -185,7 +181,7 @@ bool columns_decide(const StableFile& s) { return s.here.has_columns && finite_c
 
 bool condition_determined(const StableFile& s, Quantity S1) {
   const Columns& c = s.here.columns;
-  return c.A[at(S1)] != 0 || c.B[at(S1)] != 0;
+  return c.A[state_index(S1)] != 0 || c.B[state_index(S1)] != 0;
 }
 
 void stable_condition(StableFile& s, Quantity S1, double W1, bool reanchored) {
@@ -194,7 +190,7 @@ void stable_condition(StableFile& s, Quantity S1, double W1, bool reanchored) {
   if (s.here.has_columns) {
     Columns& c = s.here.columns;
     condition.before = c;
-    std::size_t i = at(S1);
+    std::size_t i = state_index(S1);
     double a = c.A[i];
     double b = c.B[i];
     // The unknown with the larger coefficient goes; the other one stays in A.
@@ -221,7 +217,14 @@ void stable_condition(StableFile& s, Quantity S1, double W1, bool reanchored) {
   carry_into_anchor(s, condition);
 }
 
-bool right_end_determined(const StableFile& s, Quantity S2) { return s.here.columns.A[at(S2)] != 0; }
+bool right_end_determined(const StableFile& s, Quantity S2) { return s.here.columns.A[state_index(S2)] != 0; }
+
+// The state (columns) . (u, v).
+static StateVector state_of(const Columns& c, double u, double v) {
+  StateVector state;
+  for (std::size_t r = 0; r < kQuantityCount; ++r) state[r] = (c.L[r] + (c.A[r] * u)) + (c.B[r] * v);
+  return state;
+}
 
 void stable_right_end(StableFile& s, Quantity S2, double W2) {
   // The kept beam gives way to this one, or, where its columns were
@@ -232,7 +235,7 @@ void stable_right_end(StableFile& s, Quantity S2, double W2) {
   s.here.carries_state = false;
   if (!columns_decide(s)) return;
   const Columns& c = s.here.columns;
-  std::size_t t = at(S2);
+  std::size_t t = state_index(S2);
   double u = (W2 - c.L[t]) / c.A[t];
   if (!std::isfinite(u)) {
     drop_columns(s);
@@ -241,16 +244,9 @@ void stable_right_end(StableFile& s, Quantity S2, double W2) {
   s.solved = true;
   s.solved_anchors = s.anchors.size();
   s.last_u = u;
-  StateVector& state = s.here.state;
-  for (std::size_t r = 0; r < kQuantityCount; ++r) state[r] = c.L[r] + (c.A[r] * u);
-  s.here.carries_state = std::all_of(state.begin(), state.end(), [](double v) { return std::isfinite(v); });
-}
-
-// The state (columns) . (u, v).
-static StateVector state_of(const Columns& c, double u, double v) {
-  StateVector state;
-  for (std::size_t r = 0; r < kQuantityCount; ++r) state[r] = (c.L[r] + (c.A[r] * u)) + (c.B[r] * v);
-  return state;
+  // The state there, as the kept beam will hold it.
+  s.here.state = state_of(c, u, 0);
+  s.here.carries_state = finite_state(s.here.state);
 }
 
 KeptBeam solve_pass(const StableFile& s) {
@@ -291,8 +287,8 @@ KeptBeam solve_pass(const StableFile& s) {
     }
     point.left = state_of(anchor.before, u, v);
   }
-  beam.start[at(s.S1)] = u;
-  beam.start[at(s.S2)] = v;
+  beam.start[state_index(s.S1)] = u;
+  beam.start[state_index(s.S2)] = v;
   beam.x_tolerance = kPositionTolerance * farthest;
   return beam;
 }

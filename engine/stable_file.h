@@ -19,6 +19,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -33,6 +34,16 @@ constexpr int kMaxSprings = 100000;
 
 // w, p, M and Q, by quantity_index.
 using StateVector = std::array<double, kQuantityCount>;
+
+// Where quantity q stands in a StateVector.
+inline std::size_t state_index(Quantity q) { return static_cast<std::size_t>(quantity_index(q)); }
+
+// Whether every entry of state is finite.
+inline bool finite_state(const StateVector& state) {
+  for (double v : state)
+    if (!std::isfinite(v)) return false;
+  return true;
+}
 
 // The state L + A U + B V in terms of the unknowns U and V of the stretch.
 struct Columns {
