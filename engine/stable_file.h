@@ -18,6 +18,7 @@
 // state's value where the registers have lost digits.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -40,9 +41,7 @@ inline std::size_t state_index(Quantity q) { return static_cast<std::size_t>(qua
 
 // Whether every entry of state is finite.
 inline bool finite_state(const StateVector& state) {
-  for (double v : state)
-    if (!std::isfinite(v)) return false;
-  return true;
+  return std::all_of(state.begin(), state.end(), [](double v) { return std::isfinite(v); });
 }
 
 // The state L + A U + B V in terms of the unknowns U and V of the stretch.
