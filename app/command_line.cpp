@@ -77,6 +77,8 @@ CommandLine parse_command_line(int argc, char* argv[]) {
     if (code == -1) break;
     switch (code) {
       case kBericht:
+        // An empty name would make a hidden file of the temporary name alone.
+        if (*optarg == '\0') return bad("durchlauftraeger: --bericht braucht einen Dateinamen\n");
         line.reports.files.emplace_back(optarg);
         break;
       case kPunkte:

@@ -34,6 +34,11 @@ void read_double(double& target);
 
 void print(std::string_view text);
 
+// Prints a notice that something failed. Where standard output is not a
+// terminal, it goes to standard error as well, so that output sent away
+// (to /dev/null, say) cannot hide it; a terminal shows it once.
+void print_failure(std::string_view text);
+
 // Prints value as "%f" does: fixed notation, six decimals, a minus sign for
 // negative values and negative zero, and the C library's text for infinities
 // and NaN.

@@ -89,6 +89,11 @@ void stream_write(std::string_view text) {
   if (g_standard && g_output.size() >= kOutputLimit) stream_flush();
 }
 
+void stream_write_failure(std::string_view text) {
+  stream_write(text);
+  if (g_standard && term_failures_to_errors()) term_write_errors(text.data(), text.size());
+}
+
 void stream_flush() {
   if (!g_standard || g_output.empty()) return;
   term_write_output(g_output.data(), g_output.size());

@@ -52,6 +52,11 @@ void stream_skip_white_space();
 
 void stream_write(std::string_view text);
 
+// Writes a notice of failure: into the output as stream_write does, and
+// straight to standard error too where the terminal layer says it should go
+// there (never from a script in memory).
+void stream_write_failure(std::string_view text);
+
 void stream_flush();
 
 }  // namespace dlt

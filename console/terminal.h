@@ -12,7 +12,9 @@ namespace dlt {
 // terminal's or console's mode and arranges that every way out of the program
 // (normal end, Ctrl-C and the other signals or console events that end it)
 // leaves that mode in force; on POSIX also that Ctrl-Z and fg work while a
-// key is awaited.
+// key is awaited. Whatever the input, those signals remove the temporary
+// file noted in leaving.h first, and on POSIX a file grown past its size
+// limit fails its write instead of ending the program (SIGXFSZ ignored).
 void term_open();
 
 // Whether keys come from a keyboard (standard input is a terminal).
@@ -39,5 +41,13 @@ std::size_t term_read_input(char* buffer, std::size_t size);
 
 // Writes all of text to standard output as far as the output takes it.
 void term_write_output(const char* text, std::size_t size);
+
+// Whether a notice of failure goes to standard error too: where standard
+// output is not a terminal (it may go to /dev/null), and standard error is
+// not the very file standard output goes to.
+bool term_failures_to_errors();
+
+// Writes all of text to standard error as far as it takes it.
+void term_write_errors(const char* text, std::size_t size);
 
 }  // namespace dlt

@@ -2,17 +2,21 @@
 //
 // Raw mode (no canonical input, no echo, one byte per read) is in force only
 // while a key is awaited. Signals stay enabled: their handlers put the saved
-// mode back before the default action runs.
+// mode back and remove the temporary file being written before the default
+// action runs.
 #include "console/terminal.h"
 
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <initializer_list>
+#include <cstring>
 
 #include <poll.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include "console/leaving.h"
 
 namespace dlt {
 
@@ -21,6 +25,16 @@ static struct termios g_found_mode;
 static struct termios g_key_mode;
 // Set while the key mode is in force, read by the signal handlers.
 static volatile sig_atomic_t g_in_key_mode = 0;
+
+// The temporary file being written, for the signal handlers: the name is
+// complete before the flag goes up, and the flag down before the name
+// changes. Room for the longest path the system takes and a suffix.
+static char g_temporary[4096 + 64];
+static volatile sig_atomic_t g_has_temporary = 0;
+
+static constexpr int kLeavingSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
+
+static bool g_failures_to_errors = false;
 
 static void set_mode(const struct termios& mode) {
   // errno is saved because the signal handlers call this too.
@@ -39,6 +53,7 @@ static void set_handler(int signal_number, void (*handler)(int)) {
 }
 
 static void on_leaving_signal(int signal_number) {
+  if (g_has_temporary != 0) unlink(g_temporary);
   if (g_in_key_mode != 0) set_mode(g_found_mode);
   set_handler(signal_number, SIG_DFL);
   // Delivered with the default action as soon as this handler returns.
@@ -72,7 +87,28 @@ static void restore_at_exit() {
   if (g_in_key_mode != 0) set_mode(g_found_mode);
 }
 
+// A signal ignored when the program starts (nohup, a background job of a
+// script) stays ignored.
+static bool ignored_at_start(int signal_number) {
+  struct sigaction found = {};
+  return sigaction(signal_number, nullptr, &found) == 0 && found.sa_handler == SIG_IGN;
+}
+
+static bool same_file(int a, int b) {
+  struct stat info_a = {};
+  struct stat info_b = {};
+  return fstat(a, &info_a) == 0 && fstat(b, &info_b) == 0 && info_a.st_dev == info_b.st_dev &&
+         info_a.st_ino == info_b.st_ino;
+}
+
 void term_open() {
+  g_failures_to_errors = isatty(STDOUT_FILENO) == 0 && !same_file(STDOUT_FILENO, STDERR_FILENO);
+  // A write past the file size limit then fails with EFBIG, which a report
+  // can tell the user about.
+  signal(SIGXFSZ, SIG_IGN);
+  for (int signal_number : kLeavingSignals) {
+    if (!ignored_at_start(signal_number)) set_handler(signal_number, on_leaving_signal);
+  }
   g_keyboard = isatty(STDIN_FILENO) != 0 && tcgetattr(STDIN_FILENO, &g_found_mode) == 0;
   if (!g_keyboard) return;
   g_key_mode = g_found_mode;
@@ -80,9 +116,6 @@ void term_open() {
   g_key_mode.c_cc[VMIN] = 1;
   g_key_mode.c_cc[VTIME] = 0;
   std::atexit(restore_at_exit);
-  for (int signal_number : {SIGINT, SIGQUIT, SIGTERM, SIGHUP}) {
-    set_handler(signal_number, on_leaving_signal);
-  }
   set_handler(SIGTSTP, on_stop_signal);
   set_handler(SIGCONT, on_continue_signal);
 }
@@ -133,14 +166,42 @@ std::size_t term_read_input(char* buffer, std::size_t size) {
   }
 }
 
-void term_write_output(const char* text, std::size_t size) {
+static void write_all(int fd, const char* text, std::size_t size) {
   while (size > 0) {
-    ssize_t n = write(STDOUT_FILENO, text, size);
+    ssize_t n = write(fd, text, size);
     if (n == -1 && errno == EINTR) continue;
     if (n <= 0) return;  // the output is gone; nothing left to tell it
     text += n;
     size -= static_cast<std::size_t>(n);
   }
 }
+
+void term_write_output(const char* text, std::size_t size) { write_all(STDOUT_FILENO, text, size); }
+
+bool term_failures_to_errors() { return g_failures_to_errors; }
+
+void term_write_errors(const char* text, std::size_t size) { write_all(STDERR_FILENO, text, size); }
+
+static void set_leaving_mask(int how) {
+  sigset_t leaving;
+  sigemptyset(&leaving);
+  for (int signal_number : kLeavingSignals) sigaddset(&leaving, signal_number);
+  sigprocmask(how, &leaving, nullptr);
+}
+
+void hold_leaving_signals() { set_leaving_mask(SIG_BLOCK); }
+
+void release_leaving_signals() { set_leaving_mask(SIG_UNBLOCK); }
+
+bool note_temporary_file(const char* path) {
+  std::size_t length = std::strlen(path);
+  if (length >= sizeof g_temporary) return false;
+  g_has_temporary = 0;
+  std::memcpy(g_temporary, path, length + 1);
+  g_has_temporary = 1;
+  return true;
+}
+
+void forget_temporary_file() { g_has_temporary = 0; }
 
 }  // namespace dlt

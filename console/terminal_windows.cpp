@@ -2,32 +2,45 @@
 // C runtime's key read.
 //
 // _getch puts the console into raw input for the one key it reads and back
-// afterwards, so the program itself changes no console mode. A Ctrl-Break or
-// a closed window ends the program from a handler thread, possibly inside
-// _getch: the handler puts back the mode found at start first.
+// afterwards, so the program itself changes no console mode. A Ctrl-C, a
+// Ctrl-Break or a closed window ends the program from a handler thread,
+// possibly inside _getch: the handler puts back the mode found at start and
+// removes the temporary file being written first.
 #include "console/terminal.h"
 
 #include <climits>
+#include <cstring>
 
 #include <conio.h>
 #include <io.h>
 #include <windows.h>
+
+#include "console/leaving.h"
 
 namespace dlt {
 
 static bool g_keyboard = false;
 static HANDLE g_input = INVALID_HANDLE_VALUE;
 static DWORD g_found_mode = 0;
+static bool g_failures_to_errors = false;
+
+// The temporary file being written, for the handler thread.
+static char g_temporary[MAX_PATH + 64];
+static volatile LONG g_has_temporary = 0;
 
 static BOOL WINAPI on_console_event(DWORD /*event*/) {
-  SetConsoleMode(g_input, g_found_mode);
+  // The file is open for writing, but with deletion shared: it goes when
+  // the process ends and its handle closes.
+  if (g_has_temporary != 0) DeleteFileA(g_temporary);
+  if (g_keyboard) SetConsoleMode(g_input, g_found_mode);
   return FALSE;  // the default handling then ends the process
 }
 
 void term_open() {
   g_input = GetStdHandle(STD_INPUT_HANDLE);
   g_keyboard = GetConsoleMode(g_input, &g_found_mode) != 0;
-  if (g_keyboard) SetConsoleCtrlHandler(on_console_event, TRUE);
+  g_failures_to_errors = _isatty(1) == 0;
+  SetConsoleCtrlHandler(on_console_event, TRUE);
 }
 
 bool term_is_keyboard() { return g_keyboard; }
@@ -73,14 +86,36 @@ std::size_t term_read_input(char* buffer, std::size_t size) {
 
 // Through the C runtime's text mode, so that lines end in CR LF as in any
 // Windows program's output.
-void term_write_output(const char* text, std::size_t size) {
+static void write_all(int fd, const char* text, std::size_t size) {
   while (size > 0) {
     unsigned int part = size < INT_MAX ? static_cast<unsigned int>(size) : INT_MAX;
-    int n = _write(1, text, part);
+    int n = _write(fd, text, part);
     if (n <= 0) return;  // the output is gone; nothing left to tell it
     text += n;
     size -= static_cast<std::size_t>(n);
   }
 }
+
+void term_write_output(const char* text, std::size_t size) { write_all(1, text, size); }
+
+bool term_failures_to_errors() { return g_failures_to_errors; }
+
+void term_write_errors(const char* text, std::size_t size) { write_all(2, text, size); }
+
+// The handler runs in a thread of its own: nothing to block.
+void hold_leaving_signals() {}
+
+void release_leaving_signals() {}
+
+bool note_temporary_file(const char* path) {
+  std::size_t length = std::strlen(path);
+  if (length >= sizeof g_temporary) return false;
+  InterlockedExchange(&g_has_temporary, 0);
+  std::memcpy(g_temporary, path, length + 1);
+  InterlockedExchange(&g_has_temporary, 1);
+  return true;
+}
+
+void forget_temporary_file() { InterlockedExchange(&g_has_temporary, 0); }
 
 }  // namespace dlt

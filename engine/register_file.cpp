@@ -1,8 +1,13 @@
 #include "engine/register_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <memory>
+
+#include "engine/stable_columns.h"
 
 namespace dlt {
 
@@ -29,6 +34,20 @@ int round_index(double x) {
   int truncated = static_cast<int>(x);
   if (kRoundingThreshold > frac) return truncated;
   return truncated + 1;
+}
+
+RegisterFile closed_copy(const RegisterFile& R) {
+  RegisterFile copy;
+  std::copy(std::begin(R.values), std::end(R.values), copy.values);
+  copy.more_slots = R.more_slots;
+  copy.solved_for_x1 = R.solved_for_x1;
+  copy.chain_minus_x1 = R.chain_minus_x1;
+  copy.chain_minus_x2 = R.chain_minus_x2;
+  // The rest of the stable file is what closing the pass leaves.
+  copy.stable.S1 = R.stable.S1;
+  copy.stable.S2 = R.stable.S2;
+  copy.stable.kept = R.stable.solved ? std::make_shared<const KeptBeam>(solve_pass(R.stable)) : R.stable.kept;
+  return copy;
 }
 
 }  // namespace dlt

@@ -99,6 +99,12 @@ struct RegisterFile {
   double& slot_past_r30(int k);
 };
 
+// A copy of R as the next left end finds it: a pass a right end solved is
+// closed and its kept beam built, and the pass's anchors, which that left
+// end drops, are not copied. What a replay of the pass starts from; it holds
+// no more than the registers and the kept beam.
+RegisterFile closed_copy(const RegisterFile& R);
+
 // Whether k is a register number, R0 to kLastRegister.
 constexpr bool is_register(int k) { return k >= 0 && k <= kLastRegister; }
 

@@ -159,7 +159,7 @@ static void keep_anchor(StableFile& s, PassAnchor& anchor, bool reanchored) {
     return;
   }
   anchor.after = c;
-  s.anchors.push_back(anchor);
+  if (s.keeps_anchors) s.anchors.push_back(anchor);
 }
 
 void stable_spring(StableFile& s, double c) {

@@ -125,6 +125,9 @@ struct StableFile {
   Quantity S1 = Quantity::w;
   Quantity S2 = Quantity::w;
   std::vector<PassAnchor> anchors;
+  // False in a replay of a pass already solved, which stops short of its
+  // right end: anchors kept there would serve nothing.
+  bool keeps_anchors = true;
   int conditions = 0;
   int springs = 0;
   // Set by a right end: the anchors it solved, the last its own, and U of

@@ -1,5 +1,7 @@
 #include "report/beam_record.h"
 
+#include <new>
+
 namespace dlt {
 
 void record_command(BeamRecord& record, const CommandEffect& effect) {
@@ -11,6 +13,7 @@ void record_command(BeamRecord& record, const CommandEffect& effect) {
   }
   if (effect.element.kind == ElementKind::left_end) {
     record.open = true;
+    record.out_of_memory = false;
     record.elements.clear();
   }
   if (!record.open) return;
@@ -18,7 +21,13 @@ void record_command(BeamRecord& record, const CommandEffect& effect) {
   // and a later right end completes the beam.
   if (!record.elements.empty() && record.elements.back().kind == ElementKind::right_end)
     record.elements.back() = condition_of(record.elements.back());
-  record.elements.push_back(effect.element);
+  try {
+    record.elements.push_back(effect.element);
+  } catch (const std::bad_alloc&) {
+    std::vector<Element>().swap(record.elements);
+    record.open = false;
+    record.out_of_memory = true;
+  }
 }
 
 bool completes_pass(const CommandEffect& effect) {

@@ -17,10 +17,14 @@ struct BeamRecord {
   // At most one right end, and it is the last element: a right end that the
   // pass goes on past is kept as the condition it set.
   std::vector<Element> elements;
+  // Set where memory ran out for the record of this pass: it is dropped,
+  // and its reports say so.
+  bool out_of_memory = false;
 };
 
 // Adds the element a command applied to the record. A left end starts the
-// record anew, a refused one closes it.
+// record anew, a refused one closes it. Where memory runs out, the record
+// is dropped and marked so; the dialogue goes on.
 void record_command(BeamRecord& record, const CommandEffect& effect);
 
 // Whether the command completed a beam: it set a right end.

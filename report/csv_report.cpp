@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <utility>
 
 #include "report/tables.h"
 
@@ -24,17 +25,26 @@ void append_csv_row(std::string& text, const TableRow& row) {
   text.append("\r\n");
 }
 
-std::string csv_report(const CompletePass& pass) {
-  std::string text;
+void write_csv_report(ReportOutput& out, const CompletePass& pass) {
+  bool first = true;
   for (const Column& column : value_table(pass.pieces).columns) {
-    if (!text.empty()) text.push_back(',');
-    text.append(column.title);
+    if (!first) out.text.push_back(',');
+    out.text.append(column.title);
+    first = false;
   }
-  text.append("\r\n");
+  out.text.append("\r\n");
   Walk walk = start_walk(pass, false);
   TableRow row;
-  while (next_row(walk, row)) append_csv_row(text, row);
-  return text;
+  while (out.error == 0 && next_row(walk, row)) {
+    append_csv_row(out.text, row);
+    write_piece(out);
+  }
+}
+
+std::string csv_report(const CompletePass& pass) {
+  ReportOutput out;
+  write_csv_report(out, pass);
+  return std::move(out.text);
 }
 
 }  // namespace dlt

@@ -6,9 +6,15 @@
 #include <string>
 
 #include "report/replay.h"
+#include "report/report_output.h"
 
 namespace dlt {
 
+// Writes the CSV table to out a row at a time; stops early where a write
+// fails.
+void write_csv_report(ReportOutput& out, const CompletePass& pass);
+
+// The whole CSV table in one string.
 std::string csv_report(const CompletePass& pass);
 
 // One record: the row's numbers, comma-separated, ended by CR LF.

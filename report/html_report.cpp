@@ -1,6 +1,7 @@
 #include "report/html_report.h"
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "report/beam_sketch.h"
@@ -100,23 +101,30 @@ void append_none(std::string& out, const Table& table) {
   append_row(out, cells);
 }
 
-void append_table(std::string& out, const Table& table) {
-  start_table(out, table);
-  for (const std::vector<Cell>& cells : table.rows) append_row(out, cells);
-  if (table.rows.empty() && !table.none.empty()) append_none(out, table);
-  end_table(out);
+void write_table(ReportOutput& out, const Table& table) {
+  start_table(out.text, table);
+  std::vector<Cell> cells;
+  bool any = false;
+  while (out.error == 0 && table.next_row(cells)) {
+    append_row(out.text, cells);
+    write_piece(out);
+    any = true;
+  }
+  if (!any && !table.none.empty()) append_none(out.text, table);
+  end_table(out.text);
 }
 
-void append_values(std::string& out, const CompletePass& pass) {
-  start_table(out, value_table(pass.pieces));
+void write_values(ReportOutput& out, const CompletePass& pass) {
+  start_table(out.text, value_table(pass.pieces));
   Walk walk = start_walk(pass, false);
   TableRow row;
   std::vector<Cell> cells;
-  while (next_row(walk, row)) {
+  while (out.error == 0 && next_row(walk, row)) {
     value_cells(row, cells);
-    append_row(out, cells);
+    append_row(out.text, cells);
+    write_piece(out);
   }
-  end_table(out);
+  end_table(out.text);
 }
 
 // The drawings share one scale, from the leftmost to the rightmost point of
@@ -134,17 +142,27 @@ void append_figure(std::string& out, const std::string& svg) {
 
 }  // namespace
 
-std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics) {
-  std::string out = page_head();
+void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
+                       const Statics& statics) {
+  out.text.append(page_head());
   XScale scale = beam_scale(summary);
-  out.append("<h2>Traeger</h2>\n");
-  append_figure(out, beam_sketch_svg(pass.record, summary, scale));
-  out.append("<h2>Zustandslinien</h2>\n");
-  for (Quantity q : kQuantities) append_figure(out, diagram_svg(pass, summary, scale, q));
-  for (const Table& table : summary_tables(pass.record, summary, statics)) append_table(out, table);
-  append_values(out, pass);
-  out.append("</body>\n</html>\n");
-  return out;
+  out.text.append("<h2>Traeger</h2>\n");
+  append_figure(out.text, beam_sketch_svg(pass.record, summary, scale));
+  write_piece(out);
+  out.text.append("<h2>Zustandslinien</h2>\n");
+  for (Quantity q : kQuantities) {
+    append_figure(out.text, diagram_svg(pass, summary, scale, q));
+    write_piece(out);
+  }
+  for (const Table& table : summary_tables(pass.record, summary, statics)) write_table(out, table);
+  write_values(out, pass);
+  out.text.append("</body>\n</html>\n");
+}
+
+std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics) {
+  ReportOutput out;
+  write_html_report(out, pass, summary, statics);
+  return std::move(out.text);
 }
 
 }  // namespace dlt

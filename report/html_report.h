@@ -8,11 +8,18 @@
 
 #include "report/beam_summary.h"
 #include "report/replay.h"
+#include "report/report_output.h"
 #include "report/statics.h"
 
 namespace dlt {
 
+// Writes the page to out, the value table a row at a time; the drawings are
+// made whole first. Stops early where a write fails.
 // REQUIRES: summary and statics are those of pass.
+void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
+                       const Statics& statics);
+
+// The whole page in one string.
 std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics);
 
 }  // namespace dlt

@@ -9,6 +9,16 @@ namespace dlt {
 
 int pieces_of(const Element& segment, int pieces) { return segment.length == 0 ? 1 : pieces; }
 
+std::uint64_t table_rows(const std::vector<Element>& elements, int pieces) {
+  std::uint64_t rows = 0;
+  // The right end, last, gives no row of its own.
+  for (std::size_t k = 0; k + 1 < elements.size(); ++k) {
+    const Element& e = elements[k];
+    rows += is_segment(e) ? static_cast<std::uint64_t>(pieces_of(e, pieces)) : 1U;
+  }
+  return rows;
+}
+
 double piece_length(const Element& segment, int pieces) {
   return segment.length / static_cast<double>(pieces_of(segment, pieces));
 }
@@ -78,6 +88,7 @@ Walk start_walk(const CompletePass& pass, bool find_extremes) {
   Walk walk;
   walk.elements = &pass.record.elements;
   walk.R = pass.solved;
+  walk.R.stable.keeps_anchors = false;
   walk.pieces = pass.pieces;
   walk.find_extremes = find_extremes;
   return walk;

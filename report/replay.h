@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "engine/element.h"
@@ -23,8 +24,9 @@ constexpr int kDefaultPieces = 10;
 constexpr int kMaxPieces = 1000;
 
 // A complete pass as the reports see it: its record (a left end first, a
-// right end last), the register file as its right end left it, and the
-// pieces each segment is divided into (at least one).
+// right end last), the register file as its right end left it (or the
+// closed_copy of it, which replays the same and is cheaper to copy for each
+// walk), and the pieces each segment is divided into (at least one).
 struct CompletePass {
   const BeamRecord& record;
   const RegisterFile& solved;
@@ -62,6 +64,10 @@ Walk start_walk(const CompletePass& pass, bool find_extremes);
 // segment, or after a point element. False once the right end is reached:
 // nothing lies beyond it.
 bool next_row(Walk& walk, TableRow& row);
+
+// How many rows a walk of elements gives: one after the left end, one after
+// every piece of every segment, one after every point element.
+std::uint64_t table_rows(const std::vector<Element>& elements, int pieces);
 
 // The number of pieces a segment is divided into (one where its length is
 // zero), and the length of each.

@@ -2,7 +2,8 @@
 
 #include <cctype>
 #include <cstddef>
-#include <iterator>
+#include <cstdint>
+#include <new>
 
 #include "console/console.h"
 #include "report/csv_report.h"
@@ -17,6 +18,11 @@ namespace dlt {
 // columns cleared, so every condition after it is refused as undetermined
 // and this is not expected to happen; should it, no beam was entered.
 constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang";
+constexpr char kNoMemoryReason[] = "Speicher reicht nicht";
+
+// A bound on the work a report may ask for, however long the script.
+constexpr std::uint64_t kMaxTableRows = 100000000;
+constexpr char kTooManyRowsReason[] = "mehr als 100000000 Tabellenzeilen";
 
 bool wants_reports(const ReportOptions& options) { return options.in_memory || !options.files.empty(); }
 
@@ -35,54 +41,116 @@ ReportFormat report_format(std::string_view path) {
   return ReportFormat::text;
 }
 
-static void notice(std::string_view text, const std::string& path, std::string_view reason) {
-  std::string line(text);
-  line.append(path);
-  if (!reason.empty()) {
-    line.append(": ");
-    line.append(reason);
+// The name as the notices print it: control characters, and the C1
+// controls as UTF-8 writes them, escaped, so that a name can neither break
+// the line nor send the terminal a command.
+std::string shown_name(std::string_view path) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string shown;
+  for (std::size_t i = 0; i < path.size(); ++i) {
+    auto c = static_cast<unsigned char>(path[i]);
+    bool c1 = c == 0xC2 && i + 1 < path.size() && static_cast<unsigned char>(path[i + 1]) < 0xA0 &&
+              static_cast<unsigned char>(path[i + 1]) >= 0x80;
+    if (c >= 0x20 && c != 0x7F && !c1) {
+      shown.push_back(static_cast<char>(c));
+    } else if (c == '\n') {
+      shown.append("\\n");
+    } else if (c == '\t') {
+      shown.append("\\t");
+    } else if (c == '\r') {
+      shown.append("\\r");
+    } else {
+      for (std::size_t k = i; k <= (c1 ? i + 1 : i); ++k) {
+        auto byte = static_cast<unsigned char>(path[k]);
+        shown.append("\\x");
+        shown.push_back(kHex[byte >> 4]);
+        shown.push_back(kHex[byte & 15]);
+      }
+      if (c1) ++i;
+    }
   }
+  return shown;
+}
+
+static void notice_written(const std::string& path) {
+  print("Bericht geschrieben: " + shown_name(path) + "\n");
+}
+
+static void notice_not_written(const std::string& path, std::string_view reason) {
+  std::string line = "Bericht nicht geschrieben: " + shown_name(path);
+  line.append(": ");
+  line.append(reason);
   line.push_back('\n');
-  print(line);
+  print_failure(line);
+}
+
+// Where no report can be made, every file says why.
+static bool refuse_all(const ReportOptions& options, std::string_view reason) {
+  for (const std::string& path : options.files) notice_not_written(path, reason);
+  return options.files.empty();
+}
+
+static void write_report(ReportOutput& out, ReportFormat format, const CompletePass& pass,
+                         const BeamSummary& summary, const Statics& statics) {
+  switch (format) {
+    case ReportFormat::text:
+      write_text_report(out, pass, summary, statics);
+      return;
+    case ReportFormat::csv:
+      write_csv_report(out, pass);
+      return;
+    case ReportFormat::page:
+      write_html_report(out, pass, summary, statics);
+      return;
+  }
+}
+
+// Writes one file; false with the reason where it is not written. Each file
+// replays the beam again, so that no table is ever held whole.
+static bool write_report_file(const std::string& path, const CompletePass& pass, const BeamSummary& summary,
+                              const Statics& statics, std::string& reason) {
+  ReportFile file;
+  if (!open_report_file(path, file, reason)) return false;
+  try {
+    write_report(file.out, report_format(path), pass, summary, statics);
+  } catch (const std::bad_alloc&) {
+    abandon_report_file(file);
+    reason = kNoMemoryReason;
+    return false;
+  }
+  return finish_report_file(file, reason);
 }
 
 bool write_reports(const ReportOptions& options, const BeamRecord& record, const RegisterFile& R) {
-  if (!is_complete(record)) {
-    for (const std::string& path : options.files)
-      notice("Bericht nicht geschrieben: ", path, kNoLeftEndReason);
-    return options.files.empty();
-  }
-  CompletePass pass{record, R, options.pieces};
-  BeamSummary summary = summarize_beam(pass);
-  Statics statics = beam_statics(record, summary);
-  auto make = [&](ReportFormat format) {
-    switch (format) {
-      case ReportFormat::text:
-        return text_report(pass, summary, statics);
-      case ReportFormat::csv:
-        return csv_report(pass);
-      case ReportFormat::page:
-        return html_report(pass, summary, statics);
+  if (record.out_of_memory) return refuse_all(options, kNoMemoryReason);
+  if (!is_complete(record)) return refuse_all(options, kNoLeftEndReason);
+  if (table_rows(record.elements, options.pieces) > kMaxTableRows)
+    return refuse_all(options, kTooManyRowsReason);
+  RegisterFile start;
+  BeamSummary summary;
+  Statics statics;
+  CompletePass pass{record, start, options.pieces};
+  try {
+    // Every walk of the reports starts from this copy.
+    start = closed_copy(R);
+    summary = summarize_beam(pass);
+    statics = beam_statics(record, summary);
+    if (options.in_memory) {
+      for (ReportFormat format : {ReportFormat::text, ReportFormat::csv, ReportFormat::page}) {
+        ReportOutput out;
+        write_report(out, format, pass, summary, statics);
+      }
     }
-    return std::string();
-  };
-  constexpr ReportFormat kFormats[] = {ReportFormat::text, ReportFormat::csv, ReportFormat::page};
-  if (options.in_memory) {
-    for (ReportFormat format : kFormats) make(format);
-    return true;
+  } catch (const std::bad_alloc&) {
+    return refuse_all(options, kNoMemoryReason);
   }
-  // Each format is made once, however many files take it.
-  std::string made[std::size(kFormats)];
   bool all_written = true;
   for (const std::string& path : options.files) {
-    ReportFormat format = report_format(path);
-    std::string& contents = made[static_cast<std::size_t>(format)];
-    if (contents.empty()) contents = make(format);
     std::string reason;
-    if (write_file_atomically(path, contents, reason)) {
-      notice("Bericht geschrieben: ", path, "");
+    if (write_report_file(path, pass, summary, statics, reason)) {
+      notice_written(path);
     } else {
-      notice("Bericht nicht geschrieben: ", path, reason);
+      notice_not_written(path, reason);
       all_written = false;
     }
   }

@@ -35,10 +35,18 @@ bool wants_reports(const ReportOptions& options);
 enum class ReportFormat { text, csv, page };
 ReportFormat report_format(std::string_view path);
 
+// A file name as the notices print it: control characters escaped ("\n",
+// "\x1b"), so that a name can neither break the line nor command the terminal.
+std::string shown_name(std::string_view path);
+
 // Writes every report file for the pass just completed by a right end, whose
 // commands are in record and whose solution is in R, and prints for each
-// "Bericht geschrieben: FILE" or "Bericht nicht geschrieben: FILE: reason".
-// False where one or more was not written.
+// "Bericht geschrieben: FILE" or "Bericht nicht geschrieben: FILE: reason",
+// the latter on standard error too where standard output is not a terminal.
+// Nothing is written where the record ran out of memory or the tables would
+// have more than 100 million rows; where memory runs out while a file is
+// written, that file is not written. False where one or more was not
+// written.
 bool write_reports(const ReportOptions& options, const BeamRecord& record, const RegisterFile& R);
 
 }  // namespace dlt

@@ -21,6 +21,15 @@ Column words_column(std::string title, std::size_t text_width) {
   return {std::move(title), false, text_width};
 }
 
+// The rows of a short table, made in advance.
+std::function<bool(std::vector<Cell>&)> rows_of(std::vector<std::vector<Cell>> rows) {
+  return [rows = std::move(rows), next = std::size_t{0}](std::vector<Cell>& cells) mutable {
+    if (next == rows.size()) return false;
+    cells = rows[next++];
+    return true;
+  };
+}
+
 std::string code_text(std::string_view name, Quantity q) {
   std::string text(name);
   text.push_back('=');
@@ -120,45 +129,61 @@ std::string_view reaction_kind(ReactionKind kind) {
   return "";
 }
 
+// A row per element, and one more under a loaded segment for its load.
 Table beam_table(const BeamRecord& record, const BeamSummary& summary) {
-  Table table{.heading = "Traeger wie eingegeben",
-              .columns = {number_column("x"), words_column("Element", 0)}};
-  for (std::size_t k = 0; k < record.elements.size(); ++k) {
+  auto next_row = [&record, &summary, k = std::size_t{0},
+                   load_next = false](std::vector<Cell>& cells) mutable {
+    if (k == record.elements.size()) return false;
     const Element& e = record.elements[k];
-    table.rows.push_back({number(summary.elements[k].x), words(element_text(e))});
-    if (is_segment(e) && e.loaded) table.rows.push_back({words(""), words(load_text(e))});
-  }
-  return table;
+    if (load_next) {
+      cells = {words(""), words(load_text(e))};
+      load_next = false;
+      ++k;
+    } else {
+      cells = {number(summary.elements[k].x), words(element_text(e))};
+      load_next = is_segment(e) && e.loaded;
+      if (!load_next) ++k;
+    }
+    return true;
+  };
+  return {.heading = "Traeger wie eingegeben",
+          .columns = {number_column("x"), words_column("Element", 0)},
+          .next_row = next_row};
 }
 
 Table reaction_table(const BeamRecord& record, const Statics& statics) {
-  Table table{.heading = "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)",
-              .columns = {number_column("x"), words_column("Auflager", kNameWidth), number_column("Wert")},
-              .none = "keine"};
-  for (const Reaction& r : statics.reactions)
-    table.rows.push_back({number(r.x), words(reaction_text(record, r)), number(r.value)});
-  return table;
+  auto next_row = [&record, &statics, k = std::size_t{0}](std::vector<Cell>& cells) mutable {
+    if (k == statics.reactions.size()) return false;
+    const Reaction& r = statics.reactions[k++];
+    cells = {number(r.x), words(reaction_text(record, r)), number(r.value)};
+    return true;
+  };
+  return {.heading = "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)",
+          .columns = {number_column("x"), words_column("Auflager", kNameWidth), number_column("Wert")},
+          .next_row = next_row,
+          .none = "keine"};
 }
 
 Table balance_table(const Statics& statics) {
   return {.heading = "Gleichgewicht der Kraefte",
           .columns = {words_column("", kNameWidth), number_column("Wert")},
-          .rows = {{words("Summe der Lasten"), number(statics.load_sum)},
-                   {words("Summe der Auflagerkraefte"), number(statics.reaction_sum)},
-                   {words("Differenz"), number(statics.difference)}},
+          .next_row = rows_of({{words("Summe der Lasten"), number(statics.load_sum)},
+                               {words("Summe der Auflagerkraefte"), number(statics.reaction_sum)},
+                               {words("Differenz"), number(statics.difference)}}),
           .header_in_text = false};
 }
 
 Table extreme_table(const BeamSummary& summary) {
-  Table table{.heading = "Extremwerte",
-              .columns = {words_column("", kExtremeNameWidth), number_column("Wert"), number_column("x")}};
+  std::vector<std::vector<Cell>> rows;
   for (Quantity q : kQuantities) {
     for (bool largest : {true, false}) {
       const Extreme& e = extreme_of(summary, q, largest);
-      table.rows.push_back({words(extreme_name(q, largest)), number(e.value), number(e.x)});
+      rows.push_back({words(extreme_name(q, largest)), number(e.value), number(e.x)});
     }
   }
-  return table;
+  return {.heading = "Extremwerte",
+          .columns = {words_column("", kExtremeNameWidth), number_column("Wert"), number_column("x")},
+          .next_row = rows_of(std::move(rows))};
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// The reports' tables as data, built once for every writer: the short
-// sections (the beam as entered, the support reactions, the balance of
-// forces, the extremes) as rows of cells, and the value table's heading and
-// columns, whose rows a writer makes one at a time from a walk. The wording
-// of the reports lives here; the text and HTML writers only lay it out.
+// The reports' tables as data, for every writer: the sections before the
+// value table (the beam as entered, the support reactions, the balance of
+// forces, the extremes) with rows of cells made one at a time, and the value
+// table's heading and columns, whose rows a writer makes from a walk. No
+// table is ever held whole, however long the beam. The wording of the
+// reports lives here; the text and HTML writers only lay it out.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,7 +38,9 @@ struct Column {
 struct Table {
   std::string heading;
   std::vector<Column> columns{};
-  std::vector<std::vector<Cell>> rows{};
+  // Makes the next row into cells; false once there is none. Each row is
+  // made once, in order.
+  std::function<bool(std::vector<Cell>&)> next_row{};
   // The balance's header names only its column of values; the text report
   // leaves it out.
   bool header_in_text = true;
@@ -45,7 +49,8 @@ struct Table {
 };
 
 // The beam as entered, the reactions, the balance and the extremes, in the
-// order the reports show them.
+// order the reports show them. Their rows refer to record, summary and
+// statics, which must outlive them.
 std::vector<Table> summary_tables(const BeamRecord& record, const BeamSummary& summary,
                                   const Statics& statics);
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "report/tables.h"
@@ -45,35 +46,48 @@ void append_table_start(std::string& out, const Table& table) {
   out.push_back('\n');
 }
 
-void append_table(std::string& out, const Table& table) {
-  append_table_start(out, table);
-  for (const std::vector<Cell>& cells : table.rows) append_row(out, table.columns, cells);
-  if (table.rows.empty() && !table.none.empty()) {
-    out.append(kWordsLead);
-    out.append(table.none);
-    out.push_back('\n');
+void write_table(ReportOutput& out, const Table& table) {
+  append_table_start(out.text, table);
+  std::vector<Cell> cells;
+  bool any = false;
+  while (out.error == 0 && table.next_row(cells)) {
+    append_row(out.text, table.columns, cells);
+    write_piece(out);
+    any = true;
+  }
+  if (!any && !table.none.empty()) {
+    out.text.append(kWordsLead);
+    out.text.append(table.none);
+    out.text.push_back('\n');
   }
 }
 
 }  // namespace
 
-std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics) {
-  std::string out(kReportTitle);
-  out.append("\n\n");
+void write_text_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
+                       const Statics& statics) {
+  out.text.append(kReportTitle);
+  out.text.append("\n\n");
   for (const Table& table : summary_tables(pass.record, summary, statics)) {
-    append_table(out, table);
-    out.push_back('\n');
+    write_table(out, table);
+    out.text.push_back('\n');
   }
   Table values = value_table(pass.pieces);
-  append_table_start(out, values);
+  append_table_start(out.text, values);
   Walk walk = start_walk(pass, false);
   TableRow row;
   std::vector<Cell> cells;
-  while (next_row(walk, row)) {
+  while (out.error == 0 && next_row(walk, row)) {
     value_cells(row, cells);
-    append_row(out, values.columns, cells);
+    append_row(out.text, values.columns, cells);
+    write_piece(out);
   }
-  return out;
+}
+
+std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics) {
+  ReportOutput out;
+  write_text_report(out, pass, summary, statics);
+  return std::move(out.text);
 }
 
 }  // namespace dlt

@@ -6,11 +6,18 @@
 
 #include "report/beam_summary.h"
 #include "report/replay.h"
+#include "report/report_output.h"
 #include "report/statics.h"
 
 namespace dlt {
 
+// Writes the text report to out, the table a row at a time; stops early
+// where a write fails.
 // REQUIRES: summary and statics are those of pass.
+void write_text_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
+                       const Statics& statics);
+
+// The whole text report in one string.
 std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics);
 
 }  // namespace dlt

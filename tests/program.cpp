@@ -77,7 +77,7 @@ Ending reap(pid_t pid, Clock::time_point deadline) {
 
 }  // namespace
 
-PipedRun run_piped(std::string_view script, const std::vector<std::string>& arguments) {
+PipedRun run_piped(std::string_view script, const std::vector<std::string>& arguments, bool (*in_child)()) {
   signal(SIGPIPE, SIG_IGN);
   keep_standard_streams_open();
   int to_program[2], from_program[2], errors_from_program[2];
@@ -91,6 +91,7 @@ PipedRun run_piped(std::string_view script, const std::vector<std::string>& argu
     for (int fd : {to_program[0], to_program[1], from_program[0], from_program[1], errors_from_program[0],
                    errors_from_program[1]})
       close(fd);
+    if (in_child != nullptr && !in_child()) _exit(127);
     exec_program(arguments);
   }
   close(to_program[0]);
@@ -149,6 +150,29 @@ PipedRun run_piped(std::string_view script, const std::vector<std::string>& argu
   run.ending = reap(pid, deadline);
   return run;
 }
+
+pid_t start_with_input(const std::string& input, const std::vector<std::string>& arguments) {
+  keep_standard_streams_open();
+  pid_t pid = fork();
+  if (pid == 0) {
+    int in = open(input.c_str(), O_RDONLY);
+    int out = open("/dev/null", O_WRONLY);
+    if (in < 0 || out < 0) _exit(127);
+    dup2(in, STDIN_FILENO);
+    dup2(out, STDOUT_FILENO);
+    dup2(out, STDERR_FILENO);
+    close(in);
+    close(out);
+    // As an interactive shell starts it, even where the tests run in the
+    // background with these ignored.
+    signal(SIGINT, SIG_DFL);
+    signal(SIGQUIT, SIG_DFL);
+    exec_program(arguments);
+  }
+  return pid;
+}
+
+Ending wait_end_of(pid_t pid) { return reap(pid, Clock::now() + kTimeout); }
 
 std::string read_file(const std::string& path) {
   std::ifstream file(path, std::ios::binary);

@@ -24,8 +24,18 @@ struct PipedRun {
 };
 
 // Runs the program with script as its standard input through a pipe, and
-// with the command-line arguments given.
-PipedRun run_piped(std::string_view script, const std::vector<std::string>& arguments = {});
+// with the command-line arguments given. Where given, in_child runs in the
+// child process just before the program starts (to set a resource limit, or
+// to drop privileges), and the program is not started where it returns false.
+PipedRun run_piped(std::string_view script, const std::vector<std::string>& arguments = {},
+                   bool (*in_child)() = nullptr);
+
+// Starts the program with the file input as its standard input and its
+// output thrown away; returns its process id, or -1.
+pid_t start_with_input(const std::string& input, const std::vector<std::string>& arguments);
+
+// Waits, within the timeout, for a program started so to end; kills it after.
+Ending wait_end_of(pid_t pid);
 
 // Reads a whole file; empty if it cannot be read.
 std::string read_file(const std::string& path);

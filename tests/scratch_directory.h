@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include <dirent.h>
 #include <unistd.h>
 
 struct ScratchDirectory {
@@ -22,15 +23,14 @@ struct ScratchDirectory {
 
   // How many files and directories it holds; -1 where that cannot be told.
   int entries() const {
-    std::string count = file(".count");
-    std::system(("ls -A '" + path + "' | grep -vx .count | wc -l > '" + count + "'").c_str());
-    FILE* f = std::fopen(count.c_str(), "r");
-    int n = -1;
-    if (f != nullptr) {
-      if (std::fscanf(f, "%d", &n) != 1) n = -1;
-      std::fclose(f);
+    DIR* listing = opendir(path.c_str());
+    if (listing == nullptr) return -1;
+    int n = 0;
+    while (const struct dirent* entry = readdir(listing)) {
+      std::string name = entry->d_name;
+      if (name != "." && name != "..") ++n;
     }
-    std::remove(count.c_str());
+    closedir(listing);
     return n;
   }
 };
