@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <string_view>
 #include <utility>
 
 namespace dlt {
@@ -62,30 +63,53 @@ bool read_pieces(const char* text, int& pieces) {
 CommandLine bad(std::string error) {
   CommandLine line;
   line.action = CommandLineAction::bad;
-  line.error = std::move(error);
+  line.error = "durchlauftraeger: " + std::move(error) + "\n";
   return line;
+}
+
+const char* option_name(int code) {
+  for (const option& known : kOptions) {
+    if (known.name != nullptr && known.val == code) return known.name;
+  }
+  return "";
+}
+
+// What getopt_long found wrong, as it would say it, in German: a value
+// missing (':'), or ('?') a value given to an option that takes none, an
+// unknown short option, or an unknown long one, which optind has passed.
+CommandLine bad_option(int code, char* argv[]) {
+  if (code == ':') {
+    if (optopt == kBericht) return bad("--bericht braucht einen Dateinamen");
+    return bad("--punkte braucht eine ganze Zahl von 1 bis 1000");
+  }
+  if (*option_name(optopt) != '\0')
+    return bad(std::string("--") + option_name(optopt) + " nimmt keinen Wert");
+  if (optopt != 0)
+    return bad("unbekannte Option '-" + shown_name(std::string(1, static_cast<char>(optopt))) + "'");
+  std::string_view given = argv[optind - 1];
+  return bad("unbekannte Option '" + shown_name(given.substr(0, given.find('='))) + "'");
 }
 
 }  // namespace
 
 CommandLine parse_command_line(int argc, char* argv[]) {
   CommandLine line;
-  // 0 makes getopt_long start over, at the first argument.
+  // 0 makes getopt_long start over, at the first argument. Its own messages
+  // are English and name the program by its path: the program says it.
   optind = 0;
+  opterr = 0;
   for (;;) {
-    int code = getopt_long(argc, argv, "", kOptions, nullptr);
+    int code = getopt_long(argc, argv, ":", kOptions, nullptr);
     if (code == -1) break;
     switch (code) {
       case kBericht:
         // An empty name would make a hidden file of the temporary name alone.
-        if (*optarg == '\0') return bad("durchlauftraeger: --bericht braucht einen Dateinamen\n");
+        if (*optarg == '\0') return bad("--bericht braucht einen Dateinamen");
         line.reports.files.emplace_back(optarg);
         break;
       case kPunkte:
         if (!read_pieces(optarg, line.reports.pieces))
-          return bad(
-              std::string("durchlauftraeger: --punkte braucht eine ganze Zahl von 1 bis 1000, nicht '") +
-              optarg + "'\n");
+          return bad("--punkte braucht eine ganze Zahl von 1 bis 1000, nicht '" + shown_name(optarg) + "'");
         break;
       case kHelp:
         line.action = CommandLineAction::help;
@@ -94,11 +118,10 @@ CommandLine parse_command_line(int argc, char* argv[]) {
         line.action = CommandLineAction::version;
         return line;
       default:
-        return bad("");
+        return bad_option(code, argv);
     }
   }
-  if (optind < argc)
-    return bad(std::string("durchlauftraeger: unerwartetes Argument '") + argv[optind] + "'\n");
+  if (optind < argc) return bad("unerwartetes Argument '" + shown_name(argv[optind]) + "'");
   return line;
 }
 

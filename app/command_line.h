@@ -14,8 +14,7 @@ enum class CommandLineAction { run, help, version, bad };
 struct CommandLine {
   CommandLineAction action = CommandLineAction::run;
   ReportOptions reports;
-  // What is wrong with a bad command line, where getopt_long has not said it
-  // already; printed before the usage.
+  // What is wrong with a bad command line, a line printed before the usage.
   std::string error;
 };
 
@@ -25,8 +24,8 @@ extern const char kHelpText[];
 extern const char kVersionText[];
 extern const char kUsageText[];
 
-// Reads the options; getopt_long prints its own messages for an unknown
-// option or a missing value. Can be called again: it starts getopt_long over.
+// Reads the options; prints nothing. Can be called again: it starts
+// getopt_long over.
 CommandLine parse_command_line(int argc, char* argv[]);
 
 }  // namespace dlt

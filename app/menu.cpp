@@ -29,6 +29,13 @@ void cmd_info() {
   pause();
 }
 
+// F1 to F8 at a keyboard do what the menu's labels say.
+static int command_key(int key) {
+  static constexpr char kFunctionKeyCommands[] = "abcdefgq";
+  if (key > kFunctionKey && key <= kFunctionKey + 8) return kFunctionKeyCommands[key - kFunctionKey - 1];
+  return key;
+}
+
 // Runs the command bound to key.
 static CommandEffect run_command(int key, RegisterFile& R, InputValues& in) {
   switch (key) {
@@ -62,7 +69,7 @@ int run_menu(const ReportOptions& reports) {
   int status = 0;
   for (;;) {
     print(kMenu);
-    in.key = read_key();
+    in.key = command_key(read_key());
     if (in.key == 'q' || in.key == kEndOfInput) return status;
     CommandEffect effect = run_command(in.key, R, in);
     if (!keep_record) continue;

@@ -18,8 +18,14 @@ inline constexpr char kNotANumberNotice[] = "Eingabe ist keine Zahl, alter Wert 
 inline constexpr char kOutOfRangeNotice[] = "Zahl ausserhalb des Bereichs, alter Wert bleibt\n";
 inline constexpr char kNoInputNotice[] = "keine Eingabe, alter Wert bleibt\n";
 
-// Waits for one key and returns its code (0 to 255), or kEndOfInput once
-// input has ended. A key that sends several codes gives them one per call.
+// What read_key gives for a key that sends several codes at a keyboard:
+// kFunctionKey + n for the F key Fn (n = 1 to 8), kOtherKey for any other
+// (arrows, Home, Alt with a key).
+constexpr int kFunctionKey = 0x100;
+constexpr int kOtherKey = 0x1ff;
+
+// Waits for one key and returns its code (0 to 255, or one of the two above),
+// or kEndOfInput once input has ended. In a script every byte is a key.
 int read_key();
 
 // Reads a whole number as "%d" does: leading white space is skipped, and what
@@ -29,7 +35,8 @@ int read_key();
 void read_int(int& target);
 
 // The same for a decimal number, as "%lf" reads one (sign, digits, point,
-// exponent).
+// exponent), where a comma between two digits is the point as well ("4,5"
+// reads 4.5; "4,x" reads 4 and leaves ",x"; "1,2,3" reads 1.2, leaves ",3").
 void read_double(double& target);
 
 void print(std::string_view text);

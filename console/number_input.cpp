@@ -1,7 +1,8 @@
 // Number reads. An input item is the longest run of bytes that is a number
 // or the start of one, as the formatted input conversions take it; the byte
 // after it stays for the next read. An item that is not a whole number
-// ("-", "1e", "x") is a failed read.
+// ("-", "1e", "x") is a failed read. A decimal number may have a comma for
+// its point where digits stand on both sides of it ("4,5").
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -42,10 +43,20 @@ static bool take_whole_number(std::string& item) {
   return take_digits(item) > 0;
 }
 
+// A German decimal comma: a comma between two digits stands for the point.
+// Anything else after the digits ("4,", "4,x") ends the number before the
+// comma, as it always did.
+static bool take_decimal_comma(std::string& item) {
+  if (stream_peek() != ',' || !is_digit(stream_peek_second())) return false;
+  item.push_back('.');
+  stream_next();
+  return true;
+}
+
 static bool take_decimal_number(std::string& item) {
   take_one_of("+-", item);
   int digits = take_digits(item);
-  if (take_one_of(".", item)) digits += take_digits(item);
+  if (take_one_of(".", item) || (digits > 0 && take_decimal_comma(item))) digits += take_digits(item);
   if (digits == 0) return false;
   if (take_one_of("eE", item)) {
     take_one_of("+-", item);

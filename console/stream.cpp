@@ -71,6 +71,23 @@ int stream_peek() {
   return static_cast<unsigned char>(*g_next);
 }
 
+int stream_peek_second() {
+  assert(g_next != g_end);
+  if (g_end - g_next >= 2) return static_cast<unsigned char>(g_next[1]);
+  if (!g_standard || g_input_ended) return kEndOfInput;
+  // The one byte left moves to the front, and more input is read after it.
+  g_block[0] = *g_next;
+  g_next = g_block;
+  if (!term_input_ready()) stream_flush();
+  std::size_t count = term_read_input(g_block + 1, kInputBlock - 1);
+  g_end = g_block + 1 + count;
+  if (count == 0) {
+    g_input_ended = true;
+    return kEndOfInput;
+  }
+  return static_cast<unsigned char>(g_next[1]);
+}
+
 void stream_next() {
   assert(g_next != g_end);
   ++g_next;

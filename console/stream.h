@@ -36,6 +36,11 @@ bool keys_from_keyboard();
 // would have to wait.
 int stream_peek();
 
+// The input byte after the one stream_peek returns, without taking either,
+// or kEndOfInput. Reads more input where that byte is not buffered yet.
+// REQUIRES: stream_peek() != kEndOfInput.
+int stream_peek_second();
+
 // Once a read has found no more input, stream_peek reports the end without
 // waiting again until this is called. At a terminal, input goes on after
 // Ctrl-D; a pipe or script just reports its end once more.

@@ -24,7 +24,9 @@ bool term_is_keyboard();
 // not do that itself. REQUIRES: term_is_keyboard().
 void term_begin_key();
 
-// Reads one key press, one code per call; returns -1 once the terminal is gone.
+// Reads one key press: its code, or for a key that sends several codes (an
+// escape sequence, two codes in a Windows console) the one code read_key
+// gives for it; returns -1 once the terminal is gone.
 // REQUIRES: between term_begin_key() and term_end_key().
 int term_read_key();
 

@@ -3,7 +3,8 @@
 // Raw mode (no canonical input, no echo, one byte per read) is in force only
 // while a key is awaited. Signals stay enabled: their handlers put the saved
 // mode back and remove the temporary file being written before the default
-// action runs.
+// action runs. An escape sequence (an F key, an arrow) is read whole as one
+// key.
 #include "console/terminal.h"
 
 #include <cerrno>
@@ -16,6 +17,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "console/keys.h"
 #include "console/leaving.h"
 
 namespace dlt {
@@ -138,7 +140,7 @@ static bool read_again_after(int error) {
   return poll(&input, 1, -1) >= 0 || errno == EINTR;
 }
 
-int term_read_key() {
+static int read_code() {
   for (;;) {
     unsigned char code;
     ssize_t n = read(STDIN_FILENO, &code, 1);
@@ -146,6 +148,31 @@ int term_read_key() {
     if (n == -1 && read_again_after(errno)) continue;
     return -1;
   }
+}
+
+// The codes of one key press arrive together; nothing more within this time
+// after an ESC means the Escape key itself.
+constexpr int kSequenceWaitMs = 100;
+
+static int read_code_soon() {
+  struct pollfd input = {STDIN_FILENO, POLLIN, 0};
+  int ready = 0;
+  while ((ready = poll(&input, 1, kSequenceWaitMs)) == -1 && errno == EINTR) {
+  }
+  return ready == 1 ? read_code() : -1;
+}
+
+int term_read_key() {
+  int code = read_code();
+  if (code != kEscape) return code;
+  char after[kLongestEscapeSequence];
+  std::size_t length = 0;
+  while (!escape_sequence_complete({after, length})) {
+    int next = read_code_soon();
+    if (next == -1) break;
+    after[length++] = static_cast<char>(next);
+  }
+  return length == 0 ? kEscape : escape_sequence_key({after, length});
 }
 
 void term_end_key() {

@@ -15,6 +15,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include "console/keys.h"
 #include "console/leaving.h"
 
 namespace dlt {
@@ -52,6 +53,8 @@ int term_read_key() {
   // In raw input Ctrl-C arrives as a key; it ends the program as it does at
   // a number prompt, where the console raises it.
   if (code == 3) ExitProcess(STATUS_CONTROL_C_EXIT);
+  // F keys, arrows and the like come as 0 or 0xE0 and a second code.
+  if (console_code_has_second(code)) return console_key(_getch());
   return code;
 }
 

@@ -93,6 +93,22 @@ bool is_device(const std::string& path) {
   return device;
 }
 
+// Whether path names the file standard input reads: the same volume and
+// file index (the C runtime's st_ino is always 0 here).
+bool is_program_input(const std::string& path) {
+  BY_HANDLE_FILE_INFORMATION input = {};
+  if (GetFileInformationByHandle(GetStdHandle(STD_INPUT_HANDLE), &input) == 0) return false;
+  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION target = {};
+  bool same = GetFileInformationByHandle(handle, &target) != 0 &&
+              target.dwVolumeSerialNumber == input.dwVolumeSerialNumber &&
+              target.nFileIndexHigh == input.nFileIndexHigh && target.nFileIndexLow == input.nFileIndexLow;
+  CloseHandle(handle);
+  return same;
+}
+
 // Nothing of the old file carries over to the new one here.
 struct TargetMode {};
 
@@ -105,6 +121,10 @@ bool check_target(const std::string& path, ReportFile& file, TargetMode& /*mode*
   }
   if (is_device(path)) {
     reason = kNotRegularFile;
+    return false;
+  }
+  if (is_program_input(path)) {
+    reason = kIsProgramInput;
     return false;
   }
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
@@ -218,6 +238,12 @@ bool check_target(const std::string& path, ReportFile& file, TargetMode& mode, s
   }
   if (!S_ISREG(info.st_mode)) {
     reason = kNotRegularFile;
+    return false;
+  }
+  // The script being read would be replaced by its own report.
+  struct stat input = {};
+  if (fstat(STDIN_FILENO, &input) == 0 && input.st_dev == info.st_dev && input.st_ino == info.st_ino) {
+    reason = kIsProgramInput;
     return false;
   }
   // The directory may allow the rename, but the file itself must allow the

@@ -1,6 +1,7 @@
 // The built program end to end: scripts piped into it, and a user at a
 // pseudo-terminal pressing keys.
 #include <filesystem>
+#include <regex>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -51,6 +52,24 @@ TEST(PipedScript, ExamplesRunToTheirEnd) {
     EXPECT_EQ(run.output.rfind(kMenu), run.output.size() - kMenu.size()) << name;
   }
   EXPECT_GE(examples, 11);
+}
+
+// A German decimal comma reads as the point: every example, with the points
+// of its decimal numbers turned into commas, prints what it prints.
+TEST(PipedScript, ExamplesWithDecimalCommasPrintTheSame) {
+  const std::regex decimal_point("([0-9])\\.([0-9])");
+  int with_commas = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(DURCHLAUFTRAEGER_EXAMPLES)) {
+    std::string name = entry.path().filename();
+    std::string script = read_file(entry.path());
+    std::string commas = std::regex_replace(script, decimal_point, "$1,$2");
+    if (commas == script) continue;
+    ++with_commas;
+    PipedRun run = run_piped(commas);
+    EXPECT_EQ(run.output, run_piped(script).output) << name;
+    EXPECT_EQ(run.ending.status, 0) << name;
+  }
+  EXPECT_GE(with_commas, 2);
 }
 
 // The two worked examples, as printed. First pass over the whole beam, then a

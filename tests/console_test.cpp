@@ -4,12 +4,18 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "console/console.h"
 #include "console/stream.h"
+#include "scratch_directory.h"
 
 using namespace dlt;
 
@@ -61,7 +67,7 @@ TEST(NumberRead, DecimalNotations) {
 
 TEST(NumberRead, FailedReadKeepsTheValueAndDropsTheEntry) {
   // Each entry fails; the 7 after it must still be read.
-  const char* const entries[] = {"abc", "-", ".", "1e", "1e+", "--5", "nan", "inf", "x1"};
+  const char* const entries[] = {"abc", "-", ".", "1e", "1e+", "--5", "nan", "inf", "x1", ",5"};
   for (const char* entry : entries) {
     console_open_script(std::string(entry) + " 7");
     double value = 3.5;
@@ -73,18 +79,52 @@ TEST(NumberRead, FailedReadKeepsTheValueAndDropsTheEntry) {
   }
 }
 
-TEST(NumberRead, GermanDecimalCommaFailsOnlyOnce) {
-  // "4,5" reads as 4 and leaves ",5", which the next read rejects; the read
-  // after that works again instead of failing for the rest of the session.
-  console_open_script("4,5\n6\n8\n");
-  double length = 0, stiffness = 1, load = 0;
-  read_double(length);
-  read_double(stiffness);
-  read_double(load);
-  EXPECT_EQ(length, 4.0);
-  EXPECT_EQ(stiffness, 1.0);
-  EXPECT_EQ(load, 6.0);
+TEST(NumberRead, GermanDecimalComma) {
+  const std::pair<const char*, double> cases[] = {
+      {"4,5", 4.5},     {"-0,25", -0.25}, {"1,5e3", 1500.0},
+      {"+2,0E-1", 0.2}, {"0,1", 0.1},     {"3,141592654", 3.141592654},
+  };
+  for (const auto& [typed, expected] : cases) {
+    console_open_script(typed);
+    double value = 99;
+    read_double(value);
+    EXPECT_EQ(value, expected) << typed;
+    EXPECT_EQ(console_take_output(), "") << typed;
+  }
+}
+
+// Only a comma with digits on both sides is a point. Anything else ends the
+// number where it always ended; the next read rejects what is left, and the
+// read after it takes the 7.
+TEST(NumberRead, CommaElsewhereEndsTheNumber) {
+  const std::pair<const char*, double> cases[] = {
+      {"1,2,3 7", 1.2}, {"4, 7", 4}, {"4,x 7", 4}, {"4.5,3 7", 4.5}, {"1e2,5 7", 100}, {"4,\n7", 4},
+  };
+  for (const auto& [typed, expected] : cases) {
+    console_open_script(typed);
+    double value = 99;
+    read_double(value);
+    EXPECT_EQ(value, expected) << typed;
+    std::string notices = console_take_output();
+    read_double(value);
+    EXPECT_EQ(value, expected) << typed;
+    notices += console_take_output();
+    EXPECT_EQ(notices, kNotANumberNotice) << typed;
+    read_double(value);
+    EXPECT_EQ(value, 7) << typed;
+  }
+}
+
+TEST(NumberRead, WholeNumbersTakeNoComma) {
+  console_open_script("4,5 2");
+  int code = 0;
+  read_int(code);
+  EXPECT_EQ(code, 4);
+  read_int(code);
+  EXPECT_EQ(code, 4);
   EXPECT_EQ(console_take_output(), kNotANumberNotice);
+  read_int(code);
+  EXPECT_EQ(code, 2);
 }
 
 TEST(NumberRead, WholeNumbers) {
@@ -174,4 +214,50 @@ TEST(PrintFixed, GivesTheDigitsOfPercentF) {
     std::snprintf(expected, sizeof expected, "%f", value);
     EXPECT_EQ(console_take_output(), expected);
   }
+}
+
+namespace {
+
+// Reads two decimal numbers from the file at path as standard input, as the
+// program does, in a child process; whether they were first and second.
+bool reads_from_standard_input(const std::string& path, double first, double second) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    int input = open(path.c_str(), O_RDONLY);
+    int nowhere = open("/dev/null", O_WRONLY);
+    if (input == -1 || nowhere == -1 || dup2(input, STDIN_FILENO) == -1 ||
+        dup2(nowhere, STDOUT_FILENO) == -1) {
+      _exit(2);
+    }
+    console_open();
+    double a = 0;
+    double b = 0;
+    read_double(a);
+    read_double(b);
+    console_close();
+    _exit(a == first && b == second ? 0 : 1);
+  }
+  int status = 0;
+  return pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace
+
+// Standard input is read in blocks of 64 KiB: a comma that is the last byte
+// of one block has its digit in the next one, or none where input ends.
+TEST(NumberRead, CommaAtTheEndOfAnInputBlock) {
+  ScratchDirectory dir;
+  std::string path = dir.file("input");
+  const std::size_t block = std::size_t{64} * 1024;
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs((std::string(block - 2, ' ') + "4,5 2,5").c_str(), file);
+  std::fclose(file);
+  EXPECT_TRUE(reads_from_standard_input(path, 4.5, 2.5));
+
+  file = std::fopen(path.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fputs((std::string(block - 2, ' ') + "4,").c_str(), file);
+  std::fclose(file);
+  EXPECT_TRUE(reads_from_standard_input(path, 4, 0));
 }

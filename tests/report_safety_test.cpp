@@ -5,6 +5,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -126,6 +127,42 @@ namespace {
 bool drop_to_nobody() { return setgid(65534) == 0 && setuid(65534) == 0; }
 
 }  // namespace
+
+namespace {
+
+// Standard input from the file the test names, in place of the pipe.
+bool input_from_test_file() {
+  int fd = open(std::getenv("DURCHLAUFTRAEGER_TEST_INPUT"), O_RDONLY);
+  return fd != -1 && dup2(fd, STDIN_FILENO) != -1;
+}
+
+}  // namespace
+
+// durchlauftraeger --bericht beam.txt < beam.txt: by its name, a symbolic
+// link or another hard link, the script stays and the report is refused.
+TEST(ReportSafety, TheProgramsInputIsNeverReplaced) {
+  ScratchDirectory dir;
+  std::string script = example("einfeldtraeger.txt");
+  std::string input = dir.file("beam.txt");
+  ASSERT_TRUE(write_text(input, script));
+  ASSERT_EQ(symlink("beam.txt", dir.file("link.txt").c_str()), 0);
+  ASSERT_EQ(link(input.c_str(), dir.file("hard.txt").c_str()), 0);
+  setenv("DURCHLAUFTRAEGER_TEST_INPUT", input.c_str(), 1);
+  for (const char* name : {"beam.txt", "link.txt", "hard.txt"}) {
+    PipedRun run = run_piped("", {"--bericht", dir.file(name)}, input_from_test_file);
+    std::string notice = "Bericht nicht geschrieben: " + dir.file(name) + ": ist die Eingabe des Programms\n";
+    EXPECT_EQ(run.ending.status, 1) << name;
+    EXPECT_EQ(notices(run), notice) << name;
+    EXPECT_EQ(run.errors, notice) << name;
+    EXPECT_EQ(read_file(input), script) << name;
+    EXPECT_EQ(type_of(dir.file("link.txt")), S_IFLNK);
+    EXPECT_EQ(dir.entries(), 3) << name;
+  }
+  // Any other file takes the report of the same input.
+  PipedRun run = run_piped("", {"--bericht", dir.file("bericht.txt")}, input_from_test_file);
+  EXPECT_EQ(run.ending.status, 0);
+  EXPECT_EQ(notices(run), "Bericht geschrieben: " + dir.file("bericht.txt") + "\n");
+}
 
 TEST(ReportSafety, ReadOnlyFileIsRefusedAsOpeningItWouldBe) {
   ScratchDirectory dir;

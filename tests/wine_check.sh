@@ -5,6 +5,9 @@
 # also writes a text report, a CSV table and a page with the drawings at every
 # right end, and those files must be the same bytes as the Linux build's. Only the sign of a NaN may
 # differ: which operand's NaN an operation passes on depends on the compiler.
+# Besides: the key decoding as the cross compiler builds it
+# (windows_keys_check.exe beside the program), and a report that would
+# replace the program's own input, refused.
 #
 # usage: wine_check.sh LINUX_BINARY WINDOWS_EXE SCRIPT...
 set -euo pipefail
@@ -19,11 +22,20 @@ rm -rf "$work"
 mkdir -p "$work"
 work=$(cd "$work" && pwd)
 cp "$windows_exe" "$work/durchlauftraeger.exe"
+keys_check=$(dirname "$windows_exe")/windows_keys_check.exe
+cp "$keys_check" "$work/"
+# The first script, with a right end, as a report's name and its input.
+cp "$1" "$work/eingabe.txt"
 
 # One batch file runs them all; each output and exit status lands in a file.
 names=()
 {
   printf '@echo off\r\n'
+  printf 'windows_keys_check.exe > keys.out\r\n'
+  printf 'echo %%ERRORLEVEL%% > keys.status\r\n'
+  # A report never replaces the program's own input.
+  printf 'durchlauftraeger.exe --bericht eingabe.txt < eingabe.txt > eingabe.out 2> eingabe.err\r\n'
+  printf 'echo %%ERRORLEVEL%% > eingabe.status\r\n'
   for script in "$@"; do
     name=$(basename "$script" .txt)
     names+=("$name")
@@ -50,6 +62,22 @@ mkdir -p "$linux"
 
 passed=0
 failed=0
+if [ "$(tr -d '\r ' < "$work/keys.status" 2>/dev/null)" = 0 ]; then
+  passed=$((passed + 1))
+else
+  echo "FAILED windows_keys_check:"
+  cat "$work/keys.out" 2>/dev/null || true
+  failed=$((failed + 1))
+fi
+if [ "$(tr -d '\r ' < "$work/eingabe.status" 2>/dev/null)" = 1 ] &&
+  cmp -s "$work/eingabe.txt" "$1" &&
+  grep -q 'Bericht nicht geschrieben: eingabe.txt: ist die Eingabe des Programms' "$work/eingabe.err"; then
+  passed=$((passed + 1))
+else
+  echo "FAILED report onto the input: status $(cat "$work/eingabe.status" 2>/dev/null), errors:"
+  cat "$work/eingabe.err" 2>/dev/null || true
+  failed=$((failed + 1))
+fi
 for name in "${names[@]}"; do
   status=$(tr -d '\r ' < "$work/$name.status" 2>/dev/null || echo missing)
   if [ "$status" != 0 ]; then
