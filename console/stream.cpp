@@ -56,17 +56,20 @@ bool keys_from_keyboard() { return g_standard && term_is_keyboard(); }
 
 void stream_wait_again() { g_input_ended = false; }
 
+// Reads more input into the block from at on, the bytes before it kept;
+// false, with the end noted, where input has ended.
+static bool read_more(char* at) {
+  if (!term_input_ready()) stream_flush();
+  std::size_t count = term_read_input(at, kInputBlock - static_cast<std::size_t>(at - g_block));
+  g_next = g_block;
+  g_end = at + count;
+  if (count == 0) g_input_ended = true;
+  return count > 0;
+}
+
 int stream_peek() {
   if (g_next == g_end) {
-    if (!g_standard || g_input_ended) return kEndOfInput;
-    if (!term_input_ready()) stream_flush();
-    std::size_t count = term_read_input(g_block, kInputBlock);
-    g_next = g_block;
-    g_end = g_block + count;
-    if (count == 0) {
-      g_input_ended = true;
-      return kEndOfInput;
-    }
+    if (!g_standard || g_input_ended || !read_more(g_block)) return kEndOfInput;
   }
   return static_cast<unsigned char>(*g_next);
 }
@@ -77,14 +80,7 @@ int stream_peek_second() {
   if (!g_standard || g_input_ended) return kEndOfInput;
   // The one byte left moves to the front, and more input is read after it.
   g_block[0] = *g_next;
-  g_next = g_block;
-  if (!term_input_ready()) stream_flush();
-  std::size_t count = term_read_input(g_block + 1, kInputBlock - 1);
-  g_end = g_block + 1 + count;
-  if (count == 0) {
-    g_input_ended = true;
-    return kEndOfInput;
-  }
+  if (!read_more(g_block + 1)) return kEndOfInput;
   return static_cast<unsigned char>(g_next[1]);
 }
 
