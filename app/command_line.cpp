@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
+
 #include <utility>
+#include "report/units.h"
 
 namespace dlt {
 
@@ -26,6 +28,10 @@ const char kHelpText[] =
     "                   Auflagerkraeften, Extremwerten und Wertetabelle\n"
     "  --punkte N       jeden Abschnitt fuer den Bericht in N gleiche Teile\n"
     "                   teilen (1 bis 1000, Vorgabe 10)\n"
+    "  --einheiten KRAFT,LAENGE\n"
+    "                   jeden Wert im Textbericht und auf der Seite mit seiner\n"
+    "                   Einheit versehen, etwa kN,m oder N,mm\n"
+    "  --titel TEXT     TEXT als Titel ueber den Textbericht und die Seite\n"
     "  --help           diese Hilfe zeigen und enden\n"
     "  --version        die Version zeigen und enden\n"
     "\n"
@@ -35,16 +41,21 @@ const char kHelpText[] =
 const char kVersionText[] = "durchlauftraeger " DLT_VERSION "\n";
 
 const char kUsageText[] =
-    "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--help] [--version]\n"
+    "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
+    "                         [--titel TEXT] [--help] [--version]\n"
     "Mehr mit: durchlauftraeger --help\n";
 
 namespace {
 
-enum OptionCode { kBericht = 1000, kPunkte, kHelp, kVersion };
+constexpr char kUnitsWanted[] = "--einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa kN,m";
+
+enum OptionCode { kBericht = 1000, kPunkte, kEinheiten, kTitel, kHelp, kVersion };
 
 constexpr option kOptions[] = {
     {"bericht", required_argument, nullptr, kBericht},
     {"punkte", required_argument, nullptr, kPunkte},
+    {"einheiten", required_argument, nullptr, kEinheiten},
+    {"titel", required_argument, nullptr, kTitel},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -59,6 +70,11 @@ bool read_pieces(const char* text, int& pieces) {
   pieces = static_cast<int>(value);
   return true;
 }
+
+// A title stands on one line of its own: no line break, no control
+// character (nor a C1 control as UTF-8 writes it) that could command a
+// terminal showing the report.
+bool is_title(std::string_view title) { return shown_name(title) == title; }
 
 CommandLine bad(std::string error) {
   CommandLine line;
@@ -79,8 +95,16 @@ const char* option_name(int code) {
 // unknown short option, or an unknown long one, which optind has passed.
 CommandLine bad_option(int code, char* argv[]) {
   if (code == ':') {
-    if (optopt == kBericht) return bad("--bericht braucht einen Dateinamen");
-    return bad("--punkte braucht eine ganze Zahl von 1 bis 1000");
+    switch (optopt) {
+      case kBericht:
+        return bad("--bericht braucht einen Dateinamen");
+      case kEinheiten:
+        return bad(kUnitsWanted);
+      case kTitel:
+        return bad("--titel braucht einen Text");
+      default:
+        return bad("--punkte braucht eine ganze Zahl von 1 bis 1000");
+    }
   }
   if (*option_name(optopt) != '\0')
     return bad(std::string("--") + option_name(optopt) + " nimmt keinen Wert");
@@ -110,6 +134,14 @@ CommandLine parse_command_line(int argc, char* argv[]) {
       case kPunkte:
         if (!read_pieces(optarg, line.reports.pieces))
           return bad("--punkte braucht eine ganze Zahl von 1 bis 1000, nicht '" + shown_name(optarg) + "'");
+        break;
+      case kEinheiten:
+        if (!read_units(optarg, line.reports.labels.units))
+          return bad(std::string(kUnitsWanted) + ", nicht '" + shown_name(optarg) + "'");
+        break;
+      case kTitel:
+        if (!is_title(optarg)) return bad("--titel nimmt keinen Zeilenumbruch und kein Steuerzeichen");
+        line.reports.labels.title = optarg;
         break;
       case kHelp:
         line.action = CommandLineAction::help;

@@ -1,7 +1,8 @@
 // What the reports say of a complete beam besides its table, gathered in one
 // walk: where each element stands and the values just before and just after
-// it, the extremes of w, p, M and Q (between table points too), and how far
-// the beam reaches along x.
+// it, the extremes of w, p, M and Q (between table points too), each span's
+// field moments, the largest bending stress of a shaft, and how far the
+// beam reaches along x.
 #pragma once
 
 #include <string>
@@ -10,6 +11,7 @@
 #include "engine/quantity.h"
 #include "engine/results.h"
 #include "report/replay.h"
+#include "report/spans.h"
 
 namespace dlt {
 
@@ -22,17 +24,24 @@ struct ElementValues {
   PointValues after;
 };
 
-// The largest or smallest value of one quantity, and the first x where the
-// course takes it.
-struct Extreme {
-  double value = 0;
-  double x = 0;
+// The smallest and largest of the values in the value table's rows: how
+// wide its columns must be.
+struct RowRange {
+  double lo = 0;
+  double hi = 0;
 };
 
 struct BeamSummary {
   std::vector<ElementValues> elements;  // one per element of the record
   Extreme largest[kQuantityCount];
   Extreme smallest[kQuantityCount];
+  std::vector<Span> spans;  // from left to right
+  // Where the beam has shaft segments: the largest |sigma| and the range of
+  // sigma over the value table's rows.
+  bool has_stress = false;
+  Extreme largest_stress;
+  RowRange stress_rows;
+  RowRange rows[kQuantityCount];
   // The smallest and largest finite x of the table's rows; x_min > x_max
   // where no row has one.
   double x_min = 0;

@@ -27,7 +27,7 @@ void append_csv_row(std::string& text, const TableRow& row) {
 
 void write_csv_report(ReportOutput& out, const CompletePass& pass) {
   bool first = true;
-  for (const Column& column : value_table(pass.pieces).columns) {
+  for (const Column& column : value_columns()) {
     if (!first) out.text.push_back(',');
     out.text.append(column.title);
     first = false;

@@ -6,6 +6,8 @@
 
 #include "report/beam_sketch.h"
 #include "report/diagrams.h"
+#include "report/markup.h"
+#include "report/reports.h"
 #include "report/svg.h"
 #include "report/tables.h"
 
@@ -45,29 +47,41 @@ constexpr std::string_view kStyle =
     "th.n, td.n { text-align: right; font-family: monospace; white-space: pre; }\n"
     "thead { display: table-header-group; }\n"
     "tr { break-inside: avoid; }\n"
+    "p.titel { font-size: 13pt; font-weight: bold; }\n"
+    "p.fuss { margin-top: 2em; font-size: 8pt; color: #444; }\n"
     "@page { size: A4; margin: 15mm; }\n"
     "@media print { body { max-width: none; margin: 0; padding: 0; } }\n"
     "</style>\n";
 
-// The page up to its first drawing.
-std::string page_head() {
+// The page up to its first drawing: the program's heading and the user's
+// title, if any.
+std::string page_head(const std::string& title) {
   std::string out(kStart);
   out.append("<title>");
+  if (!title.empty()) {
+    append_escaped(out, title);
+    out.append(" - ");
+  }
   out.append(kReportTitle);
   out.append("</title>\n");
   out.append(kStyle);
   out.append("</head>\n<body>\n<h1>");
   out.append(kReportTitle);
   out.append("</h1>\n");
+  if (!title.empty()) {
+    out.append("<p class=\"titel\">");
+    append_escaped(out, title);
+    out.append("</p>\n");
+  }
   return out;
 }
 
-// The cells are the program's own words and numbers, with nothing to escape.
+// Cells may hold the user's units.
 void append_cell(std::string& out, std::string_view tag, const Cell& cell) {
   out.push_back('<');
   out.append(tag);
   out.append(cell.is_number ? " class=\"n\">" : ">");
-  out.append(cell.text);
+  append_escaped(out, cell.text);
   out.append("</");
   out.append(tag);
   out.push_back('>');
@@ -114,19 +128,6 @@ void write_table(ReportOutput& out, const Table& table) {
   end_table(out.text);
 }
 
-void write_values(ReportOutput& out, const CompletePass& pass) {
-  start_table(out.text, value_table(pass.pieces));
-  Walk walk = start_walk(pass, false);
-  TableRow row;
-  std::vector<Cell> cells;
-  while (out.error == 0 && next_row(walk, row)) {
-    value_cells(row, cells);
-    append_row(out.text, cells);
-    write_piece(out);
-  }
-  end_table(out.text);
-}
-
 // The drawings share one scale, from the leftmost to the rightmost point of
 // the beam.
 XScale beam_scale(const BeamSummary& summary) {
@@ -143,8 +144,9 @@ void append_figure(std::string& out, const std::string& svg) {
 }  // namespace
 
 void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
-                       const Statics& statics) {
-  out.text.append(page_head());
+                       const Statics& statics, const ReportLabels& labels) {
+  out.text.append(page_head(labels.title));
+  UnitNames units = unit_names(labels.units, UnitForm::page);
   XScale scale = beam_scale(summary);
   out.text.append("<h2>Traeger</h2>\n");
   append_figure(out.text, beam_sketch_svg(pass.record, summary, scale));
@@ -154,14 +156,19 @@ void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSu
     append_figure(out.text, diagram_svg(pass, summary, scale, q));
     write_piece(out);
   }
-  for (const Table& table : summary_tables(pass.record, summary, statics)) write_table(out, table);
-  write_values(out, pass);
-  out.text.append("</body>\n</html>\n");
+  for (const Table& table : summary_tables(pass.record, summary, statics, units)) write_table(out, table);
+  write_table(out, value_table(pass, summary, units));
+  out.text.append("<p class=\"fuss\">");
+  out.text.append(kProgramName);
+  out.text.push_back(' ');
+  append_escaped(out.text, kProgramVersion);
+  out.text.append("</p>\n</body>\n</html>\n");
 }
 
-std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics) {
+std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics,
+                        const ReportLabels& labels) {
   ReportOutput out;
-  write_html_report(out, pass, summary, statics);
+  write_html_report(out, pass, summary, statics, labels);
   return std::move(out.text);
 }
 

@@ -10,6 +10,7 @@
 #include "report/replay.h"
 #include "report/report_output.h"
 #include "report/statics.h"
+#include "report/tables.h"
 
 namespace dlt {
 
@@ -17,9 +18,10 @@ namespace dlt {
 // made whole first. Stops early where a write fails.
 // REQUIRES: summary and statics are those of pass.
 void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
-                       const Statics& statics);
+                       const Statics& statics, const ReportLabels& labels);
 
 // The whole page in one string.
-std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics);
+std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics,
+                        const ReportLabels& labels = {});
 
 }  // namespace dlt

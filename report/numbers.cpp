@@ -17,6 +17,24 @@ std::string value_text(std::string_view name, double value) {
   return text;
 }
 
+std::string value_text(std::string_view name, double value, std::string_view unit) {
+  std::string text = value_text(name, value);
+  if (!unit.empty()) {
+    text.push_back(' ');
+    text.append(unit);
+  }
+  return text;
+}
+
+std::string with_unit(double value, std::string_view unit) {
+  std::string text = fixed_text(value);
+  if (!unit.empty()) {
+    text.push_back(' ');
+    text.append(unit);
+  }
+  return text;
+}
+
 bool prints_as_zero(double value) {
   std::string text = fixed_text(value);
   return text == "0.000000" || text == "-0.000000";

@@ -11,8 +11,13 @@ namespace dlt {
 // value as key g prints it.
 std::string fixed_text(double value);
 
-// "name= value", as the prompts name the values: "q= 10.000000".
+// "name= value", as the prompts name the values: "q= 10.000000", and with
+// a unit where one is given: "q= 10.000000 kN/m".
 std::string value_text(std::string_view name, double value);
+std::string value_text(std::string_view name, double value, std::string_view unit);
+
+// "10.000000 kN/m", or the number alone where there is no unit.
+std::string with_unit(double value, std::string_view unit);
 
 // Whether value prints as zero ("0.000000" or "-0.000000").
 bool prints_as_zero(double value);

@@ -14,6 +14,13 @@
 
 namespace dlt {
 
+#ifndef DLT_VERSION
+#define DLT_VERSION "unbekannt"
+#endif
+
+const char kProgramName[] = "durchlauftraeger";
+const char kProgramVersion[] = DLT_VERSION;
+
 // Where a right end follows a refused left end. A refused left end leaves the
 // columns cleared, so every condition after it is refused as undetermined
 // and this is not expected to happen; should it, no beam was entered.
@@ -91,16 +98,16 @@ static bool refuse_all(const ReportOptions& options, std::string_view reason) {
 }
 
 static void write_report(ReportOutput& out, ReportFormat format, const CompletePass& pass,
-                         const BeamSummary& summary, const Statics& statics) {
+                         const BeamSummary& summary, const Statics& statics, const ReportLabels& labels) {
   switch (format) {
     case ReportFormat::text:
-      write_text_report(out, pass, summary, statics);
+      write_text_report(out, pass, summary, statics, labels);
       return;
     case ReportFormat::csv:
       write_csv_report(out, pass);
       return;
     case ReportFormat::page:
-      write_html_report(out, pass, summary, statics);
+      write_html_report(out, pass, summary, statics, labels);
       return;
   }
 }
@@ -108,11 +115,11 @@ static void write_report(ReportOutput& out, ReportFormat format, const CompleteP
 // Writes one file; false with the reason where it is not written. Each file
 // replays the beam again, so that no table is ever held whole.
 static bool write_report_file(const std::string& path, const CompletePass& pass, const BeamSummary& summary,
-                              const Statics& statics, std::string& reason) {
+                              const Statics& statics, const ReportLabels& labels, std::string& reason) {
   ReportFile file;
   if (!open_report_file(path, file, reason)) return false;
   try {
-    write_report(file.out, report_format(path), pass, summary, statics);
+    write_report(file.out, report_format(path), pass, summary, statics, labels);
   } catch (const std::bad_alloc&) {
     abandon_report_file(file);
     reason = kNoMemoryReason;
@@ -138,7 +145,7 @@ bool write_reports(const ReportOptions& options, const BeamRecord& record, const
     if (options.in_memory) {
       for (ReportFormat format : {ReportFormat::text, ReportFormat::csv, ReportFormat::page}) {
         ReportOutput out;
-        write_report(out, format, pass, summary, statics);
+        write_report(out, format, pass, summary, statics, options.labels);
       }
     }
   } catch (const std::bad_alloc&) {
@@ -147,7 +154,7 @@ bool write_reports(const ReportOptions& options, const BeamRecord& record, const
   bool all_written = true;
   for (const std::string& path : options.files) {
     std::string reason;
-    if (write_report_file(path, pass, summary, statics, reason)) {
+    if (write_report_file(path, pass, summary, statics, options.labels, reason)) {
       notice_written(path);
     } else {
       notice_not_written(path, reason);

@@ -15,16 +15,24 @@
 #include "engine/register_file.h"
 #include "report/beam_record.h"
 #include "report/replay.h"
+#include "report/tables.h"
 
 namespace dlt {
 
 struct ReportOptions {
   std::vector<std::string> files;
   int pieces = kDefaultPieces;
+  // The title and units of --titel and --einheiten, for the text report
+  // and the page.
+  ReportLabels labels;
   // Builds every kind of report of every completed pass without writing or
   // announcing them: the fuzz target feeds the replay arbitrary input so.
   bool in_memory = false;
 };
+
+// The program's name and version, as the foot of the page gives them.
+extern const char kProgramName[];
+extern const char kProgramVersion[];
 
 // Whether a right end has any report to make.
 bool wants_reports(const ReportOptions& options);

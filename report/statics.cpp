@@ -4,14 +4,44 @@ namespace dlt {
 
 namespace {
 
+// The moments about the left end count in the sense of a downward force
+// right of it: a force F at x turns with F x, and a moment that makes M jump
+// by dM turns with dM (so M after the whole beam is zero where the sum is).
 struct Balance {
   Statics statics;
   void add(std::size_t element, double x, ReactionKind kind, double value) {
     statics.reactions.push_back({element, x, kind, value});
-    if (kind == ReactionKind::force) statics.reaction_sum = statics.reaction_sum + value;
+    switch (kind) {
+      case ReactionKind::force:
+        statics.reaction_sum = statics.reaction_sum + value;
+        reaction_moment(value * x);
+        break;
+      case ReactionKind::end_moment:
+        // At the left end M jumps from zero to the clamping moment, at the
+        // right end from it to zero.
+        reaction_moment(element == 0 ? -value : value);
+        break;
+      case ReactionKind::moment_jump:
+        reaction_moment(-value);
+        break;
+    }
   }
-  void load(double value) { statics.load_sum = statics.load_sum + value; }
+  void load(double value, double moment) {
+    statics.load_sum = statics.load_sum + value;
+    load_moment(moment);
+  }
+  void load_moment(double moment) { statics.load_moment_sum = statics.load_moment_sum + moment; }
+  void reaction_moment(double moment) { statics.reaction_moment_sum = statics.reaction_moment_sum + moment; }
 };
+
+// The load q + qs t on a segment of length L from x0 on: its resultant and
+// its moment about x = 0, the integral of (q + qs t)(x0 + t) over t.
+void distributed_load(Balance& balance, const Element& e, double x0) {
+  double L = e.length;
+  double resultant = (e.q * L) + (((e.qs * L) * L) / 2);
+  double about_start = ((((e.q * L) * L) / 2)) + ((((e.qs * L) * L) * L) / 3);
+  balance.load(resultant, (resultant * x0) + about_start);
+}
 
 // The value after an element less the value before it: for Q the force the
 // element takes up from the beam, for M the moment.
@@ -36,10 +66,11 @@ Statics beam_statics(const BeamRecord& record, const BeamSummary& summary) {
         break;
       case ElementKind::beam_segment:
       case ElementKind::shaft_segment:
-        if (e.loaded) balance.load((e.q * e.length) + (((e.qs * e.length) * e.length) / 2));
+        if (e.loaded) distributed_load(balance, e, at.x);
         break;
       case ElementKind::point_action:
-        if (e.S1 == Quantity::Q) balance.load(e.load);
+        if (e.S1 == Quantity::Q) balance.load(e.load, e.load * at.x);
+        if (e.S1 == Quantity::M) balance.load_moment(-e.load);  // M drops by the load
         break;
       case ElementKind::spring:
         balance.add(k, at.x, ReactionKind::force, jump(at, Quantity::Q));
@@ -57,14 +88,20 @@ Statics beam_statics(const BeamRecord& record, const BeamSummary& summary) {
         if (either_is(e, Quantity::w))
           balance.add(k, at.x, ReactionKind::force, -at.before.Q);
         else if (e.S1 == Quantity::Q)
-          balance.load(e.W1);
+          balance.load(e.W1, e.W1 * at.x);
         else if (e.S2 == Quantity::Q)
-          balance.load(e.W2);
-        if (either_is(e, Quantity::p)) balance.add(k, at.x, ReactionKind::end_moment, at.before.M);
+          balance.load(e.W2, e.W2 * at.x);
+        if (either_is(e, Quantity::p)) {
+          balance.add(k, at.x, ReactionKind::end_moment, at.before.M);
+        } else {
+          // M drops to zero beyond the end: a moment prescribed there is a load.
+          balance.load_moment(-at.before.M);
+        }
         break;
     }
   }
   balance.statics.difference = balance.statics.reaction_sum - balance.statics.load_sum;
+  balance.statics.moment_difference = balance.statics.reaction_moment_sum - balance.statics.load_moment_sum;
   return balance.statics;
 }
 

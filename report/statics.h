@@ -1,7 +1,9 @@
 // The support reactions of a complete beam, from the jumps of its course, and
-// the balance of its vertical forces as a check on the whole computation.
-// Forces count positive in the load direction for loads (the direction of a
-// positive q and F) and positive against it for reactions.
+// the balance of its vertical forces and of the moments about its left end
+// as a check on the whole computation. Forces count positive in the load
+// direction for loads (the direction of a positive q and F) and positive
+// against it for reactions; moments count in the sense a positive load
+// turns about the left end for loads, against it for reactions.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +35,12 @@ struct Statics {
   double reaction_sum = 0;
   // reaction_sum - load_sum: zero up to rounding for a beam in balance.
   double difference = 0;
+  // About the left end: loads (with point moments and a moment prescribed at
+  // the right end), and reactions (with clamping moments and the moments
+  // conditions on p take up).
+  double load_moment_sum = 0;
+  double reaction_moment_sum = 0;
+  double moment_difference = 0;
 };
 
 // REQUIRES: summary is that of record, a complete pass.

@@ -1,9 +1,11 @@
 #include "report/tables.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
 #include "report/numbers.h"
+#include "report/spans.h"
 
 namespace dlt {
 
@@ -13,8 +15,10 @@ namespace {
 // the sums of the balance, and the names of the extremes.
 constexpr std::size_t kNameWidth = 38;
 constexpr std::size_t kExtremeNameWidth = 10;
+constexpr std::size_t kSpanNameWidth = 22;
 
 Cell number(double value) { return {fixed_text(value), true}; }
+Cell no_number() { return {std::string(), true}; }
 Cell words(std::string text) { return {std::move(text), false}; }
 Column number_column(std::string title) { return {std::move(title), true, 0}; }
 Column words_column(std::string title, std::size_t text_width) {
@@ -22,7 +26,7 @@ Column words_column(std::string title, std::size_t text_width) {
 }
 
 // The rows of a short table, made in advance.
-std::function<bool(std::vector<Cell>&)> rows_of(std::vector<std::vector<Cell>> rows) {
+RowMaker rows_of(std::vector<std::vector<Cell>> rows) {
   return [rows = std::move(rows), next = std::size_t{0}](std::vector<Cell>& cells) mutable {
     if (next == rows.size()) return false;
     cells = rows[next++];
@@ -130,86 +134,269 @@ std::string_view reaction_kind(ReactionKind kind) {
 }
 
 // A row per element, and one more under a loaded segment for its load.
-Table beam_table(const BeamRecord& record, const BeamSummary& summary) {
-  auto next_row = [&record, &summary, k = std::size_t{0},
+Table beam_table(const BeamRecord& record, const BeamSummary& summary, const UnitNames& units) {
+  auto next_row = [&record, &summary, &units, k = std::size_t{0},
                    load_next = false](std::vector<Cell>& cells) mutable {
     if (k == record.elements.size()) return false;
     const Element& e = record.elements[k];
     if (load_next) {
-      cells = {words(""), words(load_text(e))};
+      cells = {words(""), words(load_text(e, units))};
       load_next = false;
       ++k;
     } else {
-      cells = {number(summary.elements[k].x), words(element_text(e))};
+      cells = {number(summary.elements[k].x), words(element_text(e, units))};
       load_next = is_segment(e) && e.loaded;
       if (!load_next) ++k;
     }
     return true;
   };
-  return {.heading = "Traeger wie eingegeben",
-          .columns = {number_column("x"), words_column("Element", 0)},
-          .next_row = next_row};
+  return {
+      .heading = "Traeger wie eingegeben",
+      .columns = {number_column(titled("x", unit_of(units, Dimension::length))), words_column("Element", 0)},
+      .next_row = next_row};
 }
 
-Table reaction_table(const BeamRecord& record, const Statics& statics) {
-  auto next_row = [&record, &statics, k = std::size_t{0}](std::vector<Cell>& cells) mutable {
-    if (k == statics.reactions.size()) return false;
-    const Reaction& r = statics.reactions[k++];
-    cells = {number(r.x), words(reaction_text(record, r)), number(r.value)};
+// The force a support takes up, from the reactions in the order of their
+// elements; the search goes on from where it stopped.
+bool support_force(const Statics& statics, std::size_t element, std::size_t& from, double& force) {
+  const std::vector<Reaction>& r = statics.reactions;
+  while (from < r.size() && r[from].element < element) ++from;
+  for (std::size_t i = from; i < r.size() && r[i].element == element; ++i) {
+    if (r[i].kind == ReactionKind::force) {
+      force = r[i].value;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Every support with its moment and force, and between them every span with
+// its largest and smallest moment and largest deflection, left to right.
+Table span_table(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
+                 const UnitNames& units) {
+  auto next_row = [&record, &summary, &statics, span = std::size_t{0}, at_support = true, fields = 0,
+                   reaction = std::size_t{0}](std::vector<Cell>& cells) mutable {
+    const std::vector<Span>& spans = summary.spans;
+    if (spans.empty()) return false;
+    while (at_support) {
+      at_support = false;
+      if (span > spans.size()) return false;
+      std::size_t k = span < spans.size() ? spans[span].start : spans.back().end;
+      if (span == spans.size()) ++span;  // past the last support
+      const Element& e = record.elements[k];
+      if (!is_support(e)) continue;
+      double force = 0;
+      bool has_force = support_force(statics, k, reaction, force);
+      cells = {words(std::string(support_name(e))),
+               number(summary.elements[k].x),
+               no_number(),
+               no_number(),
+               no_number(),
+               no_number(),
+               no_number(),
+               no_number(),
+               no_number(),
+               number(summary.elements[k].after.M),
+               has_force ? number(force) : no_number()};
+      return true;
+    }
+    if (span >= spans.size()) return false;
+    const Span& s = spans[span];
+    std::string name = s.is_cantilever ? "Kragarm" : "Feld " + std::to_string(++fields);
+    cells = {words(name), number(summary.elements[s.start].x), number(summary.elements[s.end].x)};
+    if (s.has_values) {
+      for (const Extreme& e : {s.largest_M, s.smallest_M, s.largest_w}) {
+        cells.push_back(number(e.value));
+        cells.push_back(number(e.x));
+      }
+    } else {
+      cells.insert(cells.end(), 6, no_number());
+    }
+    cells.push_back(no_number());
+    cells.push_back(no_number());
+    ++span;
+    at_support = true;
     return true;
   };
-  return {.heading = "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)",
-          .columns = {number_column("x"), words_column("Auflager", kNameWidth), number_column("Wert")},
+  const std::string& length = unit_of(units, Dimension::length);
+  const std::string& moment = unit_of(units, Dimension::moment);
+  return {.heading = "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist)",
+          .columns = {words_column("Bereich", kSpanNameWidth), number_column(titled("von x", length)),
+                      number_column(titled("bis x", length)), number_column(titled("max M", moment)),
+                      number_column(titled("bei x", length)), number_column(titled("min M", moment)),
+                      number_column(titled("bei x", length)), number_column(titled("max |w|", length)),
+                      number_column(titled("bei x", length)), number_column(titled("Stuetzmoment", moment)),
+                      number_column(titled("Auflagerkraft", unit_of(units, Dimension::force)))},
           .next_row = next_row,
           .none = "keine"};
 }
 
-Table balance_table(const Statics& statics) {
-  return {.heading = "Gleichgewicht der Kraefte",
-          .columns = {words_column("", kNameWidth), number_column("Wert")},
-          .next_row = rows_of({{words("Summe der Lasten"), number(statics.load_sum)},
-                               {words("Summe der Auflagerkraefte"), number(statics.reaction_sum)},
-                               {words("Differenz"), number(statics.difference)}}),
-          .header_in_text = false};
+// A column for the units of a column of mixed values, where there are units.
+void add_unit_column(Table& table, const UnitNames& units) {
+  if (!unit_of(units, Dimension::length).empty()) table.columns.push_back(words_column("Einheit", 0));
 }
 
-Table extreme_table(const BeamSummary& summary) {
+bool has_units(const UnitNames& units) { return !unit_of(units, Dimension::length).empty(); }
+
+Table reaction_table(const BeamRecord& record, const Statics& statics, const UnitNames& units) {
+  auto next_row = [&record, &statics, &units, k = std::size_t{0}](std::vector<Cell>& cells) mutable {
+    if (k == statics.reactions.size()) return false;
+    const Reaction& r = statics.reactions[k++];
+    cells = {number(r.x), words(reaction_text(record, r)), number(r.value)};
+    if (has_units(units)) cells.push_back(words(reaction_unit(r, units)));
+    return true;
+  };
+  Table table{.heading = "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)",
+              .columns = {number_column(titled("x", unit_of(units, Dimension::length))),
+                          words_column("Auflager", kNameWidth), number_column("Wert")},
+              .next_row = next_row,
+              .none = "keine"};
+  add_unit_column(table, units);
+  return table;
+}
+
+// A balance: the loads' sum, the reactions' sum and their difference.
+Table balance_table(std::string heading, const std::string (&names)[2], double loads, double reactions,
+                    double difference, const std::string& unit) {
+  std::vector<std::vector<Cell>> rows = {{words(names[0]), number(loads)},
+                                         {words(names[1]), number(reactions)},
+                                         {words("Differenz"), number(difference)}};
+  Table table{.heading = std::move(heading),
+              .columns = {words_column("", kNameWidth), number_column("Wert")},
+              .header_in_text = false};
+  if (!unit.empty()) {
+    table.columns.push_back(words_column("Einheit", 0));
+    for (std::vector<Cell>& row : rows) row.push_back(words(unit));
+  }
+  table.next_row = rows_of(std::move(rows));
+  return table;
+}
+
+Table extreme_table(const BeamSummary& summary, const UnitNames& units) {
   std::vector<std::vector<Cell>> rows;
   for (Quantity q : kQuantities) {
     for (bool largest : {true, false}) {
       const Extreme& e = extreme_of(summary, q, largest);
       rows.push_back({words(extreme_name(q, largest)), number(e.value), number(e.x)});
+      if (has_units(units)) rows.back().push_back(words(unit_of(units, dimension_of(q))));
     }
   }
-  return {.heading = "Extremwerte",
-          .columns = {words_column("", kExtremeNameWidth), number_column("Wert"), number_column("x")},
-          .next_row = rows_of(std::move(rows))};
+  if (summary.has_stress) {
+    const Extreme& e = summary.largest_stress;
+    rows.push_back({words(std::string("max |") + stress_name(units) + "|"), number(e.value), number(e.x)});
+    if (has_units(units)) rows.back().push_back(words(unit_of(units, Dimension::force_per_area)));
+  }
+  Table table{.heading = "Extremwerte",
+              .columns = {words_column("", kExtremeNameWidth), number_column("Wert"),
+                          number_column(titled("x", unit_of(units, Dimension::length)))},
+              .next_row = rows_of(std::move(rows))};
+  add_unit_column(table, units);
+  return table;
+}
+
+// The cells of the numbers lo and hi in every column: as wide as any row.
+RowMaker widest_of(std::vector<RowRange> ranges) {
+  std::vector<std::vector<Cell>> rows(2);
+  for (const RowRange& range : ranges) {
+    rows[0].push_back(number(range.lo));
+    rows[1].push_back(number(range.hi));
+  }
+  return rows_of(std::move(rows));
+}
+
+void stress_cell(const ValueRow& row, std::vector<Cell>& cells) {
+  cells.push_back(row.has_stress ? number(row.stress) : no_number());
 }
 
 }  // namespace
 
 std::vector<Table> summary_tables(const BeamRecord& record, const BeamSummary& summary,
-                                  const Statics& statics) {
+                                  const Statics& statics, const UnitNames& units) {
+  static const std::string kForces[2] = {"Summe der Lasten", "Summe der Auflagerkraefte"};
+  static const std::string kMoments[2] = {"Summe der Lastmomente", "Summe der Auflagermomente"};
   std::vector<Table> tables;
-  tables.push_back(beam_table(record, summary));
-  tables.push_back(reaction_table(record, statics));
-  tables.push_back(balance_table(statics));
-  tables.push_back(extreme_table(summary));
+  tables.push_back(beam_table(record, summary, units));
+  tables.push_back(span_table(record, summary, statics, units));
+  tables.push_back(reaction_table(record, statics, units));
+  tables.push_back(balance_table("Gleichgewicht der Kraefte", kForces, statics.load_sum, statics.reaction_sum,
+                                 statics.difference, unit_of(units, Dimension::force)));
+  tables.push_back(balance_table("Gleichgewicht der Momente um das linke Traegerende", kMoments,
+                                 statics.load_moment_sum, statics.reaction_moment_sum,
+                                 statics.moment_difference, unit_of(units, Dimension::moment)));
+  tables.push_back(extreme_table(summary, units));
   return tables;
 }
 
-Table value_table(int pieces) {
-  Table table{.heading = "Wertetabelle (" + std::to_string(pieces) +
+std::vector<Column> value_columns() {
+  std::vector<Column> columns = {number_column("x")};
+  for (Quantity q : kQuantities) columns.push_back(number_column(quantity_name(q)));
+  return columns;
+}
+
+ValueRows start_value_rows(const CompletePass& pass) {
+  return {.walk = start_walk(pass, false),
+          .sections = start_sections(pass.record.elements),
+          .last = {},
+          .held = {}};
+}
+
+bool next_value_row(ValueRows& rows, ValueRow& row) {
+  if (rows.holds_row) {
+    row.row = rows.held;
+    rows.holds_row = false;
+  } else {
+    if (!next_row(rows.walk, row.row)) return false;
+    if (enter_row(rows.sections, rows.walk.element)) {
+      // The joint once more, with the new diameter; the row waits.
+      rows.held = row.row;
+      rows.holds_row = true;
+      row.row = rows.last;
+    }
+  }
+  rows.last = row.row;
+  row.has_stress = stress_in_section(rows.sections, row.row.at.M, row.stress);
+  return true;
+}
+
+Table value_table(const CompletePass& pass, const BeamSummary& summary, const UnitNames& units) {
+  bool with_stress = has_shaft(pass.record.elements);
+  Table table{.heading = "Wertetabelle (" + std::to_string(pass.pieces) +
                          " Teile je Abschnitt, an Spruengen links und rechts)",
-              .columns = {number_column("x")}};
-  for (Quantity q : kQuantities) table.columns.push_back(number_column(quantity_name(q)));
+              .columns = {number_column(titled("x", unit_of(units, Dimension::length)))}};
+  for (Quantity q : kQuantities)
+    table.columns.push_back(number_column(titled(quantity_name(q), unit_of(units, dimension_of(q)))));
+  std::vector<RowRange> ranges = {{summary.x_min, summary.x_max}};
+  ranges.insert(ranges.end(), std::begin(summary.rows), std::end(summary.rows));
+  if (with_stress) {
+    std::string sigma = stress_name(units);
+    const char* modulus = units.form == UnitForm::page ? "W = \u03c0 d\u00b3 / 32" : "W = pi d^3 / 32";
+    table.heading.insert(table.heading.size() - 1, "; " + sigma + " = M / W, " + modulus);
+    table.columns.push_back(number_column(titled(sigma, unit_of(units, Dimension::force_per_area))));
+    ranges.push_back(summary.stress_rows);
+  }
+  table.widest_rows = widest_of(std::move(ranges));
+  table.next_row = [rows = start_value_rows(pass), with_stress](std::vector<Cell>& cells) mutable {
+    ValueRow row;
+    if (!next_value_row(rows, row)) return false;
+    cells.clear();
+    cells.push_back(number(row.row.x));
+    for (Quantity q : kQuantities) cells.push_back(number(value_of(row.row.at, q)));
+    if (with_stress) stress_cell(row, cells);
+    return true;
+  };
   return table;
 }
 
-void value_cells(const TableRow& row, std::vector<Cell>& cells) {
-  cells.clear();
-  cells.push_back(number(row.x));
-  for (Quantity q : kQuantities) cells.push_back(number(value_of(row.at, q)));
+std::string titled(std::string title, const std::string& unit) {
+  if (unit.empty()) return title;
+  title.append(" [");
+  title.append(unit);
+  title.push_back(']');
+  return title;
+}
+
+const std::string& reaction_unit(const Reaction& reaction, const UnitNames& units) {
+  return unit_of(units, reaction.kind == ReactionKind::force ? Dimension::force : Dimension::moment);
 }
 
 std::string reaction_text(const BeamRecord& record, const Reaction& reaction) {
@@ -218,31 +405,39 @@ std::string reaction_text(const BeamRecord& record, const Reaction& reaction) {
   return name;
 }
 
-std::string load_text(const Element& segment) {
-  return "Streckenlast (" + value_text("q", segment.q) + ", " + value_text("qs", segment.qs) + ")";
+std::string load_text(const Element& segment, const UnitNames& units) {
+  return "Streckenlast (" + value_text("q", segment.q, unit_of(units, Dimension::force_per_length)) + ", " +
+         value_text("qs", segment.qs, unit_of(units, Dimension::force_per_area)) + ")";
 }
 
-std::string element_text(const Element& e) {
+std::string element_text(const Element& e, const UnitNames& units) {
+  auto named = [&units](std::string_view name, double value, Dimension d) {
+    return value_text(name, value, unit_of(units, d));
+  };
+  const Dimension length = Dimension::length;
   switch (e.kind) {
     case ElementKind::left_end:
       return end_text("linkes Traegerende", left_end_kind(e)) + " (unbekannt " + code_text("S1", e.S1) +
              ", " + code_text("S2", e.S2) + ")";
     case ElementKind::beam_segment:
-      return "Traegerabschnitt (" + value_text("Laenge", e.length) + ", " + value_text("EI", e.EI) + ")";
+      return "Traegerabschnitt (" + named("Laenge", e.length, length) + ", " +
+             named("EI", e.EI, Dimension::bending_stiffness) + ")";
     case ElementKind::shaft_segment:
-      return "Wellenabschnitt (" + value_text("Laenge", e.length) + ", " + value_text("E-Modul", e.E) + ", " +
-             value_text("Durchm.", e.diameter) + ")";
+      return "Wellenabschnitt (" + named("Laenge", e.length, length) + ", " +
+             named("E-Modul", e.E, Dimension::force_per_area) + ", " + named("Durchm.", e.diameter, length) +
+             ")";
     case ElementKind::point_action:
       return std::string(point_action_kind(e.S1)) + " (" + code_text("S1", e.S1) + ", " +
-             value_text(point_action_value_name(e.S1), e.load) + ")";
+             named(point_action_value_name(e.S1), e.load, dimension_of(e.S1)) + ")";
     case ElementKind::spring:
-      return "elastisches Lager (" + value_text("c", e.c) + ")";
+      return "elastisches Lager (" + named("c", e.c, Dimension::force_per_length) + ")";
     case ElementKind::condition:
       return std::string(condition_kind(e.S1)) + " (" + code_text("S1", e.S1) + ", " +
-             value_text("W1", e.W1) + ")";
+             named("W1", e.W1, dimension_of(e.S1)) + ")";
     case ElementKind::right_end:
       return end_text("rechtes Traegerende", right_end_kind(e)) + " (" + code_text("S1", e.S1) + ", " +
-             value_text("W1", e.W1) + ", " + code_text("S2", e.S2) + ", " + value_text("W2", e.W2) + ")";
+             named("W1", e.W1, dimension_of(e.S1)) + ", " + code_text("S2", e.S2) + ", " +
+             named("W2", e.W2, dimension_of(e.S2)) + ")";
   }
   return "";
 }

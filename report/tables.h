@@ -1,9 +1,10 @@
 // The reports' tables as data, for every writer: the sections before the
-// value table (the beam as entered, the support reactions, the balance of
-// forces, the extremes) with rows of cells made one at a time, and the value
-// table's heading and columns, whose rows a writer makes from a walk. No
-// table is ever held whole, however long the beam. The wording of the
-// reports lives here; the text and HTML writers only lay it out.
+// value table (the beam as entered, the field and support moments, the
+// support reactions, the balances of forces and moments, the extremes) with
+// rows of cells made one at a time, and the value table, whose rows come
+// from a walk. No table is ever held whole, however long the beam. The
+// wording of the reports lives here; the text and HTML writers only lay it
+// out.
 #pragma once
 
 #include <cstddef>
@@ -14,12 +15,21 @@
 #include "report/beam_record.h"
 #include "report/beam_summary.h"
 #include "report/replay.h"
+#include "report/shaft_stress.h"
 #include "report/statics.h"
+#include "report/units.h"
 
 namespace dlt {
 
 // The first line of the text report and the title of the page.
 inline constexpr char kReportTitle[] = "Durchlauftraeger - Bericht";
+
+// What a report is headed and labelled with: a title of the user's (empty
+// for none) and the units of force and length.
+struct ReportLabels {
+  std::string title;
+  Units units;
+};
 
 // A number, right-aligned in its column, or words.
 struct Cell {
@@ -35,38 +45,73 @@ struct Column {
   std::size_t text_width = 0;
 };
 
+using RowMaker = std::function<bool(std::vector<Cell>&)>;
+
 struct Table {
   std::string heading;
   std::vector<Column> columns{};
   // Makes the next row into cells; false once there is none. Each row is
   // made once, in order.
-  std::function<bool(std::vector<Cell>&)> next_row{};
-  // The balance's header names only its column of values; the text report
-  // leaves it out.
+  RowMaker next_row{};
+  // The balances' headers name only their columns of values; the text
+  // report leaves them out.
   bool header_in_text = true;
   // What stands in the table where it has no rows.
   std::string none{};
+  // Rows as wide as the widest of the table, where making every row twice
+  // would cost a walk: the text report sizes its columns by them. Where
+  // empty, it makes the rows once more to measure them.
+  RowMaker widest_rows{};
 };
 
-// The beam as entered, the reactions, the balance and the extremes, in the
-// order the reports show them. Their rows refer to record, summary and
-// statics, which must outlive them.
+// Everything in the summary's tables but the value table, in the order the
+// reports show them, with units in the form given. Their rows refer to
+// record, summary, statics and units, which must outlive them.
 std::vector<Table> summary_tables(const BeamRecord& record, const BeamSummary& summary,
-                                  const Statics& statics);
+                                  const Statics& statics, const UnitNames& units);
 
-// The value table with no rows: heading and columns x, w, p, M, Q.
-Table value_table(int pieces);
+// The value table: x, w, p, M, Q, and sigma where the beam has a shaft
+// segment. Its rows come from a walk of pass, with the joint's row twice at
+// a change of diameter; they refer to pass, summary and units.
+Table value_table(const CompletePass& pass, const BeamSummary& summary, const UnitNames& units);
 
-// The cells of one row of the value table.
-void value_cells(const TableRow& row, std::vector<Cell>& cells);
+// The value table's columns alone, without units: the CSV's header.
+std::vector<Column> value_columns();
+
+// A row of the value table: a row of the walk and sigma where its section
+// is a shaft's.
+struct ValueRow {
+  TableRow row;
+  bool has_stress = false;
+  double stress = 0;
+};
+
+// The rows of the value table one at a time.
+struct ValueRows {
+  Walk walk;
+  SectionCourse sections;
+  TableRow last;
+  bool holds_row = false;  // a row waits behind the joint's repeated row
+  TableRow held;
+};
+
+ValueRows start_value_rows(const CompletePass& pass);
+bool next_value_row(ValueRows& rows, ValueRow& row);
 
 // What an element is, in the report's words: "Gelenk (S1=3, W1= 0.000000)".
-std::string element_text(const Element& element);
+std::string element_text(const Element& element, const UnitNames& units);
 
 // "Streckenlast (q= 10.000000, qs= 0.000000)", the load on a segment.
-std::string load_text(const Element& segment);
+std::string load_text(const Element& segment, const UnitNames& units);
 
 // Whose reaction it is and what kind: "linkes Traegerende, Kraft".
 std::string reaction_text(const BeamRecord& record, const Reaction& reaction);
+
+// The unit of a reaction's value.
+const std::string& reaction_unit(const Reaction& reaction, const UnitNames& units);
+
+// A column's title with its unit in brackets: "M [kN*m]"; the title alone
+// where there is no unit.
+std::string titled(std::string title, const std::string& unit);
 
 }  // namespace dlt

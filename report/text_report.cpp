@@ -1,18 +1,18 @@
 #include "report/text_report.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "report/tables.h"
-
 namespace dlt {
 
 namespace {
 
-// Every column of numbers is this wide, with at least one blank before a
-// number however long it is; a column of words starts with two blanks.
+// A column of numbers is at least this wide, and as wide as its widest
+// number or title with a blank before it; a column of words starts with two
+// blanks and is padded to its width, or to its longest text.
 constexpr std::size_t kNumberWidth = 12;
 constexpr std::string_view kWordsLead = "  ";
 
@@ -20,38 +20,68 @@ void append_padding(std::string& out, std::string_view text, std::size_t width) 
   if (text.size() < width) out.append(width - text.size(), ' ');
 }
 
-void append_cell(std::string& out, const Column& column, std::string_view text) {
+void append_cell(std::string& out, const Column& column, std::size_t width, std::string_view text) {
   if (column.is_number) {
     out.push_back(' ');
-    append_padding(out, text, kNumberWidth - 1);
+    append_padding(out, text, width - 1);
     out.append(text);
   } else {
     out.append(kWordsLead);
     out.append(text);
-    append_padding(out, text, column.text_width);
+    append_padding(out, text, width);
   }
 }
 
-void append_row(std::string& out, const std::vector<Column>& columns, const std::vector<Cell>& cells) {
+using Widths = std::vector<std::size_t>;
+
+void append_row(std::string& out, const std::vector<Column>& columns, const Widths& widths,
+                const std::vector<Cell>& cells) {
   for (std::size_t i = 0; i < columns.size() && i < cells.size(); ++i)
-    append_cell(out, columns[i], cells[i].text);
+    append_cell(out, columns[i], widths[i], cells[i].text);
+  // Empty cells at the end of a row leave no blanks behind.
+  while (!out.empty() && out.back() == ' ') out.pop_back();
   out.push_back('\n');
 }
 
-void append_table_start(std::string& out, const Table& table) {
+// The width of each column: from the rows that stand for the widest, or
+// else from every row, made once more from a copy of the table's maker.
+Widths column_widths(const Table& table) {
+  Widths widths;
+  for (const Column& column : table.columns) {
+    std::size_t width = column.is_number ? kNumberWidth : column.text_width;
+    if (column.is_number && table.header_in_text) width = std::max(width, column.title.size() + 1);
+    widths.push_back(width);
+  }
+  RowMaker rows = table.widest_rows ? table.widest_rows : table.next_row;
+  std::vector<Cell> cells;
+  while (rows(cells)) {
+    for (std::size_t i = 0; i < widths.size() && i < cells.size(); ++i) {
+      const Column& column = table.columns[i];
+      if (column.is_number)
+        widths[i] = std::max(widths[i], cells[i].text.size() + 1);
+      else if (column.text_width > 0)
+        widths[i] = std::max(widths[i], cells[i].text.size());
+    }
+  }
+  return widths;
+}
+
+void append_table_start(std::string& out, const Table& table, const Widths& widths) {
   out.append(table.heading);
   out.push_back('\n');
   if (!table.header_in_text) return;
-  for (const Column& column : table.columns) append_cell(out, column, column.title);
+  for (std::size_t i = 0; i < table.columns.size(); ++i)
+    append_cell(out, table.columns[i], widths[i], table.columns[i].title);
   out.push_back('\n');
 }
 
 void write_table(ReportOutput& out, const Table& table) {
-  append_table_start(out.text, table);
+  Widths widths = column_widths(table);
+  append_table_start(out.text, table, widths);
   std::vector<Cell> cells;
   bool any = false;
   while (out.error == 0 && table.next_row(cells)) {
-    append_row(out.text, table.columns, cells);
+    append_row(out.text, table.columns, widths, cells);
     write_piece(out);
     any = true;
   }
@@ -65,28 +95,26 @@ void write_table(ReportOutput& out, const Table& table) {
 }  // namespace
 
 void write_text_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
-                       const Statics& statics) {
+                       const Statics& statics, const ReportLabels& labels) {
   out.text.append(kReportTitle);
-  out.text.append("\n\n");
-  for (const Table& table : summary_tables(pass.record, summary, statics)) {
+  out.text.push_back('\n');
+  if (!labels.title.empty()) {
+    out.text.append(labels.title);
+    out.text.push_back('\n');
+  }
+  out.text.push_back('\n');
+  UnitNames units = unit_names(labels.units, UnitForm::text);
+  for (const Table& table : summary_tables(pass.record, summary, statics, units)) {
     write_table(out, table);
     out.text.push_back('\n');
   }
-  Table values = value_table(pass.pieces);
-  append_table_start(out.text, values);
-  Walk walk = start_walk(pass, false);
-  TableRow row;
-  std::vector<Cell> cells;
-  while (out.error == 0 && next_row(walk, row)) {
-    value_cells(row, cells);
-    append_row(out.text, values.columns, cells);
-    write_piece(out);
-  }
+  write_table(out, value_table(pass, summary, units));
 }
 
-std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics) {
+std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics,
+                        const ReportLabels& labels) {
   ReportOutput out;
-  write_text_report(out, pass, summary, statics);
+  write_text_report(out, pass, summary, statics, labels);
   return std::move(out.text);
 }
 

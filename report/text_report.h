@@ -8,6 +8,7 @@
 #include "report/replay.h"
 #include "report/report_output.h"
 #include "report/statics.h"
+#include "report/tables.h"
 
 namespace dlt {
 
@@ -15,9 +16,10 @@ namespace dlt {
 // where a write fails.
 // REQUIRES: summary and statics are those of pass.
 void write_text_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
-                       const Statics& statics);
+                       const Statics& statics, const ReportLabels& labels);
 
 // The whole text report in one string.
-std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics);
+std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics,
+                        const ReportLabels& labels = {});
 
 }  // namespace dlt

@@ -67,6 +67,16 @@ TEST(TextReport, SimplySupportedBeamToTheByte) {
             "              Streckenlast (q= 10.000000, qs= 0.000000)\n"
             "    4.000000  rechtes Traegerende, gelenkiges Lager (S1=1, W1= 0.000000, S2=3, W2= 0.000000)\n"
             "\n"
+            "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist)\n"
+            "  Bereich                      von x       bis x       max M       bei x       min M       bei x"
+            "     max |w|       bei x Stuetzmoment Auflagerkraft\n"
+            "  linkes Traegerende        0.000000                                                            "
+            "                             0.000000     20.000000\n"
+            "  Feld 1                    0.000000    4.000000   20.000000    2.000000    0.000000    0.000000"
+            "    0.333333    2.000000\n"
+            "  rechtes Traegerende       4.000000                                                            "
+            "                             0.000000     20.000000\n"
+            "\n"
             "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)\n"
             "           x  Auflager                                      Wert\n"
             "    0.000000  linkes Traegerende, Kraft                20.000000\n"
@@ -75,6 +85,11 @@ TEST(TextReport, SimplySupportedBeamToTheByte) {
             "Gleichgewicht der Kraefte\n"
             "  Summe der Lasten                         40.000000\n"
             "  Summe der Auflagerkraefte                40.000000\n"
+            "  Differenz                                 0.000000\n"
+            "\n"
+            "Gleichgewicht der Momente um das linke Traegerende\n"
+            "  Summe der Lastmomente                    80.000000\n"
+            "  Summe der Auflagermomente                80.000000\n"
             "  Differenz                                 0.000000\n"
             "\n"
             "Extremwerte\n"
@@ -140,6 +155,22 @@ TEST(TextReport, EveryKindOfElementInTheReportsWords) {
             "    5.000000  Traegerabschnitt (Laenge= 1.000000, EI= 1000.000000)\n"
             "    6.000000  rechtes Traegerende, freies Ende (S1=3, W1= 0.000000, S2=4, W2= 0.000000)\n"
             "\n"
+            "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist)\n"
+            "  Bereich                      von x       bis x       max M       bei x       min M       bei x"
+            "     max |w|       bei x Stuetzmoment Auflagerkraft\n"
+            "  linkes Traegerende        0.000000                                                            "
+            "                           -81.702379    116.267856\n"
+            "  Feld 1                    0.000000    2.000000   34.565477    1.000000  -81.702379    0.000000"
+            "    0.002464    2.000000\n"
+            "  elastisches Lager         2.000000                                                            "
+            "                            -5.000000      1.232144\n"
+            "  Feld 2                    2.000000    5.000000    2.500000    4.000000   -5.000000    2.000000"
+            "    0.012307    3.000000\n"
+            "  Lager                     5.000000                                                            "
+            "                             0.000000      5.000000\n"
+            "  Kragarm                   5.000000    6.000000    0.000000    5.000000    0.000000    6.000000"
+            "    0.007820    6.000000\n"
+            "\n"
             "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)\n"
             "           x  Auflager                                      Wert\n"
             "    0.000000  linkes Traegerende, Kraft               116.267856\n"
@@ -150,6 +181,11 @@ TEST(TextReport, EveryKindOfElementInTheReportsWords) {
             "Gleichgewicht der Kraefte\n"
             "  Summe der Lasten                        122.500000\n"
             "  Summe der Auflagerkraefte               122.500000\n"
+            "  Differenz                                -0.000000\n"
+            "\n"
+            "Gleichgewicht der Momente um das linke Traegerende\n"
+            "  Summe der Lastmomente                   109.166667\n"
+            "  Summe der Auflagermomente               109.166667\n"
             "  Differenz                                -0.000000\n");
 }
 
@@ -160,18 +196,28 @@ TEST(ReportPage, TablesHoldTheSameCellsAsTheTextReport) {
   Statics statics = beam_statics(beam.record, summary);
   std::string page = html_report(pass, summary, statics);
   std::string text = text_report(pass, summary, statics);
-  std::vector<Table> tables = summary_tables(beam.record, summary, statics);
-  ASSERT_EQ(tables.size(), 4U);
-  for (const Table& table : tables) {
-    EXPECT_NE(page.find("<h2>" + table.heading + "</h2>"), std::string::npos) << table.heading;
-    EXPECT_NE(text.find("\n" + table.heading + "\n"), std::string::npos) << table.heading;
+  // The page names sigma in Greek, the text report in ASCII.
+  UnitNames page_names = unit_names({}, UnitForm::page);
+  std::vector<Table> page_tables = summary_tables(beam.record, summary, statics, page_names);
+  std::vector<Table> text_tables = summary_tables(beam.record, summary, statics, UnitNames{});
+  ASSERT_EQ(page_tables.size(), 6U);
+  for (std::size_t t = 0; t < page_tables.size(); ++t) {
+    const std::string& heading = page_tables[t].heading;
+    EXPECT_NE(page.find("<h2>" + heading + "</h2>"), std::string::npos) << heading;
+    EXPECT_NE(text.find("\n" + text_tables[t].heading + "\n"), std::string::npos) << heading;
     std::vector<Cell> row;
-    while (table.next_row(row)) {
-      for (const Cell& cell : row) {
+    std::vector<Cell> text_row;
+    while (page_tables[t].next_row(row)) {
+      ASSERT_TRUE(text_tables[t].next_row(text_row));
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        const Cell& cell = row[i];
         std::string td =
             cell.is_number ? "<td class=\"n\">" + cell.text + "</td>" : "<td>" + cell.text + "</td>";
         EXPECT_NE(page.find(td), std::string::npos) << td;
-        EXPECT_NE(text.find(cell.text), std::string::npos) << cell.text;
+        EXPECT_NE(text.find(text_row.at(i).text), std::string::npos) << text_row[i].text;
+        if (cell.is_number) {
+          EXPECT_EQ(cell.text, text_row[i].text);
+        }
       }
     }
   }

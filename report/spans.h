@@ -1,0 +1,51 @@
+// The spans of a complete beam: a span runs from one support to the next,
+// where a support is an end where w is held, an intermediate support or a
+// spring. A stretch from a free end to the nearest support is a cantilever.
+// For each, the largest and smallest M and the largest |w| with their x,
+// gathered along the summary's walk, the points between table rows
+// included.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "engine/element.h"
+#include "engine/results.h"
+
+namespace dlt {
+
+// A value and the first x where the course takes it.
+struct Extreme {
+  double value = 0;
+  double x = 0;
+};
+
+struct Span {
+  std::size_t start = 0;  // the element it starts at: a support or the left end
+  std::size_t end = 0;    // the element it ends at: a support or the right end
+  bool is_cantilever = false;
+  Extreme largest_M;
+  Extreme smallest_M;
+  Extreme largest_w;  // the largest |w|, as a magnitude
+  bool has_values = false;
+};
+
+// Whether the element holds w: a support in the sense of the spans.
+bool is_support(const Element& e);
+
+// The spans of a walk as it goes: the rows come in order, each from the
+// element the walk reports.
+struct SpanTracker {
+  std::vector<Span> spans;
+};
+
+// Takes in a row or a point between rows, coming from element k of elements.
+// A row from a support other than the left end starts a new span there.
+void track_span_row(SpanTracker& tracker, const std::vector<Element>& elements, std::size_t k, double x,
+                    const PointValues& at);
+void track_span_point(SpanTracker& tracker, double x, const PointValues& at);
+
+// Closes the last span at the right end, the last element.
+void finish_spans(SpanTracker& tracker, const std::vector<Element>& elements);
+
+}  // namespace dlt
