@@ -1,5 +1,6 @@
 // The report's parts in the process: the root finder, the record of a pass,
-// the CSV form, the safe file write and the notices.
+// the CSV form, units and escaped markup, the safe file write and the
+// notices.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,10 +15,12 @@
 #include "console/stream.h"
 #include "report/beam_record.h"
 #include "report/csv_report.h"
+#include "report/markup.h"
 #include "report/piece_roots.h"
 #include "report/replay.h"
 #include "report/report_file.h"
 #include "report/reports.h"
+#include "report/units.h"
 #include "scratch_directory.h"
 
 using namespace dlt;
@@ -175,4 +178,44 @@ TEST(ReportNotices, TablesOfMoreThanAHundredMillionRowsAreRefusedBeforeAnyWork) 
   EXPECT_EQ(console_take_output(),
             "Bericht nicht geschrieben: " + dir.file("r.txt") + ": mehr als 100000000 Tabellenzeilen\n");
   EXPECT_EQ(dir.entries(), 0);
+}
+
+TEST(Units, EveryDimensionInAsciiAndOnThePage) {
+  Units units;
+  ASSERT_TRUE(read_units("kN,m", units));
+  UnitNames text = unit_names(units, UnitForm::text);
+  UnitNames page = unit_names(units, UnitForm::page);
+  EXPECT_EQ(unit_of(text, Dimension::moment), "kN*m");
+  EXPECT_EQ(unit_of(page, Dimension::moment), "kN\u00b7m");
+  EXPECT_EQ(unit_of(text, Dimension::bending_stiffness), "kN*m^2");
+  EXPECT_EQ(unit_of(page, Dimension::bending_stiffness), "kN\u00b7m\u00b2");
+  EXPECT_EQ(unit_of(text, Dimension::force_per_area), "kN/m^2");
+  EXPECT_EQ(unit_of(text, Dimension::force_per_length), "kN/m");
+  EXPECT_EQ(unit_of(text, Dimension::angle), "rad");
+  // A compound unit is put in parentheses where it is a factor.
+  ASSERT_TRUE(read_units("kg*m/s^2,mm", units));
+  EXPECT_EQ(unit_of(unit_names(units, UnitForm::text), Dimension::force_per_area), "(kg*m/s^2)/mm^2");
+  // Without units, nothing.
+  EXPECT_EQ(unit_of(unit_names({}, UnitForm::page), Dimension::moment), "");
+  for (const char* bad : {"kN", "kN,", ",m", "kN,m,s", "k N,m", "kN,m\n", "kN,\xc2\xb5m", ""}) {
+    Units kept{"N", "mm"};
+    EXPECT_FALSE(read_units(bad, kept)) << bad;
+    EXPECT_EQ(kept.force + "," + kept.length, "N,mm") << bad;
+  }
+}
+
+TEST(Markup, UsersTextStaysTextAndWellFormedUtf8) {
+  std::string out;
+  append_escaped(out, "Pos. <1> & \"A\" 'B' \xc2\xb5m \xe2\x82\xac");
+  EXPECT_EQ(out, "Pos. &lt;1&gt; &amp; &quot;A&quot; &#39;B&#39; \xc2\xb5m \xe2\x82\xac");
+  // Bytes that are no UTF-8, overlong forms, surrogates, cut-off sequences
+  // and control characters each become U+FFFD.
+  for (const char* bad :
+       {"\xff", "\xc0\xaf", "\xed\xa0\x80", "\xe2\x82", "\x01", "\x7f", "\xc2\x9b", "\xf4\x90\x80\x80"}) {
+    out.clear();
+    append_escaped(out, std::string("a") + bad + "b");
+    EXPECT_EQ(out.substr(0, 4), "a\xef\xbf\xbd") << bad;
+    EXPECT_EQ(out.back(), 'b') << bad;
+    EXPECT_EQ(out.find('\x01'), std::string::npos);
+  }
 }
