@@ -170,53 +170,53 @@ bool support_force(const Statics& statics, std::size_t element, std::size_t& fro
   return false;
 }
 
+// A support's row: its name, x, the moment M there and its force.
+std::vector<Cell> support_cells(const Element& e, const ElementValues& at, bool has_force, double force) {
+  std::vector<Cell> cells = {words(std::string(support_name(e))), number(at.x)};
+  cells.insert(cells.end(), 7, no_number());
+  cells.push_back(number(at.after.M));
+  cells.push_back(has_force ? number(force) : no_number());
+  return cells;
+}
+
+// A span's row: its name, where it starts and ends, and its extremes.
+std::vector<Cell> span_cells(const Span& span, const BeamSummary& summary, int& fields) {
+  std::string name = span.is_cantilever ? "Kragarm" : "Feld " + std::to_string(++fields);
+  std::vector<Cell> cells = {words(name), number(summary.elements[span.start].x),
+                             number(summary.elements[span.end].x)};
+  for (const Extreme& e : {span.largest_M, span.smallest_M, span.largest_w}) {
+    cells.push_back(span.has_values ? number(e.value) : no_number());
+    cells.push_back(span.has_values ? number(e.x) : no_number());
+  }
+  cells.insert(cells.end(), 2, no_number());
+  return cells;
+}
+
 // Every support with its moment and force, and between them every span with
 // its largest and smallest moment and largest deflection, left to right.
+// Step 2i is the support span i starts at (step 2n the end of the last),
+// step 2i + 1 the span; an end that is no support has no row.
 Table span_table(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
                  const UnitNames& units) {
-  auto next_row = [&record, &summary, &statics, span = std::size_t{0}, at_support = true, fields = 0,
+  auto next_row = [&record, &summary, &statics, step = std::size_t{0}, fields = 0,
                    reaction = std::size_t{0}](std::vector<Cell>& cells) mutable {
     const std::vector<Span>& spans = summary.spans;
-    if (spans.empty()) return false;
-    while (at_support) {
-      at_support = false;
-      if (span > spans.size()) return false;
-      std::size_t k = span < spans.size() ? spans[span].start : spans.back().end;
-      if (span == spans.size()) ++span;  // past the last support
-      const Element& e = record.elements[k];
-      if (!is_support(e)) continue;
+    while (!spans.empty() && step <= 2 * spans.size()) {
+      std::size_t i = step / 2;
+      bool at_support = step % 2 == 0;
+      ++step;
+      if (!at_support) {
+        cells = span_cells(spans[i], summary, fields);
+        return true;
+      }
+      std::size_t k = i < spans.size() ? spans[i].start : spans.back().end;
+      if (!is_support(record.elements[k])) continue;
       double force = 0;
       bool has_force = support_force(statics, k, reaction, force);
-      cells = {words(std::string(support_name(e))),
-               number(summary.elements[k].x),
-               no_number(),
-               no_number(),
-               no_number(),
-               no_number(),
-               no_number(),
-               no_number(),
-               no_number(),
-               number(summary.elements[k].after.M),
-               has_force ? number(force) : no_number()};
+      cells = support_cells(record.elements[k], summary.elements[k], has_force, force);
       return true;
     }
-    if (span >= spans.size()) return false;
-    const Span& s = spans[span];
-    std::string name = s.is_cantilever ? "Kragarm" : "Feld " + std::to_string(++fields);
-    cells = {words(name), number(summary.elements[s.start].x), number(summary.elements[s.end].x)};
-    if (s.has_values) {
-      for (const Extreme& e : {s.largest_M, s.smallest_M, s.largest_w}) {
-        cells.push_back(number(e.value));
-        cells.push_back(number(e.x));
-      }
-    } else {
-      cells.insert(cells.end(), 6, no_number());
-    }
-    cells.push_back(no_number());
-    cells.push_back(no_number());
-    ++span;
-    at_support = true;
-    return true;
+    return false;
   };
   const std::string& length = unit_of(units, Dimension::length);
   const std::string& moment = unit_of(units, Dimension::moment);

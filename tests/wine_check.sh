@@ -3,7 +3,8 @@
 # durchlauftraeger.exe, all in one wine start (a start takes seconds), and
 # must print what the Linux build prints for it, line endings aside. Each run
 # also writes a text report, a CSV table and a page with the drawings at every
-# right end, and those files must be the same bytes as the Linux build's. Only the sign of a NaN may
+# right end (every other script with units and a title), and those files must
+# be the same bytes as the Linux build's. Only the sign of a NaN may
 # differ: which operand's NaN an operation passes on depends on the compiler.
 # Besides: the key decoding as the cross compiler builds it
 # (windows_keys_check.exe beside the program), and a report that would
@@ -27,6 +28,12 @@ cp "$keys_check" "$work/"
 # The first script, with a right end, as a report's name and its input.
 cp "$1" "$work/eingabe.txt"
 
+# The options for the labels of a script's reports: units and a title for
+# every other script, by the parity of its name's length, none for the rest.
+labels_for() {
+  if [ $((${#1} % 2)) = 0 ]; then printf '%s' '--einheiten kN,m --titel "Pos. 1"'; fi
+}
+
 # One batch file runs them all; each output and exit status lands in a file.
 names=()
 {
@@ -40,8 +47,8 @@ names=()
     name=$(basename "$script" .txt)
     names+=("$name")
     cp "$script" "$work/$name.txt"
-    printf 'durchlauftraeger.exe --bericht %s.bericht --bericht %s.csv --bericht %s.html < %s.txt > %s.out\r\n' \
-      "$name" "$name" "$name" "$name" "$name"
+    printf 'durchlauftraeger.exe %s --bericht %s.bericht --bericht %s.csv --bericht %s.html < %s.txt > %s.out\r\n' \
+      "$(labels_for "$name")" "$name" "$name" "$name" "$name" "$name"
     printf 'echo %%ERRORLEVEL%% > %s.status\r\n' "$name"
   done
 } > "$work/run.cmd"
@@ -85,8 +92,10 @@ for name in "${names[@]}"; do
     failed=$((failed + 1))
     continue
   fi
-  if ! diff <(cd "$linux" && "$linux_binary" --bericht "$name.bericht" --bericht "$name.csv" --bericht "$name.html" \
-      < "$work/$name.txt" |
+  labels=()
+  if [ -n "$(labels_for "$name")" ]; then labels=(--einheiten kN,m --titel "Pos. 1"); fi
+  if ! diff <(cd "$linux" && "$linux_binary" "${labels[@]}" --bericht "$name.bericht" --bericht "$name.csv" \
+      --bericht "$name.html" < "$work/$name.txt" |
       same_nan) <(tr -d '\r' < "$work/$name.out" | same_nan) > "$work/$name.diff"; then
     echo "FAILED $name: output differs from the Linux build (< Linux, > Windows)"
     head -n 40 "$work/$name.diff"
