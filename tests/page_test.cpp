@@ -156,6 +156,8 @@ TEST(ReportPage, HundredsOfSpansThinTheLabelsButKeepTheExtremes) {
   expect_clear_labels(r.page, "300 spans");
   std::vector<std::string> svgs = drawings(r.page);
   ASSERT_EQ(svgs.size(), 5U);
+  // The sketch shows the supports as one group.
+  EXPECT_NE(svgs[0].find(">301 Lager<"), std::string::npos);
   // w is zero at every support; p, M and Q have a value at each of them,
   // more than fit.
   for (std::size_t q = 2; q < svgs.size(); ++q) {
