@@ -53,18 +53,18 @@ constexpr double kArrowApart = 8;
 constexpr double kArrowsMost = 32;
 
 // The stretch of the drawing that things of one sort take so far.
-struct Span {
+struct Stretch {
   bool empty = true;
   double left = 0;
   double right = 0;
 };
 
 // Whether X stands at least `apart` outside the span.
-bool clear_of(const Span& span, double X, double apart) {
+bool clear_of(const Stretch& span, double X, double apart) {
   return span.empty || X <= span.left - apart || X >= span.right + apart;
 }
 
-void extend(Span& span, double left, double right) {
+void extend(Stretch& span, double left, double right) {
   span.left = span.empty ? left : std::min(span.left, left);
   span.right = span.empty ? right : std::max(span.right, right);
   span.empty = false;
@@ -74,6 +74,7 @@ struct Sketch {
   const BeamRecord& record;
   const BeamSummary& summary;
   const Statics& statics;
+  const UnitNames& units;
   XScale scale;
   double largest_diameter = 0;
   // Half the beam's height at each element, by the segments beside it.
@@ -83,8 +84,13 @@ struct Sketch {
   double load_factor = 0;
   std::string out;
   TakenBoxes taken;
-  Span arrows_drawn;  // the small arrows in the loads
+  Stretch arrows_drawn;  // the small arrows in the loads
 };
+
+// "F= 40.000000 kN": a value named with its unit, where there are units.
+std::string named(const Sketch& s, std::string_view name, double value, Dimension dimension) {
+  return value_text(name, value, unit_of(s.units, dimension));
+}
 
 double half_height(const Sketch& s, const Element& segment) {
   if (segment.kind != ElementKind::shaft_segment || !(s.largest_diameter > 0)) return kBeamHalf;
@@ -185,7 +191,7 @@ void force(Sketch& s, double X, double half, double F) {
   double tip = down ? kAxis - half : kAxis + half;
   double tail = down ? kLoadTop + 2 : kSupportBottom - 2;
   arrow(s.out, X, tail, tip, 8, 3.5, "dick");
-  label(s, X, Anchor::middle, down, value_text("F", F));
+  label(s, X, Anchor::middle, down, named(s, "F", F, Dimension::force));
 }
 
 // A support's force under it: up where it is positive (against the load
@@ -213,7 +219,7 @@ void moment(Sketch& s, double X, double M) {
   double tip = X + (turn * 4);
   append_polyline(s.out, {tip, kAxis + r, X - (turn * 2), kAxis + r - 3.5, X - (turn * 2), kAxis + r + 3.5},
                   "voll", true);
-  label(s, X, Anchor::middle, true, value_text("M", M));
+  label(s, X, Anchor::middle, true, named(s, "M", M, Dimension::moment));
 }
 
 void point_action(Sketch& s, const Element& e, double X, double half) {
@@ -231,7 +237,7 @@ void point_action(Sketch& s, const Element& e, double X, double half) {
       append_polyline(s.out, {X - 7, kAxis - 9, X, kAxis - 9, X, kAxis + 9, X + 7, kAxis + 9}, "dick", false);
       break;
   }
-  label(s, X, Anchor::middle, true, value_text(quantity_name(e.S1), e.load));
+  label(s, X, Anchor::middle, true, named(s, quantity_name(e.S1), e.load, dimension_of(e.S1)));
 }
 
 void condition(Sketch& s, const Element& e, double X, double half) {
@@ -251,7 +257,8 @@ void condition(Sketch& s, const Element& e, double X, double half) {
       append_line(s.out, X + 2, kAxis - 9, X + 2, kAxis + 9, "dick");
       break;
   }
-  if (!prints_as_zero(e.W1)) label(s, X, Anchor::middle, false, value_text(quantity_name(e.S1), e.W1));
+  if (!prints_as_zero(e.W1))
+    label(s, X, Anchor::middle, false, named(s, quantity_name(e.S1), e.W1, dimension_of(e.S1)));
 }
 
 // A value prescribed at the right end: Q is a force on the end and drawn as
@@ -261,7 +268,7 @@ void end_value(Sketch& s, Quantity S, double W, double X, double half) {
   if (S == Quantity::Q) {
     force(s, X, half, W);
   } else {
-    label(s, X, Anchor::end, false, value_text(quantity_name(S), W));
+    label(s, X, Anchor::end, false, named(s, quantity_name(S), W, dimension_of(S)));
   }
 }
 
@@ -344,10 +351,12 @@ void trapezoid(Sketch& s, double X1, double q1, double X2, double q2) {
   append_polyline(s.out, {X1, zero, X1, load_y(s, q1), X2, load_y(s, q2), X2, zero}, "last", true);
   load_arrows(s, X1, q1, X2, q2);
   if (fixed_text(q1) == fixed_text(q2)) {
-    label(s, (X1 + X2) / 2, Anchor::middle, true, value_text("q", q1));
+    label(s, (X1 + X2) / 2, Anchor::middle, true, named(s, "q", q1, Dimension::force_per_length));
   } else {
-    label(s, std::min(X1, X2), Anchor::start, true, value_text("q", X1 <= X2 ? q1 : q2));
-    label(s, std::max(X1, X2), Anchor::end, true, value_text("q", X1 <= X2 ? q2 : q1));
+    label(s, std::min(X1, X2), Anchor::start, true,
+          named(s, "q", X1 <= X2 ? q1 : q2, Dimension::force_per_length));
+    label(s, std::max(X1, X2), Anchor::end, true,
+          named(s, "q", X1 <= X2 ? q2 : q1, Dimension::force_per_length));
   }
 }
 
@@ -507,7 +516,7 @@ void segments(Sketch& s) {
   append_line(s.out, kPlotLeft - 6, kAxis, kPlotLeft + kPlotWidth + 6, kAxis, "achse");
   append_line(s.out, kPlotLeft, kDimensionLine, kPlotLeft + kPlotWidth, kDimensionLine, "duenn");
   TakenBoxes dimensions;
-  Span ticks;
+  Stretch ticks;
   double last_end = 0;
   bool last_ticked = true;
   auto tick = [&](double X) {
@@ -525,9 +534,10 @@ void segments(Sketch& s) {
     tick(X2);
     last_end = X2;
     if (!(std::fabs(X2 - X1) >= kApart)) continue;
-    if (!prints_as_zero(e.length)) dimension_label(s, dimensions, (X1 + X2) / 2, fixed_text(e.length));
+    if (!prints_as_zero(e.length))
+      dimension_label(s, dimensions, (X1 + X2) / 2, with_unit(e.length, unit_of(s.units, Dimension::length)));
     if (e.kind == ElementKind::shaft_segment)
-      dimension_label(s, dimensions, (X1 + X2) / 2, value_text("d", e.diameter));
+      dimension_label(s, dimensions, (X1 + X2) / 2, named(s, "d", e.diameter, Dimension::length));
   }
   // The end of the beam is marked even where a tick stands close to it.
   if (!last_ticked) append_line(s.out, last_end, kDimensionLine - 4, last_end, kDimensionLine + 4, "duenn");
@@ -619,7 +629,7 @@ void draw_point(Sketch& s, std::size_t k, std::size_t& reaction) {
     const Reaction& r = reactions[reaction];
     if (r.kind != ReactionKind::force) continue;  // clamping moments: the table has them
     reaction_arrow(s, X, r.value);
-    label(s, X, Anchor::middle, false, fixed_text(r.value));
+    label(s, X, Anchor::middle, false, with_unit(r.value, unit_of(s.units, Dimension::force)));
   }
   switch (e.kind) {
     case ElementKind::left_end:
@@ -635,7 +645,7 @@ void draw_point(Sketch& s, std::size_t k, std::size_t& reaction) {
       break;
     case ElementKind::spring:
       spring(s.out, X, kAxis + half);
-      label(s, X, Anchor::middle, false, value_text("c", e.c));
+      label(s, X, Anchor::middle, false, named(s, "c", e.c, Dimension::force_per_length));
       break;
     case ElementKind::condition:
       condition(s, e, X, half);
@@ -684,7 +694,7 @@ void points(Sketch& s) {
   const std::vector<Element>& elements = s.record.elements;
   const std::vector<Reaction>& reactions = s.statics.reactions;
   Crowd crowds[2];
-  Span drawn[2];
+  Stretch drawn[2];
   std::size_t reaction = 0;
   for (std::size_t k = 0; k < elements.size(); ++k) {
     const Element& e = elements[k];
@@ -693,7 +703,7 @@ void points(Sketch& s) {
     double X = to_drawing(s.scale, s.summary.elements[k].x);
     std::size_t row = is_action(e) ? 1 : 0;
     Crowd& crowd = crowds[row];
-    Span here{crowd.count == 0, crowd.left, crowd.right};
+    Stretch here{crowd.count == 0, crowd.left, crowd.right};
     if (clear_of(here, X, kApart) && clear_of(drawn[row], X, kApart)) {
       if (crowd.count > 0) {
         draw_crowd(s, crowd);
@@ -726,8 +736,8 @@ void points(Sketch& s) {
 }  // namespace
 
 std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
-                            const XScale& scale) {
-  Sketch s{record, summary, statics, scale, 0, {}, 0, 0, {}, {}, {}};
+                            const XScale& scale, const UnitNames& units) {
+  Sketch s{record, summary, statics, units, scale, 0, {}, 0, 0, {}, {}, {}};
   for (const Element& e : record.elements) {
     if (e.kind == ElementKind::shaft_segment && std::isfinite(e.diameter))
       s.largest_diameter = std::max(s.largest_diameter, std::fabs(e.diameter));

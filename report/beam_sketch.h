@@ -18,6 +18,7 @@
 #include "report/beam_summary.h"
 #include "report/statics.h"
 #include "report/svg.h"
+#include "report/units.h"
 
 namespace dlt {
 
@@ -25,7 +26,8 @@ namespace dlt {
 extern const char* const kBeamFill;
 
 // REQUIRES: summary and statics are those of record, a complete pass.
+// Values are labelled with their units where there are units.
 std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
-                            const XScale& scale);
+                            const XScale& scale, const UnitNames& units = {});
 
 }  // namespace dlt
