@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <set>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -26,141 +26,14 @@ constexpr const char* kTitle[kQuantityCount] = {
 // another band of labels.
 constexpr double kTitleHeight = 16;
 constexpr double kLabelBand = 3 * kLineHeight;
-constexpr double kCurveTop = kTitleHeight + kLabelBand;
-constexpr double kCurveHeight = 100;
+static_assert(kCurveTop == kTitleHeight + kLabelBand);
 constexpr double kCurveBottom = kCurveTop + kCurveHeight;
 constexpr double kHeight = kCurveBottom + kLabelBand + 4;
 // Space between a label and the curve.
 constexpr double kGap = 3;
 constexpr double kStep = 4;
 
-bool is_downward(Quantity q) { return q == Quantity::w || q == Quantity::M; }
-
-// Maps values onto the curve's band, zero included.
-struct YScale {
-  double lo = 0;
-  double hi = 0;
-  double factor = 0;
-  bool downward = false;
-};
-
-YScale y_scale(double lo, double hi, bool downward) {
-  YScale s{lo, hi, 0, downward};
-  if (!(hi > lo)) return s;
-  s.factor = kCurveHeight / (hi - lo);
-  // A span beyond the largest double still has a scale.
-  if (!(s.factor > 0) || !std::isfinite(s.factor)) s.factor = (kCurveHeight / 2) / ((hi / 2) - (lo / 2));
-  if (!std::isfinite(s.factor)) s.factor = 0;
-  return s;
-}
-
-double to_drawing(const YScale& s, double v) {
-  if (s.factor == 0) return kCurveTop + (kCurveHeight / 2);
-  if (s.downward) return kCurveTop + ((v * s.factor) - (s.lo * s.factor));
-  return kCurveTop + ((s.hi * s.factor) - (v * s.factor));
-}
-
-struct Point {
-  double X = 0;
-  double Y = 0;
-};
-
-// The drawn curve: its points in the order of the beam, each run of finite
-// values separately for the paths, and all in one list for the extents.
-struct Curve {
-  std::vector<std::vector<Point>> runs;
-  std::vector<Point> points;
-  bool in_order = true;  // X never decreases along points
-  double zero = 0;       // the zero line's Y
-};
-
 bool is_drawable(double x, double v) { return std::isfinite(x) && std::isfinite(v); }
-
-// The curve of quantity q in one walk: the points are gathered with their
-// values, which then give the vertical scale, ys, and are drawn to it.
-Curve trace(const CompletePass& pass, const BeamSummary& summary, const XScale& xs, Quantity q, YScale& ys) {
-  Curve curve;
-  // The extremes found between table points lie on the curve too.
-  std::vector<Extreme> inside = {extreme_of(summary, q, true), extreme_of(summary, q, false)};
-  std::vector<Point> run;
-  auto add = [&](double x, double v) {
-    Point p{to_drawing(xs, x), v};
-    if (!curve.points.empty() && p.X < curve.points.back().X) curve.in_order = false;
-    run.push_back(p);
-    curve.points.push_back(p);
-  };
-  double lo = 0;
-  double hi = 0;
-  Walk walk = start_walk(pass, false);
-  TableRow row;
-  double previous_x = 0;
-  bool previous_drawn = false;
-  while (next_row(walk, row)) {
-    if (previous_drawn) {
-      for (Extreme& e : inside) {
-        bool between = (previous_x < e.x && e.x < row.x) || (row.x < e.x && e.x < previous_x);
-        if (between && is_drawable(e.x, e.value)) {
-          add(e.x, e.value);
-          e.x = std::numeric_limits<double>::quiet_NaN();  // once
-        }
-      }
-    }
-    double v = value_of(row.at, q);
-    previous_x = row.x;
-    previous_drawn = is_drawable(row.x, v);
-    if (previous_drawn) {
-      lo = std::min(lo, v);
-      hi = std::max(hi, v);
-      add(row.x, v);
-    } else if (!run.empty()) {
-      curve.runs.push_back(std::move(run));
-      run.clear();
-    }
-  }
-  if (!run.empty()) curve.runs.push_back(std::move(run));
-  for (const Extreme& e : {extreme_of(summary, q, true), extreme_of(summary, q, false)}) {
-    if (is_drawable(e.x, e.value)) {
-      lo = std::min(lo, e.value);
-      hi = std::max(hi, e.value);
-    }
-  }
-  ys = y_scale(lo, hi, is_downward(q));
-  curve.zero = to_drawing(ys, 0);
-  for (Point& p : curve.points) p.Y = to_drawing(ys, p.Y);
-  for (std::vector<Point>& points : curve.runs)
-    for (Point& p : points) p.Y = to_drawing(ys, p.Y);
-  return curve;
-}
-
-// The highest and lowest Y the curve and its area take between X left and
-// right: every piece of the curve reaching into that span counts whole.
-std::pair<double, double> extent(const Curve& curve, double left, double right) {
-  double top = curve.zero;
-  double bottom = curve.zero;
-  const std::vector<Point>& p = curve.points;
-  std::size_t first = 0;
-  if (curve.in_order) {
-    first = static_cast<std::size_t>(
-        std::lower_bound(p.begin(), p.end(), left, [](const Point& a, double X) { return a.X < X; }) -
-        p.begin());
-    if (first > 0) --first;
-  }
-  for (std::size_t i = first; i < p.size(); ++i) {
-    bool reaches =
-        i + 1 < p.size() && std::min(p[i].X, p[i + 1].X) <= right && std::max(p[i].X, p[i + 1].X) >= left;
-    bool within = p[i].X >= left && p[i].X <= right;
-    if (reaches || within) {
-      top = std::min(top, p[i].Y);
-      bottom = std::max(bottom, p[i].Y);
-      if (i + 1 < p.size()) {
-        top = std::min(top, p[i + 1].Y);
-        bottom = std::max(bottom, p[i + 1].Y);
-      }
-    }
-    if (curve.in_order && p[i].X > right) break;
-  }
-  return {top, bottom};
-}
 
 struct Label {
   double x = 0;
@@ -170,8 +43,8 @@ struct Label {
   bool is_extreme = false;
 };
 
-void append_path(std::string& out, const std::vector<Point>& run, bool closed, double zero) {
-  for (std::size_t i = 0; i < run.size(); ++i) {
+void append_path(std::string& out, const CurvePoint* run, std::size_t count, bool closed, double zero) {
+  for (std::size_t i = 0; i < count; ++i) {
     if (closed && i == 0) {
       out.append("M");
       append_coordinate(out, run[0].X);
@@ -185,7 +58,7 @@ void append_path(std::string& out, const std::vector<Point>& run, bool closed, d
   }
   if (closed) {
     out.append(" L");
-    append_coordinate(out, run.back().X);
+    append_coordinate(out, run[count - 1].X);
     out.push_back(' ');
     append_coordinate(out, zero);
     out.append("Z");
@@ -199,7 +72,10 @@ void append_curve(std::string& out, const Curve& curve, std::string_view style, 
   out.append("<path ");
   out.append(style);
   out.append(" d=\"");
-  for (const std::vector<Point>& run : curve.runs) append_path(out, run, closed, curve.zero);
+  for (std::size_t r = 0; r < curve.runs.size(); ++r) {
+    std::size_t end = r + 1 < curve.runs.size() ? curve.runs[r + 1] : curve.points.size();
+    append_path(out, curve.points.data() + curve.runs[r], end - curve.runs[r], closed, curve.zero);
+  }
   out.append("\"/>\n");
 }
 
@@ -258,11 +134,8 @@ bool place_label(TakenBoxes& taken, const Curve& curve, double X, double Y, cons
 
 }  // namespace
 
-std::string diagram_svg(const CompletePass& pass, const BeamSummary& summary, const XScale& scale,
-                        Quantity q) {
-  YScale ys;
-  Curve curve = trace(pass, summary, scale, q, ys);
-
+std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
+                        const XScale& scale, Quantity q) {
   std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"diagramm-";
   out.append(quantity_name(q));
   out.append("\" class=\"zeichnung\" viewBox=\"0 0 ");
@@ -285,9 +158,9 @@ std::string diagram_svg(const CompletePass& pass, const BeamSummary& summary, co
       std::string("fill=\"none\" stroke=\"") + kStroke[quantity_index(q)] + "\" stroke-width=\"1.2\"", false);
 
   TakenBoxes taken;
-  for (const Label& label : wanted_labels(pass.record, summary, q)) {
+  for (const Label& label : wanted_labels(record, summary, q)) {
     double X = to_drawing(scale, label.x);
-    double Y = to_drawing(ys, label.value);
+    double Y = to_drawing(curve.scale, label.value);
     Box box;
     if (!place_label(taken, curve, X, Y, label, box)) continue;
     append_circle(out, X, Y, 2, "punkt");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "report/beam_sketch.h"
+#include "report/curves.h"
 #include "report/diagrams.h"
 #include "report/svg.h"
 #include "report/tables.h"
@@ -150,8 +151,9 @@ void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSu
   append_figure(out.text, beam_sketch_svg(pass.record, summary, scale));
   write_piece(out);
   out.text.append("<h2>Zustandslinien</h2>\n");
+  Curves curves = trace_curves(pass, summary, scale);
   for (Quantity q : kQuantities) {
-    append_figure(out.text, diagram_svg(pass, summary, scale, q));
+    append_figure(out.text, diagram_svg(curves.of[quantity_index(q)], pass.record, summary, scale, q));
     write_piece(out);
   }
   for (const Table& table : summary_tables(pass.record, summary, statics)) write_table(out, table);

@@ -1,12 +1,15 @@
 // The report page end to end: the built program with --bericht FILE.html.
 // Its tables carry the text report's numbers, its labels keep clear of each
-// other and of the curves (for the examples and a beam of hundreds of spans),
-// it refers to nothing outside itself, and it is well-formed XML.
+// other and of the curves (for the examples and beams of hundreds and
+// thousands of spans, and one that runs back and forth), its curves keep a
+// few points per drawing unit and pass through the extremes, it refers to
+// nothing outside itself, and it is well-formed XML.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -113,6 +116,29 @@ std::vector<Segment> strokes(const std::string& svg) {
   return lines;
 }
 
+// The points of a diagram's curve as written, X and Y of each.
+std::vector<std::pair<std::string, std::string>> curve_points(const std::string& svg) {
+  std::vector<std::pair<std::string, std::string>> points;
+  std::size_t at = svg.find("fill=\"none\"");
+  if (at == std::string::npos) return points;
+  std::size_t d = svg.find("d=\"", at) + 3;
+  std::string path = svg.substr(d, svg.find('"', d) - d);
+  static const std::regex kPoint(R"([ML]([-0-9.]+) ([-0-9.]+))");
+  for (std::sregex_iterator it(path.begin(), path.end(), kPoint), end; it != end; ++it)
+    points.push_back({(*it)[1], (*it)[2]});
+  return points;
+}
+
+// Where the labels of the extremes point: cx and cy of the dot before each.
+std::vector<std::pair<std::string, std::string>> extreme_dots(const std::string& svg) {
+  static const std::regex kDot(
+      R"re(<circle class="punkt" cx="([-0-9.]+)" cy="([-0-9.]+)" r="2.00"/>\n<text class="extrem">)re");
+  std::vector<std::pair<std::string, std::string>> dots;
+  for (std::sregex_iterator it(svg.begin(), svg.end(), kDot), end; it != end; ++it)
+    dots.push_back({(*it)[1], (*it)[2]});
+  return dots;
+}
+
 bool crosses(const Segment& s, const dlt::Box& b) {
   double left = std::max(b.left, std::min(s.x1, s.x2));
   double right = std::min(b.right, std::max(s.x1, s.x2));
@@ -174,6 +200,12 @@ TEST(ReportPage, ExtremesAndSupportValuesAreLabelled) {
 
 TEST(ReportPage, LabelsKeepClearOfEachOtherAndOfTheCurves) {
   for (const std::string& path : scripts()) expect_clear_labels(reports_of(read_file(path)).page, path);
+  // A beam that runs back and forth, by segments of negative length.
+  std::string back = "a 2 4\n";
+  for (int i = 0; i < 400; ++i)
+    back += std::string(i % 2 == 0 ? "c 5 100 1 10 0\n" : "c -4 100 1 10 0\n") +
+            (i < 399 ? "f 1 0 0\n" : "f 1 0 1 3 0\n");
+  expect_clear_labels(reports_of(back + "q\n").page, "back and forth");
 }
 
 TEST(ReportPage, HundredsOfSpansThinTheLabelsButKeepTheExtremes) {
@@ -190,6 +222,28 @@ TEST(ReportPage, HundredsOfSpansThinTheLabelsButKeepTheExtremes) {
   }
   for (const char* extreme : {"max w=", "min p=", "max p=", "max M=", "min M=", "max Q=", "min Q="})
     EXPECT_NE(r.page.find(extreme), std::string::npos) << extreme;
+}
+
+TEST(ReportPage, ThousandsOfSpansDrawAFewPointsPerUnitThroughTheExtremes) {
+  Reports r = reports_of(long_beam(3000), "lang.html");
+  expect_clear_labels(r.page, "3000 spans");
+  std::vector<std::string> svgs = drawings(r.page);
+  ASSERT_EQ(svgs.size(), 5U);
+  const std::size_t units = static_cast<std::size_t>(dlt::kPlotWidth) + 1;
+  for (std::size_t q = 1; q < svgs.size(); ++q) {
+    // Some 40 rows in each unit of the plot. Of those, kept are the first,
+    // the smallest, the largest, the last and a lone jump.
+    std::vector<std::pair<std::string, std::string>> points = curve_points(svgs[q]);
+    EXPECT_LE(points.size(), (4 * units) + 8) << q;
+    EXPECT_GE(points.size(), 2 * units) << q;
+    // The extremes are points of the curve, exactly where their labels point.
+    std::vector<std::pair<std::string, std::string>> dots = extreme_dots(svgs[q]);
+    EXPECT_FALSE(dots.empty()) << q;
+    for (const auto& dot : dots)
+      EXPECT_NE(std::find(points.begin(), points.end(), dot), points.end())
+          << q << ": extreme at " << dot.first << " " << dot.second;
+  }
+  EXPECT_NE(svgs[3].find("max M="), std::string::npos);
 }
 
 TEST(ReportPage, StandsAloneAndIsWellFormed) {
