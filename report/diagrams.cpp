@@ -35,13 +35,239 @@ constexpr double kStep = 4;
 
 bool is_drawable(double x, double v) { return std::isfinite(x) && std::isfinite(v); }
 
-struct Label {
+// Numbers further apart than this never print alike with six decimals:
+// they round to different millionths.
+constexpr double kApart = 2e-6;
+
+// Whether a and b print alike, without printing them where the numbers
+// tell (a zero may print as "-0.000000").
+bool print_alike(double a, double b) {
+  if (a == b && a != 0) return true;
+  if (std::fabs(a - b) > kApart) return false;
+  return fixed_text(a) == fixed_text(b);
+}
+
+bool is_zero_text(double value) { return !(std::fabs(value) > kApart) && prints_as_zero(value); }
+
+enum class LabelKind { value, largest, smallest };
+
+// A label wanted, before its text is made.
+struct Wanted {
   double x = 0;
   double value = 0;
   Anchor anchor = Anchor::middle;
-  std::vector<std::string> lines;
-  bool is_extreme = false;
+  LabelKind kind = LabelKind::value;
 };
+
+std::vector<std::string> label_lines(const Wanted& label, Quantity q) {
+  switch (label.kind) {
+    case LabelKind::value:
+      return {fixed_text(label.value)};
+    case LabelKind::largest:
+      return {value_text(extreme_name(q, true), label.value), value_text("x", label.x)};
+    case LabelKind::smallest:
+      return {value_text(extreme_name(q, false), label.value), value_text("x", label.x)};
+  }
+  return {};
+}
+
+// The labels wanted so far, so that none is wanted twice: two are alike
+// where their x and their value print alike. Where the point elements'
+// x run in order, only the labels at nearly the same x can be alike, and
+// those are compared as numbers; else, and where very many stand at nearly
+// one x, by their texts.
+struct Seen {
+  std::vector<std::pair<double, double>> extremes;
+  std::vector<std::pair<double, double>> near;  // at nearly the last x
+  bool by_text = false;
+  std::set<std::pair<std::string, std::string>> texts;
+};
+constexpr std::size_t kMostNear = 64;
+
+void read_by_text(Seen& seen) {
+  seen.by_text = true;
+  for (const auto& [x, value] : seen.extremes) seen.texts.insert({fixed_text(x), fixed_text(value)});
+  for (const auto& [x, value] : seen.near) seen.texts.insert({fixed_text(x), fixed_text(value)});
+}
+
+// Whether a label at x with value is wanted for the first time; it is then
+// seen.
+bool first_time(Seen& seen, double x, double value, bool is_extreme) {
+  if (seen.by_text) return seen.texts.insert({fixed_text(x), fixed_text(value)}).second;
+  auto alike = [&](const std::pair<double, double>& other) {
+    return print_alike(other.first, x) && print_alike(other.second, value);
+  };
+  if (std::any_of(seen.extremes.begin(), seen.extremes.end(), alike)) return false;
+  if (is_extreme) {
+    seen.extremes.push_back({x, value});
+    return true;
+  }
+  if (!seen.near.empty() && x - seen.near.back().first > kApart) seen.near.clear();
+  if (std::any_of(seen.near.begin(), seen.near.end(), alike)) return false;
+  seen.near.push_back({x, value});
+  if (seen.near.size() > kMostNear) read_by_text(seen);
+  return true;
+}
+
+// Whether the point elements stand in order along x, as far as they are
+// drawn.
+bool points_in_order(const BeamRecord& record, const BeamSummary& summary) {
+  double last = 0;
+  bool any = false;
+  for (std::size_t k = 0; k < record.elements.size(); ++k) {
+    double x = summary.elements[k].x;
+    if (is_segment(record.elements[k]) || !std::isfinite(x)) continue;
+    if (any && x < last) return false;
+    last = x;
+    any = true;
+  }
+  return true;
+}
+
+// The labels wanted, most important first: the extremes, then the values at
+// the point elements, largest first. A value already labelled at the same x
+// is not labelled again, nor one that prints as zero: the zero line shows it.
+std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& summary, Quantity q) {
+  std::vector<Wanted> extremes;
+  std::vector<Wanted> values;
+  Seen seen;
+  if (!points_in_order(record, summary)) read_by_text(seen);
+  auto want = [&](std::vector<Wanted>& into, const Wanted& label) {
+    if (!is_drawable(label.x, label.value) || is_zero_text(label.value)) return;
+    if (!first_time(seen, label.x, label.value, label.kind != LabelKind::value)) return;
+    into.push_back(label);
+  };
+  for (bool largest : {true, false}) {
+    const Extreme& e = extreme_of(summary, q, largest);
+    want(extremes, {e.x, e.value, Anchor::middle, largest ? LabelKind::largest : LabelKind::smallest});
+  }
+  for (std::size_t k = 0; k < record.elements.size(); ++k) {
+    if (is_segment(record.elements[k])) continue;
+    const ElementValues& at = summary.elements[k];
+    double before = value_of(at.before, q);
+    double after = value_of(at.after, q);
+    if (print_alike(before, after)) {
+      want(values, {at.x, after, Anchor::middle, LabelKind::value});
+    } else {
+      want(values, {at.x, before, Anchor::end, LabelKind::value});
+      want(values, {at.x, after, Anchor::start, LabelKind::value});
+    }
+  }
+  std::stable_sort(values.begin(), values.end(),
+                   [](const Wanted& a, const Wanted& b) { return std::fabs(a.value) > std::fabs(b.value); });
+  extremes.insert(extremes.end(), values.begin(), values.end());
+  return extremes;
+}
+
+// Where labels can still go, by drawing unit across the diagram: the
+// curve's extent over the unit, the boxes taken that reach into it, and
+// whether a label could still go above and below the curve there. A label
+// covers some unit whole (see unit_covered), so it cannot go on a side of
+// the curve where that unit has no gap as high as one line between the
+// boxes, the curve and the drawing's edge: it is skipped without trying,
+// and a long beam, whose many labels mostly find no room, costs little.
+struct Room {
+  std::vector<std::pair<double, double>> curve;               // top and bottom
+  std::vector<std::vector<std::pair<double, double>>> boxes;  // top and bottom, by top
+  std::vector<bool> full_above;
+  std::vector<bool> full_below;
+};
+
+Room room_of(const Curve& curve) {
+  Room room;
+  room.curve.resize(kDrawingUnits);
+  for (std::size_t u = 0; u < kDrawingUnits; ++u) {
+    double left = static_cast<double>(u);
+    room.curve[u] = extent(curve, left, left + 1);
+  }
+  room.boxes.resize(kDrawingUnits);
+  room.full_above.assign(kDrawingUnits, false);
+  room.full_below.assign(kDrawingUnits, false);
+  return room;
+}
+
+// Whether a box of a line's height fits between lo and hi beside the boxes
+// (ordered by top). A little less than a line counts as room, so that a
+// rounding error never skips a label that would fit.
+bool has_room(const std::vector<std::pair<double, double>>& boxes, double lo, double hi) {
+  constexpr double kNeed = kLineHeight - 0.01;
+  double edge = lo;
+  for (const auto& [top, bottom] : boxes) {
+    if (std::min(top, hi) - edge >= kNeed) return true;
+    edge = std::max(edge, bottom);
+  }
+  return hi - edge >= kNeed;
+}
+
+// The unit a drawing's X falls in; false where it is none.
+bool unit_at(double X, std::size_t& unit) {
+  double u = std::floor(X);
+  if (!(u >= 0 && u < static_cast<double>(kDrawingUnits))) return false;
+  unit = static_cast<std::size_t>(u);
+  return true;
+}
+
+// A unit a label of at least one character at X covers whole, wherever
+// label_left moves it: within 1.5 of X (shifted by the gap for end and
+// start), which lies at least that far inside the box for any width up to
+// the drawing's, X being on the plot.
+bool unit_covered(double X, Anchor anchor, std::size_t& unit) {
+  if (!(X >= kPlotLeft && X <= kPlotLeft + kPlotWidth)) return false;
+  double inside = X;
+  if (anchor == Anchor::end) inside = X - kGap - 1.5;
+  if (anchor == Anchor::start) inside = X + kGap + 1.5;
+  return unit_at(inside, unit);
+}
+
+void take_room(Room& room, const Box& box) {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  if (!unit_at(std::max(box.left, 0.0), first) ||
+      !unit_at(std::min(box.right, static_cast<double>(kDrawingUnits) - 0.5), last))
+    return;
+  for (std::size_t u = first; u <= last; ++u) {
+    double left = static_cast<double>(u);
+    if (!(left < box.right && box.left < left + 1)) continue;
+    std::vector<std::pair<double, double>>& boxes = room.boxes[u];
+    std::pair<double, double> span{box.top, box.bottom};
+    boxes.insert(std::upper_bound(boxes.begin(), boxes.end(), span), span);
+    auto [top, bottom] = room.curve[u];
+    room.full_above[u] = !has_room(boxes, kTitleHeight, top - kGap);
+    room.full_below[u] = !has_room(boxes, bottom + kGap, kHeight);
+  }
+}
+
+// Places a label beside the curve, on the side of its value first; false
+// where neither side has room.
+bool place_label(TakenBoxes& taken, Room& room, const Curve& curve, double X, double Y, const Wanted& label,
+                 Quantity q, std::vector<std::string>& lines, Box& box) {
+  bool above_first = Y <= curve.zero;
+  bool try_side[2] = {true, true};  // first, second
+  std::size_t unit = 0;
+  if (unit_covered(X, label.anchor, unit)) {
+    try_side[0] = !(above_first ? room.full_above[unit] : room.full_below[unit]);
+    try_side[1] = !(above_first ? room.full_below[unit] : room.full_above[unit]);
+    if (!try_side[0] && !try_side[1]) return false;
+  }
+  lines = label_lines(label, q);
+  double width = text_width(lines);
+  if (width > kDrawingWidth - 4) return false;
+  double nudge = label.anchor == Anchor::end ? -kGap : (label.anchor == Anchor::start ? kGap : 0);
+  double left = label_left(X + nudge, width, label.anchor);
+  double height = static_cast<double>(lines.size()) * kLineHeight;
+  auto [top, bottom] = extent(curve, left, left + width);
+  for (int side = 0; side < 2; ++side) {
+    if (!try_side[side]) continue;
+    bool above = side == 0 ? above_first : !above_first;
+    double start = above ? top - kGap - height : bottom + kGap;
+    box = {left, start, left + width, start + height};
+    if (place_box(taken, box, above ? -kStep : kStep, kTitleHeight, kHeight)) {
+      take_room(room, box);
+      return true;
+    }
+  }
+  return false;
+}
 
 void append_path(std::string& out, const CurvePoint* run, std::size_t count, bool closed, double zero) {
   for (std::size_t i = 0; i < count; ++i) {
@@ -79,59 +305,6 @@ void append_curve(std::string& out, const Curve& curve, std::string_view style, 
   out.append("\"/>\n");
 }
 
-// The labels wanted, most important first: the extremes, then the values at
-// the point elements, largest first. A value already labelled at the same x
-// is not labelled again, nor one that prints as zero: the zero line shows it.
-std::vector<Label> wanted_labels(const BeamRecord& record, const BeamSummary& summary, Quantity q) {
-  std::vector<Label> extremes;
-  std::vector<Label> values;
-  std::set<std::pair<std::string, std::string>> seen;
-  auto want = [&](std::vector<Label>& into, Label label) {
-    if (!is_drawable(label.x, label.value) || prints_as_zero(label.value)) return;
-    if (!seen.insert({fixed_text(label.x), fixed_text(label.value)}).second) return;
-    into.push_back(std::move(label));
-  };
-  for (bool largest : {true, false}) {
-    const Extreme& e = extreme_of(summary, q, largest);
-    std::string name = extreme_name(q, largest);
-    want(extremes, {e.x, e.value, Anchor::middle, {value_text(name, e.value), value_text("x", e.x)}, true});
-  }
-  for (std::size_t k = 0; k < record.elements.size(); ++k) {
-    if (is_segment(record.elements[k])) continue;
-    const ElementValues& at = summary.elements[k];
-    double before = value_of(at.before, q);
-    double after = value_of(at.after, q);
-    if (fixed_text(before) == fixed_text(after)) {
-      want(values, {at.x, after, Anchor::middle, {fixed_text(after)}, false});
-    } else {
-      want(values, {at.x, before, Anchor::end, {fixed_text(before)}, false});
-      want(values, {at.x, after, Anchor::start, {fixed_text(after)}, false});
-    }
-  }
-  std::stable_sort(values.begin(), values.end(),
-                   [](const Label& a, const Label& b) { return std::fabs(a.value) > std::fabs(b.value); });
-  extremes.insert(extremes.end(), values.begin(), values.end());
-  return extremes;
-}
-
-// Places a label beside the curve, on the side of its value first; false
-// where neither side has room.
-bool place_label(TakenBoxes& taken, const Curve& curve, double X, double Y, const Label& label, Box& box) {
-  double width = text_width(label.lines);
-  if (width > kDrawingWidth - 4) return false;
-  double nudge = label.anchor == Anchor::end ? -kGap : (label.anchor == Anchor::start ? kGap : 0);
-  double left = label_left(X + nudge, width, label.anchor);
-  double height = static_cast<double>(label.lines.size()) * kLineHeight;
-  auto [top, bottom] = extent(curve, left, left + width);
-  bool above_first = Y <= curve.zero;
-  for (bool above : {above_first, !above_first}) {
-    double start = above ? top - kGap - height : bottom + kGap;
-    box = {left, start, left + width, start + height};
-    if (place_box(taken, box, above ? -kStep : kStep, kTitleHeight, kHeight)) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
@@ -158,13 +331,15 @@ std::string diagram_svg(const Curve& curve, const BeamRecord& record, const Beam
       std::string("fill=\"none\" stroke=\"") + kStroke[quantity_index(q)] + "\" stroke-width=\"1.2\"", false);
 
   TakenBoxes taken;
-  for (const Label& label : wanted_labels(record, summary, q)) {
+  Room room = room_of(curve);
+  std::vector<std::string> lines;
+  for (const Wanted& label : wanted_labels(record, summary, q)) {
     double X = to_drawing(scale, label.x);
     double Y = to_drawing(curve.scale, label.value);
     Box box;
-    if (!place_label(taken, curve, X, Y, label, box)) continue;
+    if (!place_label(taken, room, curve, X, Y, label, q, lines, box)) continue;
     append_circle(out, X, Y, 2, "punkt");
-    append_text(out, box, label.lines, label.is_extreme ? "extrem" : "wert");
+    append_text(out, box, lines, label.kind == LabelKind::value ? "wert" : "extrem");
   }
   out.append("</svg>\n");
   return out;
