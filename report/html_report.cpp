@@ -1,5 +1,7 @@
 #include "report/html_report.h"
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -102,17 +104,45 @@ void append_none(std::string& out, const Table& table) {
   append_row(out, cells);
 }
 
+// Where a table has more rows than this, the page shows its first ones and
+// says where the rest are: a browser lays out a page of some thousand rows
+// in a moment, not one of millions.
+constexpr std::uint64_t kMaxPageTableRows = 2000;
+
+// After a table cut short: where all its rows are. The value table's rows
+// are counted in advance and are in the CSV table too; the others' count
+// is not known without making them.
+void append_cut(std::string& out, std::uint64_t value_rows) {
+  out.append("<p>Die Tabelle ist nach ");
+  out.append(std::to_string(kMaxPageTableRows));
+  if (value_rows == 0) {
+    out.append(" Zeilen gekuerzt; der Textbericht (--bericht DATEI.txt) enthaelt alle Zeilen.</p>\n");
+    return;
+  }
+  out.append(" von ");
+  out.append(std::to_string(value_rows));
+  out.append(
+      " Zeilen gekuerzt; der Textbericht und die CSV-Tabelle (--bericht DATEI.txt, DATEI.csv)"
+      " enthalten alle Zeilen.</p>\n");
+}
+
 void write_table(ReportOutput& out, const Table& table) {
   start_table(out.text, table);
   std::vector<Cell> cells;
-  bool any = false;
+  std::uint64_t rows = 0;
+  bool more = false;
   while (out.error == 0 && table.next_row(cells)) {
+    if (rows == kMaxPageTableRows) {
+      more = true;
+      break;
+    }
     append_row(out.text, cells);
     write_piece(out);
-    any = true;
+    rows = rows + 1;
   }
-  if (!any && !table.none.empty()) append_none(out.text, table);
+  if (rows == 0 && !table.none.empty()) append_none(out.text, table);
   end_table(out.text);
+  if (more) append_cut(out.text, 0);
 }
 
 void write_values(ReportOutput& out, const CompletePass& pass) {
@@ -120,12 +150,16 @@ void write_values(ReportOutput& out, const CompletePass& pass) {
   Walk walk = start_walk(pass, false);
   TableRow row;
   std::vector<Cell> cells;
-  while (out.error == 0 && next_row(walk, row)) {
+  std::uint64_t rows = 0;
+  while (out.error == 0 && rows < kMaxPageTableRows && next_row(walk, row)) {
     value_cells(row, cells);
     append_row(out.text, cells);
     write_piece(out);
+    rows = rows + 1;
   }
   end_table(out.text);
+  std::uint64_t all = table_rows(pass.record.elements, pass.pieces);
+  if (all > rows && out.error == 0) append_cut(out.text, all);
 }
 
 // The drawings share one scale, from the leftmost to the rightmost point of

@@ -1,9 +1,10 @@
 // The report page end to end: the built program with --bericht FILE.html.
-// Its tables carry the text report's numbers, its labels keep clear of each
-// other and of the curves (for the examples and beams of hundreds and
-// thousands of spans, and one that runs back and forth), its curves keep a
-// few points per drawing unit and pass through the extremes, it refers to
-// nothing outside itself, and it is well-formed XML.
+// Its tables carry the text report's numbers, cut after 2000 rows, its
+// labels keep clear of each other and of the curves (for the examples and
+// beams of hundreds and thousands of spans, and one that runs back and
+// forth), its curves keep a few points per drawing unit and pass through
+// the extremes, it refers to nothing outside itself, and it is well-formed
+// XML.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -25,9 +26,13 @@ struct Reports {
   std::string page;
 };
 
-Reports reports_of(const std::string& script, const std::string& page_name = "bericht.html") {
+Reports reports_of(const std::string& script, const std::string& page_name = "bericht.html",
+                   const std::vector<std::string>& options = {}) {
   ScratchDirectory dir;
-  PipedRun run = run_piped(script, {"--bericht", dir.file("bericht.txt"), "--bericht", dir.file(page_name)});
+  std::vector<std::string> arguments = {"--bericht", dir.file("bericht.txt"), "--bericht",
+                                        dir.file(page_name)};
+  arguments.insert(arguments.end(), options.begin(), options.end());
+  PipedRun run = run_piped(script, arguments);
   EXPECT_EQ(run.ending.status, 0) << run.output;
   return {read_file(dir.file("bericht.txt")), read_file(dir.file(page_name))};
 }
@@ -139,6 +144,19 @@ std::vector<std::pair<std::string, std::string>> extreme_dots(const std::string&
   return dots;
 }
 
+// A section of the page: from its heading to the next one.
+std::string section(const std::string& page, const std::string& heading) {
+  std::size_t start = page.find("<h2>" + heading);
+  if (start == std::string::npos) return "";
+  return page.substr(start, page.find("<h2>", start + 1) - start);
+}
+
+std::size_t count_of(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
 bool crosses(const Segment& s, const dlt::Box& b) {
   double left = std::max(b.left, std::min(s.x1, s.x2));
   double right = std::min(b.right, std::max(s.x1, s.x2));
@@ -244,6 +262,37 @@ TEST(ReportPage, ThousandsOfSpansDrawAFewPointsPerUnitThroughTheExtremes) {
           << q << ": extreme at " << dot.first << " " << dot.second;
   }
   EXPECT_NE(svgs[3].find("max M="), std::string::npos);
+}
+
+TEST(ReportPage, TablesOfMoreThan2000RowsAreCutAndSaySo) {
+  // long_beam(n) in P pieces has n (P + 1) rows of values.
+  Reports whole = reports_of(long_beam(100), "seite.html", {"--punkte", "19"});
+  EXPECT_EQ(count_of(section(whole.page, "Wertetabelle"), "<tr><td"), 2000U);
+  EXPECT_EQ(whole.page.find("gekuerzt"), std::string::npos);
+
+  Reports cut = reports_of(long_beam(69), "seite.html", {"--punkte", "28"});
+  std::string values = section(cut.page, "Wertetabelle");
+  EXPECT_EQ(count_of(values, "<tr><td"), 2000U);
+  EXPECT_NE(
+      values.find("</table>\n<p>Die Tabelle ist nach 2000 von 2001 Zeilen gekuerzt; der Textbericht und "
+                  "die CSV-Tabelle (--bericht DATEI.txt, DATEI.csv) enthalten alle Zeilen.</p>\n"),
+      std::string::npos);
+  // The rows shown are the first of the text report's.
+  std::vector<std::string> shown = numbers_in(values);
+  std::vector<std::string> all = numbers_in(cut.text.substr(cut.text.find("Wertetabelle")));
+  ASSERT_EQ(shown.size(), 2000U * 5);
+  ASSERT_EQ(all.size(), 2001U * 5);
+  EXPECT_TRUE(std::equal(shown.begin(), shown.end(), all.begin()));
+
+  // The beam as entered has 3 n + 1 rows, and no count of them in advance.
+  std::string beam = section(reports_of(long_beam(666)).page, "Traeger wie eingegeben");
+  EXPECT_EQ(count_of(beam, "<tr><td"), 1999U);
+  EXPECT_EQ(beam.find("gekuerzt"), std::string::npos);
+  beam = section(reports_of(long_beam(667)).page, "Traeger wie eingegeben");
+  EXPECT_EQ(count_of(beam, "<tr><td"), 2000U);
+  EXPECT_NE(beam.find("</table>\n<p>Die Tabelle ist nach 2000 Zeilen gekuerzt; der Textbericht (--bericht "
+                      "DATEI.txt) enthaelt alle Zeilen.</p>\n"),
+            std::string::npos);
 }
 
 TEST(ReportPage, StandsAloneAndIsWellFormed) {
