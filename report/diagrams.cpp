@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <set>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -26,152 +26,251 @@ constexpr const char* kTitle[kQuantityCount] = {
 // another band of labels.
 constexpr double kTitleHeight = 16;
 constexpr double kLabelBand = 3 * kLineHeight;
-constexpr double kCurveTop = kTitleHeight + kLabelBand;
-constexpr double kCurveHeight = 100;
+static_assert(kCurveTop == kTitleHeight + kLabelBand);
 constexpr double kCurveBottom = kCurveTop + kCurveHeight;
 constexpr double kHeight = kCurveBottom + kLabelBand + 4;
 // Space between a label and the curve.
 constexpr double kGap = 3;
 constexpr double kStep = 4;
 
-bool is_downward(Quantity q) { return q == Quantity::w || q == Quantity::M; }
-
-// Maps values onto the curve's band, zero included.
-struct YScale {
-  double lo = 0;
-  double hi = 0;
-  double factor = 0;
-  bool downward = false;
-};
-
-YScale y_scale(double lo, double hi, bool downward) {
-  YScale s{lo, hi, 0, downward};
-  if (!(hi > lo)) return s;
-  s.factor = kCurveHeight / (hi - lo);
-  // A span beyond the largest double still has a scale.
-  if (!(s.factor > 0) || !std::isfinite(s.factor)) s.factor = (kCurveHeight / 2) / ((hi / 2) - (lo / 2));
-  if (!std::isfinite(s.factor)) s.factor = 0;
-  return s;
-}
-
-double to_drawing(const YScale& s, double v) {
-  if (s.factor == 0) return kCurveTop + (kCurveHeight / 2);
-  if (s.downward) return kCurveTop + ((v * s.factor) - (s.lo * s.factor));
-  return kCurveTop + ((s.hi * s.factor) - (v * s.factor));
-}
-
-struct Point {
-  double X = 0;
-  double Y = 0;
-};
-
-// The drawn curve: its points in the order of the beam, each run of finite
-// values separately for the paths, and all in one list for the extents.
-struct Curve {
-  std::vector<std::vector<Point>> runs;
-  std::vector<Point> points;
-  bool in_order = true;  // X never decreases along points
-  double zero = 0;       // the zero line's Y
-};
-
 bool is_drawable(double x, double v) { return std::isfinite(x) && std::isfinite(v); }
 
-// The curve of quantity q in one walk: the points are gathered with their
-// values, which then give the vertical scale, ys, and are drawn to it.
-Curve trace(const CompletePass& pass, const BeamSummary& summary, const XScale& xs, Quantity q, YScale& ys) {
-  Curve curve;
-  // The extremes found between table points lie on the curve too.
-  std::vector<Extreme> inside = {extreme_of(summary, q, true), extreme_of(summary, q, false)};
-  std::vector<Point> run;
-  auto add = [&](double x, double v) {
-    Point p{to_drawing(xs, x), v};
-    if (!curve.points.empty() && p.X < curve.points.back().X) curve.in_order = false;
-    run.push_back(p);
-    curve.points.push_back(p);
-  };
-  double lo = 0;
-  double hi = 0;
-  Walk walk = start_walk(pass, false);
-  TableRow row;
-  double previous_x = 0;
-  bool previous_drawn = false;
-  while (next_row(walk, row)) {
-    if (previous_drawn) {
-      for (Extreme& e : inside) {
-        bool between = (previous_x < e.x && e.x < row.x) || (row.x < e.x && e.x < previous_x);
-        if (between && is_drawable(e.x, e.value)) {
-          add(e.x, e.value);
-          e.x = std::numeric_limits<double>::quiet_NaN();  // once
-        }
-      }
-    }
-    double v = value_of(row.at, q);
-    previous_x = row.x;
-    previous_drawn = is_drawable(row.x, v);
-    if (previous_drawn) {
-      lo = std::min(lo, v);
-      hi = std::max(hi, v);
-      add(row.x, v);
-    } else if (!run.empty()) {
-      curve.runs.push_back(std::move(run));
-      run.clear();
-    }
-  }
-  if (!run.empty()) curve.runs.push_back(std::move(run));
-  for (const Extreme& e : {extreme_of(summary, q, true), extreme_of(summary, q, false)}) {
-    if (is_drawable(e.x, e.value)) {
-      lo = std::min(lo, e.value);
-      hi = std::max(hi, e.value);
-    }
-  }
-  ys = y_scale(lo, hi, is_downward(q));
-  curve.zero = to_drawing(ys, 0);
-  for (Point& p : curve.points) p.Y = to_drawing(ys, p.Y);
-  for (std::vector<Point>& points : curve.runs)
-    for (Point& p : points) p.Y = to_drawing(ys, p.Y);
-  return curve;
+// Numbers further apart than this never print alike with six decimals:
+// they round to different millionths.
+constexpr double kApart = 2e-6;
+
+// Whether a and b print alike, without printing them where the numbers
+// tell (a zero may print as "-0.000000").
+bool print_alike(double a, double b) {
+  if (a == b && a != 0) return true;
+  if (std::fabs(a - b) > kApart) return false;
+  return fixed_text(a) == fixed_text(b);
 }
 
-// The highest and lowest Y the curve and its area take between X left and
-// right: every piece of the curve reaching into that span counts whole.
-std::pair<double, double> extent(const Curve& curve, double left, double right) {
-  double top = curve.zero;
-  double bottom = curve.zero;
-  const std::vector<Point>& p = curve.points;
-  std::size_t first = 0;
-  if (curve.in_order) {
-    first = static_cast<std::size_t>(
-        std::lower_bound(p.begin(), p.end(), left, [](const Point& a, double X) { return a.X < X; }) -
-        p.begin());
-    if (first > 0) --first;
-  }
-  for (std::size_t i = first; i < p.size(); ++i) {
-    bool reaches =
-        i + 1 < p.size() && std::min(p[i].X, p[i + 1].X) <= right && std::max(p[i].X, p[i + 1].X) >= left;
-    bool within = p[i].X >= left && p[i].X <= right;
-    if (reaches || within) {
-      top = std::min(top, p[i].Y);
-      bottom = std::max(bottom, p[i].Y);
-      if (i + 1 < p.size()) {
-        top = std::min(top, p[i + 1].Y);
-        bottom = std::max(bottom, p[i + 1].Y);
-      }
-    }
-    if (curve.in_order && p[i].X > right) break;
-  }
-  return {top, bottom};
-}
+bool is_zero_text(double value) { return !(std::fabs(value) > kApart) && prints_as_zero(value); }
 
-struct Label {
+enum class LabelKind { value, largest, smallest };
+
+// A label wanted, before its text is made.
+struct Wanted {
   double x = 0;
   double value = 0;
   Anchor anchor = Anchor::middle;
-  std::vector<std::string> lines;
-  bool is_extreme = false;
+  LabelKind kind = LabelKind::value;
 };
 
-void append_path(std::string& out, const std::vector<Point>& run, bool closed, double zero) {
-  for (std::size_t i = 0; i < run.size(); ++i) {
+std::vector<std::string> label_lines(const Wanted& label, Quantity q) {
+  switch (label.kind) {
+    case LabelKind::value:
+      return {fixed_text(label.value)};
+    case LabelKind::largest:
+      return {value_text(extreme_name(q, true), label.value), value_text("x", label.x)};
+    case LabelKind::smallest:
+      return {value_text(extreme_name(q, false), label.value), value_text("x", label.x)};
+  }
+  return {};
+}
+
+// The labels wanted so far, so that none is wanted twice: two are alike
+// where their x and their value print alike. Where the point elements'
+// x run in order, only the labels at nearly the same x can be alike, and
+// those are compared as numbers; else, and where very many stand at nearly
+// one x, by their texts.
+struct Seen {
+  std::vector<std::pair<double, double>> extremes;
+  std::vector<std::pair<double, double>> near;  // at nearly the last x
+  bool by_text = false;
+  std::set<std::pair<std::string, std::string>> texts;
+};
+constexpr std::size_t kMostNear = 64;
+
+void read_by_text(Seen& seen) {
+  seen.by_text = true;
+  for (const auto& [x, value] : seen.extremes) seen.texts.insert({fixed_text(x), fixed_text(value)});
+  for (const auto& [x, value] : seen.near) seen.texts.insert({fixed_text(x), fixed_text(value)});
+}
+
+// Whether a label at x with value is wanted for the first time; it is then
+// seen.
+bool first_time(Seen& seen, double x, double value, bool is_extreme) {
+  if (seen.by_text) return seen.texts.insert({fixed_text(x), fixed_text(value)}).second;
+  auto alike = [&](const std::pair<double, double>& other) {
+    return print_alike(other.first, x) && print_alike(other.second, value);
+  };
+  if (std::any_of(seen.extremes.begin(), seen.extremes.end(), alike)) return false;
+  if (is_extreme) {
+    seen.extremes.push_back({x, value});
+    return true;
+  }
+  if (!seen.near.empty() && x - seen.near.back().first > kApart) seen.near.clear();
+  if (std::any_of(seen.near.begin(), seen.near.end(), alike)) return false;
+  seen.near.push_back({x, value});
+  if (seen.near.size() > kMostNear) read_by_text(seen);
+  return true;
+}
+
+// Whether the point elements stand in order along x, as far as they are
+// drawn.
+bool points_in_order(const BeamRecord& record, const BeamSummary& summary) {
+  double last = 0;
+  bool any = false;
+  for (std::size_t k = 0; k < record.elements.size(); ++k) {
+    double x = summary.elements[k].x;
+    if (is_segment(record.elements[k]) || !std::isfinite(x)) continue;
+    if (any && x < last) return false;
+    last = x;
+    any = true;
+  }
+  return true;
+}
+
+// The labels wanted, most important first: the extremes, then the values at
+// the point elements, largest first. A value already labelled at the same x
+// is not labelled again, nor one that prints as zero: the zero line shows it.
+std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& summary, Quantity q) {
+  std::vector<Wanted> extremes;
+  std::vector<Wanted> values;
+  Seen seen;
+  if (!points_in_order(record, summary)) read_by_text(seen);
+  auto want = [&](std::vector<Wanted>& into, const Wanted& label) {
+    if (!is_drawable(label.x, label.value) || is_zero_text(label.value)) return;
+    if (!first_time(seen, label.x, label.value, label.kind != LabelKind::value)) return;
+    into.push_back(label);
+  };
+  for (bool largest : {true, false}) {
+    const Extreme& e = extreme_of(summary, q, largest);
+    want(extremes, {e.x, e.value, Anchor::middle, largest ? LabelKind::largest : LabelKind::smallest});
+  }
+  for (std::size_t k = 0; k < record.elements.size(); ++k) {
+    if (is_segment(record.elements[k])) continue;
+    const ElementValues& at = summary.elements[k];
+    double before = value_of(at.before, q);
+    double after = value_of(at.after, q);
+    if (print_alike(before, after)) {
+      want(values, {at.x, after, Anchor::middle, LabelKind::value});
+    } else {
+      want(values, {at.x, before, Anchor::end, LabelKind::value});
+      want(values, {at.x, after, Anchor::start, LabelKind::value});
+    }
+  }
+  std::stable_sort(values.begin(), values.end(),
+                   [](const Wanted& a, const Wanted& b) { return std::fabs(a.value) > std::fabs(b.value); });
+  extremes.insert(extremes.end(), values.begin(), values.end());
+  return extremes;
+}
+
+// Where labels can still go, by drawing unit across the diagram: the
+// curve's extent over the unit, the boxes taken that reach into it, and
+// whether a label could still go above and below the curve there. A label
+// covers some unit whole (see unit_covered), so it cannot go on a side of
+// the curve where that unit has no gap as high as one line between the
+// boxes, the curve and the drawing's edge: it is skipped without trying,
+// and a long beam, whose many labels mostly find no room, costs little.
+struct Room {
+  std::vector<std::pair<double, double>> curve;               // top and bottom
+  std::vector<std::vector<std::pair<double, double>>> boxes;  // top and bottom, by top
+  std::vector<bool> full_above;
+  std::vector<bool> full_below;
+};
+
+Room room_of(const Curve& curve) {
+  Room room;
+  room.curve.resize(kDrawingUnits);
+  for (std::size_t u = 0; u < kDrawingUnits; ++u) {
+    double left = static_cast<double>(u);
+    room.curve[u] = extent(curve, left, left + 1);
+  }
+  room.boxes.resize(kDrawingUnits);
+  room.full_above.assign(kDrawingUnits, false);
+  room.full_below.assign(kDrawingUnits, false);
+  return room;
+}
+
+// Whether a box of a line's height fits between lo and hi beside the boxes
+// (ordered by top). A little less than a line counts as room, so that a
+// rounding error never skips a label that would fit.
+bool has_room(const std::vector<std::pair<double, double>>& boxes, double lo, double hi) {
+  constexpr double kNeed = kLineHeight - 0.01;
+  double edge = lo;
+  for (const auto& [top, bottom] : boxes) {
+    if (std::min(top, hi) - edge >= kNeed) return true;
+    edge = std::max(edge, bottom);
+  }
+  return hi - edge >= kNeed;
+}
+
+// The unit a drawing's X falls in; false where it is none.
+bool unit_at(double X, std::size_t& unit) {
+  double u = std::floor(X);
+  if (!(u >= 0 && u < static_cast<double>(kDrawingUnits))) return false;
+  unit = static_cast<std::size_t>(u);
+  return true;
+}
+
+// A unit a label of at least one character at X covers whole, wherever
+// label_left moves it: within 1.5 of X (shifted by the gap for end and
+// start), which lies at least that far inside the box for any width up to
+// the drawing's, X being on the plot.
+bool unit_covered(double X, Anchor anchor, std::size_t& unit) {
+  if (!(X >= kPlotLeft && X <= kPlotLeft + kPlotWidth)) return false;
+  double inside = X;
+  if (anchor == Anchor::end) inside = X - kGap - 1.5;
+  if (anchor == Anchor::start) inside = X + kGap + 1.5;
+  return unit_at(inside, unit);
+}
+
+void take_room(Room& room, const Box& box) {
+  std::size_t first = 0;
+  std::size_t last = 0;
+  if (!unit_at(std::max(box.left, 0.0), first) ||
+      !unit_at(std::min(box.right, static_cast<double>(kDrawingUnits) - 0.5), last))
+    return;
+  for (std::size_t u = first; u <= last; ++u) {
+    double left = static_cast<double>(u);
+    if (!(left < box.right && box.left < left + 1)) continue;
+    std::vector<std::pair<double, double>>& boxes = room.boxes[u];
+    std::pair<double, double> span{box.top, box.bottom};
+    boxes.insert(std::upper_bound(boxes.begin(), boxes.end(), span), span);
+    auto [top, bottom] = room.curve[u];
+    room.full_above[u] = !has_room(boxes, kTitleHeight, top - kGap);
+    room.full_below[u] = !has_room(boxes, bottom + kGap, kHeight);
+  }
+}
+
+// Places a label beside the curve, on the side of its value first; false
+// where neither side has room.
+bool place_label(TakenBoxes& taken, Room& room, const Curve& curve, double X, double Y, const Wanted& label,
+                 Quantity q, std::vector<std::string>& lines, Box& box) {
+  bool above_first = Y <= curve.zero;
+  bool try_side[2] = {true, true};  // first, second
+  std::size_t unit = 0;
+  if (unit_covered(X, label.anchor, unit)) {
+    try_side[0] = !(above_first ? room.full_above[unit] : room.full_below[unit]);
+    try_side[1] = !(above_first ? room.full_below[unit] : room.full_above[unit]);
+    if (!try_side[0] && !try_side[1]) return false;
+  }
+  lines = label_lines(label, q);
+  double width = text_width(lines);
+  if (width > kDrawingWidth - 4) return false;
+  double nudge = label.anchor == Anchor::end ? -kGap : (label.anchor == Anchor::start ? kGap : 0);
+  double left = label_left(X + nudge, width, label.anchor);
+  double height = static_cast<double>(lines.size()) * kLineHeight;
+  auto [top, bottom] = extent(curve, left, left + width);
+  for (int side = 0; side < 2; ++side) {
+    if (!try_side[side]) continue;
+    bool above = side == 0 ? above_first : !above_first;
+    double start = above ? top - kGap - height : bottom + kGap;
+    box = {left, start, left + width, start + height};
+    if (place_box(taken, box, above ? -kStep : kStep, kTitleHeight, kHeight)) {
+      take_room(room, box);
+      return true;
+    }
+  }
+  return false;
+}
+
+void append_path(std::string& out, const CurvePoint* run, std::size_t count, bool closed, double zero) {
+  for (std::size_t i = 0; i < count; ++i) {
     if (closed && i == 0) {
       out.append("M");
       append_coordinate(out, run[0].X);
@@ -185,7 +284,7 @@ void append_path(std::string& out, const std::vector<Point>& run, bool closed, d
   }
   if (closed) {
     out.append(" L");
-    append_coordinate(out, run.back().X);
+    append_coordinate(out, run[count - 1].X);
     out.push_back(' ');
     append_coordinate(out, zero);
     out.append("Z");
@@ -199,70 +298,17 @@ void append_curve(std::string& out, const Curve& curve, std::string_view style, 
   out.append("<path ");
   out.append(style);
   out.append(" d=\"");
-  for (const std::vector<Point>& run : curve.runs) append_path(out, run, closed, curve.zero);
+  for (std::size_t r = 0; r < curve.runs.size(); ++r) {
+    std::size_t end = r + 1 < curve.runs.size() ? curve.runs[r + 1] : curve.points.size();
+    append_path(out, curve.points.data() + curve.runs[r], end - curve.runs[r], closed, curve.zero);
+  }
   out.append("\"/>\n");
-}
-
-// The labels wanted, most important first: the extremes, then the values at
-// the point elements, largest first. A value already labelled at the same x
-// is not labelled again, nor one that prints as zero: the zero line shows it.
-std::vector<Label> wanted_labels(const BeamRecord& record, const BeamSummary& summary, Quantity q) {
-  std::vector<Label> extremes;
-  std::vector<Label> values;
-  std::set<std::pair<std::string, std::string>> seen;
-  auto want = [&](std::vector<Label>& into, Label label) {
-    if (!is_drawable(label.x, label.value) || prints_as_zero(label.value)) return;
-    if (!seen.insert({fixed_text(label.x), fixed_text(label.value)}).second) return;
-    into.push_back(std::move(label));
-  };
-  for (bool largest : {true, false}) {
-    const Extreme& e = extreme_of(summary, q, largest);
-    std::string name = extreme_name(q, largest);
-    want(extremes, {e.x, e.value, Anchor::middle, {value_text(name, e.value), value_text("x", e.x)}, true});
-  }
-  for (std::size_t k = 0; k < record.elements.size(); ++k) {
-    if (is_segment(record.elements[k])) continue;
-    const ElementValues& at = summary.elements[k];
-    double before = value_of(at.before, q);
-    double after = value_of(at.after, q);
-    if (fixed_text(before) == fixed_text(after)) {
-      want(values, {at.x, after, Anchor::middle, {fixed_text(after)}, false});
-    } else {
-      want(values, {at.x, before, Anchor::end, {fixed_text(before)}, false});
-      want(values, {at.x, after, Anchor::start, {fixed_text(after)}, false});
-    }
-  }
-  std::stable_sort(values.begin(), values.end(),
-                   [](const Label& a, const Label& b) { return std::fabs(a.value) > std::fabs(b.value); });
-  extremes.insert(extremes.end(), values.begin(), values.end());
-  return extremes;
-}
-
-// Places a label beside the curve, on the side of its value first; false
-// where neither side has room.
-bool place_label(TakenBoxes& taken, const Curve& curve, double X, double Y, const Label& label, Box& box) {
-  double width = text_width(label.lines);
-  if (width > kDrawingWidth - 4) return false;
-  double nudge = label.anchor == Anchor::end ? -kGap : (label.anchor == Anchor::start ? kGap : 0);
-  double left = label_left(X + nudge, width, label.anchor);
-  double height = static_cast<double>(label.lines.size()) * kLineHeight;
-  auto [top, bottom] = extent(curve, left, left + width);
-  bool above_first = Y <= curve.zero;
-  for (bool above : {above_first, !above_first}) {
-    double start = above ? top - kGap - height : bottom + kGap;
-    box = {left, start, left + width, start + height};
-    if (place_box(taken, box, above ? -kStep : kStep, kTitleHeight, kHeight)) return true;
-  }
-  return false;
 }
 
 }  // namespace
 
-std::string diagram_svg(const CompletePass& pass, const BeamSummary& summary, const XScale& scale,
-                        Quantity q) {
-  YScale ys;
-  Curve curve = trace(pass, summary, scale, q, ys);
-
+std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
+                        const XScale& scale, Quantity q) {
   std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"diagramm-";
   out.append(quantity_name(q));
   out.append("\" class=\"zeichnung\" viewBox=\"0 0 ");
@@ -285,13 +331,15 @@ std::string diagram_svg(const CompletePass& pass, const BeamSummary& summary, co
       std::string("fill=\"none\" stroke=\"") + kStroke[quantity_index(q)] + "\" stroke-width=\"1.2\"", false);
 
   TakenBoxes taken;
-  for (const Label& label : wanted_labels(pass.record, summary, q)) {
+  Room room = room_of(curve);
+  std::vector<std::string> lines;
+  for (const Wanted& label : wanted_labels(record, summary, q)) {
     double X = to_drawing(scale, label.x);
-    double Y = to_drawing(ys, label.value);
+    double Y = to_drawing(curve.scale, label.value);
     Box box;
-    if (!place_label(taken, curve, X, Y, label, box)) continue;
+    if (!place_label(taken, room, curve, X, Y, label, q, lines, box)) continue;
     append_circle(out, X, Y, 2, "punkt");
-    append_text(out, box, label.lines, label.is_extreme ? "extrem" : "wert");
+    append_text(out, box, lines, label.kind == LabelKind::value ? "wert" : "extrem");
   }
   out.append("</svg>\n");
   return out;

@@ -2,14 +2,16 @@
 // on the horizontal scale of the beam sketch above them. w and M are drawn
 // positive downward, p and Q upward. Labelled are the extremes with their x
 // and the values at the ends, supports, hinges, springs and point loads, as
-// many as fit without overlapping each other or the curve.
+// many as fit without overlapping each other or the curve, the most
+// important first.
 #pragma once
 
 #include <string>
 
 #include "engine/quantity.h"
+#include "report/beam_record.h"
 #include "report/beam_summary.h"
-#include "report/replay.h"
+#include "report/curves.h"
 #include "report/svg.h"
 
 namespace dlt {
@@ -17,8 +19,9 @@ namespace dlt {
 // The fill colour of each diagram's area, by quantity_index.
 extern const char* const kDiagramFill[kQuantityCount];
 
-// REQUIRES: summary is that of pass.
-std::string diagram_svg(const CompletePass& pass, const BeamSummary& summary, const XScale& scale,
-                        Quantity q);
+// The diagram of q with its curve as trace_curves made it.
+// REQUIRES: summary is that of record, a complete pass, and curve its own.
+std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
+                        const XScale& scale, Quantity q);
 
 }  // namespace dlt

@@ -1,10 +1,13 @@
 #include "report/html_report.h"
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "report/beam_sketch.h"
+#include "report/curves.h"
 #include "report/diagrams.h"
 #include "report/markup.h"
 #include "report/reports.h"
@@ -115,17 +118,45 @@ void append_none(std::string& out, const Table& table) {
   append_row(out, cells);
 }
 
+// Where a table has more rows than this, the page shows its first ones and
+// says where the rest are: a browser lays out a page of some thousand rows
+// in a moment, not one of millions.
+constexpr std::uint64_t kMaxPageTableRows = 2000;
+
+// After a table cut short: where all its rows are. The value table's rows
+// are counted in advance and are in the CSV table too; the others' count
+// is not known without making them (0).
+void append_cut(std::string& out, std::uint64_t value_rows) {
+  out.append("<p>Die Tabelle ist nach ");
+  out.append(std::to_string(kMaxPageTableRows));
+  if (value_rows == 0) {
+    out.append(" Zeilen gekuerzt; der Textbericht (--bericht DATEI.txt) enthaelt alle Zeilen.</p>\n");
+    return;
+  }
+  out.append(" von ");
+  out.append(std::to_string(value_rows));
+  out.append(
+      " Zeilen gekuerzt; der Textbericht und die CSV-Tabelle (--bericht DATEI.txt, DATEI.csv)"
+      " enthalten alle Zeilen.</p>\n");
+}
+
 void write_table(ReportOutput& out, const Table& table) {
   start_table(out.text, table);
   std::vector<Cell> cells;
-  bool any = false;
+  std::uint64_t rows = 0;
+  bool more = false;
   while (out.error == 0 && table.next_row(cells)) {
+    if (rows == kMaxPageTableRows) {
+      more = true;
+      break;
+    }
     append_row(out.text, cells);
     write_piece(out);
-    any = true;
+    rows = rows + 1;
   }
-  if (!any && !table.none.empty()) append_none(out.text, table);
+  if (rows == 0 && !table.none.empty()) append_none(out.text, table);
   end_table(out.text);
+  if (more) append_cut(out.text, table.known_rows);
 }
 
 // The drawings share one scale, from the leftmost to the rightmost point of
@@ -152,8 +183,9 @@ void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSu
   append_figure(out.text, beam_sketch_svg(pass.record, summary, statics, scale, units));
   write_piece(out);
   out.text.append("<h2>Zustandslinien</h2>\n");
+  Curves curves = trace_curves(pass, summary, scale);
   for (Quantity q : kQuantities) {
-    append_figure(out.text, diagram_svg(pass, summary, scale, q));
+    append_figure(out.text, diagram_svg(curves.of[quantity_index(q)], pass.record, summary, scale, q));
     write_piece(out);
   }
   for (const Table& table : summary_tables(pass.record, summary, statics, units)) write_table(out, table);

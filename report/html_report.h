@@ -1,7 +1,8 @@
 // The report page of a complete beam: one self-contained XHTML file with the
 // sketch of the beam, the diagrams of w, p, M and Q, and the tables of the
-// reports with the same numbers as the text report. No scripts and nothing
-// outside the file.
+// reports with the same numbers as the text report, each cut after its
+// first 2000 rows where it has more. No scripts and nothing outside the
+// file.
 #pragma once
 
 #include <string>

@@ -4,6 +4,7 @@
 // std::to_chars, so a drawing comes out the same bytes on every platform.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,11 +51,26 @@ Box text_box(double left, double top, const std::vector<std::string>& lines);
 void append_text(std::string& out, const Box& box, const std::vector<std::string>& lines,
                  std::string_view css_class);
 
-// Boxes already taken in one drawing.
-using TakenBoxes = std::vector<Box>;
+// Boxes already taken in one drawing. Each is filed in the cells of a grid
+// over the drawing that it reaches into (a box beyond the drawing in the
+// cells at its edge), so that a box is tested only against the boxes of
+// its own cells: a drawing with many labels costs time in proportion to
+// them, not to their square.
+constexpr double kTakenCell = 16;
+constexpr std::size_t kTakenColumns = 48;  // kDrawingWidth / kTakenCell, rounded up
+constexpr std::size_t kTakenRows = 16;
+struct TakenBoxes {
+  std::vector<Box> boxes;
+  // kTakenColumns * kTakenRows lists of indices into boxes, row by row;
+  // made with the first box.
+  std::vector<std::vector<std::size_t>> cells;
+};
 
 bool overlaps(const Box& a, const Box& b);
 bool is_free(const TakenBoxes& taken, const Box& box);
+
+// Takes box, free or not.
+void take(TakenBoxes& taken, const Box& box);
 
 // Where a label goes: its box starts at `start` (a top edge) and moves by
 // `step` (up when negative) until it is free and still within [limit_top,

@@ -304,6 +304,17 @@ RowMaker widest_of(std::vector<RowRange> ranges) {
   return rows_of(std::move(rows));
 }
 
+// The rows of the value table: those of a walk, and one more at each change
+// of a shaft's section.
+std::uint64_t value_rows(const CompletePass& pass) {
+  const std::vector<Element>& elements = pass.record.elements;
+  std::uint64_t rows = table_rows(elements, pass.pieces);
+  SectionCourse sections = start_sections(elements);
+  for (std::size_t k = 0; k < elements.size(); ++k)
+    if (is_segment(elements[k]) && enter_row(sections, k)) rows = rows + 1;
+  return rows;
+}
+
 void stress_cell(const ValueRow& row, std::vector<Cell>& cells) {
   cells.push_back(row.has_stress ? number(row.stress) : no_number());
 }
@@ -375,6 +386,7 @@ Table value_table(const CompletePass& pass, const BeamSummary& summary, const Un
     ranges.push_back(summary.stress_rows);
   }
   table.widest_rows = widest_of(std::move(ranges));
+  table.known_rows = value_rows(pass);
   table.next_row = [rows = start_value_rows(pass), with_stress](std::vector<Cell>& cells) mutable {
     ValueRow row;
     if (!next_value_row(rows, row)) return false;

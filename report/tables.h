@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -58,6 +59,9 @@ struct Table {
   bool header_in_text = true;
   // What stands in the table where it has no rows.
   std::string none{};
+  // How many rows it has, where that is known without making them (the
+  // value table's); 0 where it is not.
+  std::uint64_t known_rows = 0;
   // Rows as wide as the widest of the table, where making every row twice
   // would cost a walk: the text report sizes its columns by them. Where
   // empty, it makes the rows once more to measure them.

@@ -1,12 +1,16 @@
 // The report page end to end: the built program with --bericht FILE.html.
-// Its tables carry the text report's numbers, its labels keep clear of each
-// other and of the curves (for the examples and a beam of hundreds of spans),
-// it refers to nothing outside itself, and it is well-formed XML.
+// Its tables carry the text report's numbers, cut after 2000 rows, its
+// labels keep clear of each other and of the curves (for the examples,
+// beams of hundreds, thousands and 100,000 spans, and one that runs back
+// and forth), its curves keep a few points per drawing unit and pass
+// through the extremes, the page of 100,000 spans stays small, it refers to
+// nothing outside itself, and it is well-formed XML.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -23,9 +27,13 @@ struct Reports {
   std::string page;
 };
 
-Reports reports_of(const std::string& script, const std::string& page_name = "bericht.html") {
+Reports reports_of(const std::string& script, const std::string& page_name = "bericht.html",
+                   const std::vector<std::string>& options = {}) {
   ScratchDirectory dir;
-  PipedRun run = run_piped(script, {"--bericht", dir.file("bericht.txt"), "--bericht", dir.file(page_name)});
+  std::vector<std::string> arguments = {"--bericht", dir.file("bericht.txt"), "--bericht",
+                                        dir.file(page_name)};
+  arguments.insert(arguments.end(), options.begin(), options.end());
+  PipedRun run = run_piped(script, arguments);
   EXPECT_EQ(run.ending.status, 0) << run.output;
   return {read_file(dir.file("bericht.txt")), read_file(dir.file(page_name))};
 }
@@ -86,6 +94,42 @@ std::vector<Segment> strokes(const std::string& svg) {
     y = ny;
   }
   return lines;
+}
+
+// The points of a diagram's curve as written, X and Y of each.
+std::vector<std::pair<std::string, std::string>> curve_points(const std::string& svg) {
+  std::vector<std::pair<std::string, std::string>> points;
+  std::size_t at = svg.find("fill=\"none\"");
+  if (at == std::string::npos) return points;
+  std::size_t d = svg.find("d=\"", at) + 3;
+  std::string path = svg.substr(d, svg.find('"', d) - d);
+  static const std::regex kPoint(R"([ML]([-0-9.]+) ([-0-9.]+))");
+  for (std::sregex_iterator it(path.begin(), path.end(), kPoint), end; it != end; ++it)
+    points.push_back({(*it)[1], (*it)[2]});
+  return points;
+}
+
+// Where the labels of the extremes point: cx and cy of the dot before each.
+std::vector<std::pair<std::string, std::string>> extreme_dots(const std::string& svg) {
+  static const std::regex kDot(
+      R"re(<circle class="punkt" cx="([-0-9.]+)" cy="([-0-9.]+)" r="2.00"/>\n<text class="extrem">)re");
+  std::vector<std::pair<std::string, std::string>> dots;
+  for (std::sregex_iterator it(svg.begin(), svg.end(), kDot), end; it != end; ++it)
+    dots.push_back({(*it)[1], (*it)[2]});
+  return dots;
+}
+
+// A section of the page: from its heading to the next one.
+std::string section(const std::string& page, const std::string& heading) {
+  std::size_t start = page.find("<h2>" + heading);
+  if (start == std::string::npos) return "";
+  return page.substr(start, page.find("<h2>", start + 1) - start);
+}
+
+std::size_t count_of(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
 }
 
 bool crosses(const Segment& s, const dlt::Box& b) {
@@ -149,6 +193,12 @@ TEST(ReportPage, ExtremesAndSupportValuesAreLabelled) {
 
 TEST(ReportPage, LabelsKeepClearOfEachOtherAndOfTheCurves) {
   for (const std::string& path : scripts()) expect_clear_labels(reports_of(read_file(path)).page, path);
+  // A beam that runs back and forth, by segments of negative length.
+  std::string back = "a 2 4\n";
+  for (int i = 0; i < 400; ++i)
+    back += std::string(i % 2 == 0 ? "c 5 100 1 10 0\n" : "c -4 100 1 10 0\n") +
+            (i < 399 ? "f 1 0 0\n" : "f 1 0 1 3 0\n");
+  expect_clear_labels(reports_of(back + "q\n").page, "back and forth");
 }
 
 TEST(ReportPage, HundredsOfSpansThinTheLabelsButKeepTheExtremes) {
@@ -167,6 +217,86 @@ TEST(ReportPage, HundredsOfSpansThinTheLabelsButKeepTheExtremes) {
   }
   for (const char* extreme : {"max w=", "min p=", "max p=", "max M=", "min M=", "max Q=", "min Q="})
     EXPECT_NE(r.page.find(extreme), std::string::npos) << extreme;
+}
+
+TEST(ReportPage, ThousandsOfSpansDrawAFewPointsPerUnitThroughTheExtremes) {
+  Reports r = reports_of(long_beam(3000), "lang.html");
+  expect_clear_labels(r.page, "3000 spans");
+  std::vector<std::string> svgs = drawings(r.page);
+  ASSERT_EQ(svgs.size(), 5U);
+  const std::size_t units = static_cast<std::size_t>(dlt::kPlotWidth) + 1;
+  for (std::size_t q = 1; q < svgs.size(); ++q) {
+    // Some 40 rows in each unit of the plot. Of those, kept are the first,
+    // the smallest, the largest, the last and a lone jump.
+    std::vector<std::pair<std::string, std::string>> points = curve_points(svgs[q]);
+    EXPECT_LE(points.size(), (4 * units) + 8) << q;
+    EXPECT_GE(points.size(), 2 * units) << q;
+    // The extremes are points of the curve, exactly where their labels point.
+    std::vector<std::pair<std::string, std::string>> dots = extreme_dots(svgs[q]);
+    EXPECT_FALSE(dots.empty()) << q;
+    for (const auto& dot : dots)
+      EXPECT_NE(std::find(points.begin(), points.end(), dot), points.end())
+          << q << ": extreme at " << dot.first << " " << dot.second;
+  }
+  EXPECT_NE(svgs[3].find("max M="), std::string::npos);
+}
+
+TEST(ReportPage, TablesOfMoreThan2000RowsAreCutAndSaySo) {
+  // long_beam(n) in P pieces has n (P + 1) rows of values.
+  Reports whole = reports_of(long_beam(100), "seite.html", {"--punkte", "19"});
+  EXPECT_EQ(count_of(section(whole.page, "Wertetabelle"), "<tr><td"), 2000U);
+  EXPECT_EQ(whole.page.find("gekuerzt"), std::string::npos);
+
+  Reports cut = reports_of(long_beam(69), "seite.html", {"--punkte", "28"});
+  std::string values = section(cut.page, "Wertetabelle");
+  EXPECT_EQ(count_of(values, "<tr><td"), 2000U);
+  EXPECT_NE(
+      values.find("</table>\n<p>Die Tabelle ist nach 2000 von 2001 Zeilen gekuerzt; der Textbericht und "
+                  "die CSV-Tabelle (--bericht DATEI.txt, DATEI.csv) enthalten alle Zeilen.</p>\n"),
+      std::string::npos);
+  // The rows shown are the first of the text report's.
+  std::vector<std::string> shown = numbers_in(values);
+  std::vector<std::string> all = numbers_in(cut.text.substr(cut.text.find("Wertetabelle")));
+  ASSERT_EQ(shown.size(), 2000U * 5);
+  ASSERT_EQ(all.size(), 2001U * 5);
+  EXPECT_TRUE(std::equal(shown.begin(), shown.end(), all.begin()));
+
+  // The beam as entered has 3 n + 1 rows, and no count of them in advance.
+  std::string beam = section(reports_of(long_beam(666)).page, "Traeger wie eingegeben");
+  EXPECT_EQ(count_of(beam, "<tr><td"), 1999U);
+  EXPECT_EQ(beam.find("gekuerzt"), std::string::npos);
+  beam = section(reports_of(long_beam(667)).page, "Traeger wie eingegeben");
+  EXPECT_EQ(count_of(beam, "<tr><td"), 2000U);
+  EXPECT_NE(beam.find("</table>\n<p>Die Tabelle ist nach 2000 Zeilen gekuerzt; der Textbericht (--bericht "
+                      "DATEI.txt) enthaelt alle Zeilen.</p>\n"),
+            std::string::npos);
+}
+
+TEST(ReportPage, AHundredThousandSpansMakeASmallPage) {
+  // With the sanitizers, the program would not end within the timeout.
+#ifdef DURCHLAUFTRAEGER_SANITIZED
+  const int spans = 10000;
+#else
+  const int spans = 100000;
+#endif
+  ScratchDirectory dir;
+  PipedRun run = run_piped(long_beam(spans), {"--bericht", dir.file("lang.html")});
+  ASSERT_EQ(run.ending.status, 0) << run.errors;
+  std::string page = read_file(dir.file("lang.html"));
+  // The sketch still draws every one of the 200,000 supports and segments;
+  // once it groups the symbols that stand close, the whole page is as
+  // bounded as the rest of it, which holds no more than the drawing's width
+  // and the tables' first rows.
+  std::size_t sketch = page.find("<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"skizze\"");
+  ASSERT_NE(sketch, std::string::npos);
+  std::string rest = page.substr(0, sketch) + page.substr(page.find("</svg>", sketch));
+  EXPECT_LT(rest.size(), 10U * 1000 * 1000);
+  ASSERT_EQ(drawings(rest).size(), 4U);
+  expect_clear_labels(rest, std::to_string(spans) + " spans");
+  for (const char* extreme : {"max w=", "min p=", "max p=", "max M=", "min M=", "max Q=", "min Q="})
+    EXPECT_NE(rest.find(extreme), std::string::npos) << extreme;
+  EXPECT_EQ(count_of(section(rest, "Wertetabelle"), "<tr><td"), 2000U);
+  EXPECT_NE(rest.find("nach 2000 von " + std::to_string(11 * spans) + " Zeilen gekuerzt"), std::string::npos);
 }
 
 TEST(ReportPage, StandsAloneAndIsWellFormed) {

@@ -1,11 +1,14 @@
 // The report's parts in the process: the root finder, the record of a pass,
-// the CSV form, units and escaped markup, the safe file write and the
-// notices.
+// the CSV form, units and escaped markup, the boxes of the drawings'
+// labels, the thinning of their curves, the safe file write and the notices.
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -15,11 +18,13 @@
 #include "console/stream.h"
 #include "report/beam_record.h"
 #include "report/csv_report.h"
+#include "report/curves.h"
 #include "report/markup.h"
 #include "report/piece_roots.h"
 #include "report/replay.h"
 #include "report/report_file.h"
 #include "report/reports.h"
+#include "report/svg.h"
 #include "report/units.h"
 #include "scratch_directory.h"
 
@@ -102,6 +107,84 @@ TEST(CsvReport, ShortestNumbersThatReadBackExactly) {
   append_csv_row(csv, {2, {std::numeric_limits<double>::quiet_NaN(), inf, -inf, 7}});
   EXPECT_EQ(csv, "0.1,0.3333333333333333,-0,1e-300,2.5e+17\r\n2,nan,inf,-inf,7\r\n");
   EXPECT_EQ(std::strtod("0.3333333333333333", nullptr), 1.0 / 3);
+}
+
+namespace {
+
+// Boxes that look random and are the same every run, now and then turned
+// inside out, reaching to infinity or without a position.
+Box random_box(std::uint64_t& state) {
+  auto draw = [&](double lo, double hi) {
+    state = (state * 6364136223846793005U) + 1442695040888963407U;
+    return lo + ((hi - lo) * static_cast<double>(state >> 11) / 9007199254740992.0);
+  };
+  double left = draw(-100, 900);
+  double top = draw(-50, 300);
+  Box box{left, top, left + draw(0, 120), top + draw(0, 30)};
+  double kind = draw(0, 1);
+  if (kind < 0.05) std::swap(box.left, box.right);
+  if (kind > 0.05 && kind < 0.1) std::swap(box.top, box.bottom);
+  if (kind > 0.1 && kind < 0.12) box.right = std::numeric_limits<double>::infinity();
+  if (kind > 0.12 && kind < 0.14) box.top = -std::numeric_limits<double>::infinity();
+  if (kind > 0.14 && kind < 0.15) box.left = std::numeric_limits<double>::quiet_NaN();
+  return box;
+}
+
+}  // namespace
+
+TEST(TakenBoxes, TheGridFindsWhatAScanOfEveryBoxFinds) {
+  std::uint64_t state = 12345;
+  TakenBoxes taken;
+  std::vector<Box> all;
+  EXPECT_TRUE(is_free(taken, {0, 0, 10, 10}));
+  for (int i = 0; i < 80; ++i) {
+    all.push_back(random_box(state));
+    take(taken, all.back());
+  }
+  int free = 0;
+  for (int i = 0; i < 5000; ++i) {
+    Box probe = random_box(state);
+    bool by_scan =
+        std::none_of(all.begin(), all.end(), [&](const Box& other) { return overlaps(probe, other); });
+    EXPECT_EQ(is_free(taken, probe), by_scan) << i;
+    free += by_scan ? 1 : 0;
+  }
+  // Both answers are well tried.
+  EXPECT_GT(free, 1000);
+  EXPECT_LT(free, 4000);
+}
+
+TEST(CurveThinning, KeepsWhatDrawsEachUnit) {
+  using Points = std::vector<std::pair<double, double>>;
+  auto thinned = [](const Points& points, std::size_t keep = 0) {
+    CurveThinning thinning;
+    for (std::size_t i = 0; i < points.size(); ++i)
+      add_point(thinning, {points[i].first, points[i].second}, i + 1 == keep);
+    Points kept;
+    for (const CurvePoint& p : finish_curve(thinning).points) kept.push_back({p.X, p.Y});
+    return kept;
+  };
+  // Up to four points in a unit are kept as they come.
+  Points few = {{10.1, 5}, {10.2, 7}, {10.3, 6}, {10.3, 6.005}, {11.5, 1}};
+  EXPECT_EQ(thinned(few), few);
+
+  // Of a thousand, the first, the smallest, the largest and the last, in
+  // their order, and one asked to be kept.
+  Points many;
+  for (int i = 0; i < 1000; ++i) many.push_back({20 + (i / 1024.0), 20.0 + (i * 37 % 61)});
+  many[300].second = 10;
+  many[700].second = 90;
+  EXPECT_EQ(thinned(many, 501), (Points{many[0], many[300], many[500], many[700], many[999]}));
+
+  // A unit's only jump stays a vertical step; of two, the unit is drawn
+  // from its smallest to its largest value, as where a step is too small to
+  // show in the coordinates.
+  EXPECT_EQ(thinned({{30.1, 10}, {30.3, 50}, {30.5, 45}, {30.5, 55}, {30.7, 50}, {30.9, 90}}),
+            (Points{{30.1, 10}, {30.5, 45}, {30.5, 55}, {30.9, 90}}));
+  EXPECT_EQ(thinned({{31.1, 10}, {31.3, 50}, {31.5, 45}, {31.5, 55}, {31.6, 56}, {31.6, 58}, {31.9, 90}}),
+            (Points{{31.1, 10}, {31.9, 90}}));
+  EXPECT_EQ(thinned({{32.1, 10}, {32.3, 50}, {32.5, 45}, {32.5, 45.009}, {32.7, 50}, {32.9, 90}}),
+            (Points{{32.1, 10}, {32.9, 90}}));
 }
 
 namespace {
