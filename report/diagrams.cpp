@@ -9,7 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "report/markup.h"
 #include "report/numbers.h"
+#include "report/tables.h"
 
 namespace dlt {
 
@@ -18,9 +20,8 @@ const char* const kDiagramFill[kQuantityCount] = {"#9ecae1", "#a1d99b", "#fc9272
 namespace {
 
 constexpr const char* kStroke[kQuantityCount] = {"#08519c", "#006d2c", "#a50f15", "#a63603"};
-constexpr const char* kTitle[kQuantityCount] = {
-    "Durchbiegung w (positiv nach unten)", "Neigung p (positiv nach oben)",
-    "Biegemoment M (positiv nach unten)", "Querkraft Q (positiv nach oben)"};
+constexpr const char* kTitle[kQuantityCount] = {"Durchbiegung w", "Neigung p", "Biegemoment M",
+                                                "Querkraft Q"};
 
 // From top to bottom: the title, a band of labels, the curve's band and
 // another band of labels.
@@ -49,7 +50,7 @@ bool print_alike(double a, double b) {
 
 bool is_zero_text(double value) { return !(std::fabs(value) > kApart) && prints_as_zero(value); }
 
-enum class LabelKind { value, largest, smallest };
+enum class LabelKind { value, largest, smallest, field };
 
 // A label wanted, before its text is made.
 struct Wanted {
@@ -57,16 +58,21 @@ struct Wanted {
   double value = 0;
   Anchor anchor = Anchor::middle;
   LabelKind kind = LabelKind::value;
+  int field = 0;  // the span's number, for a field moment
 };
 
-std::vector<std::string> label_lines(const Wanted& label, Quantity q) {
+std::vector<std::string> label_lines(const Wanted& label, Quantity q, const UnitNames& units) {
+  const std::string& unit = unit_of(units, dimension_of(q));
+  std::string x = value_text("x", label.x, unit_of(units, Dimension::length));
   switch (label.kind) {
     case LabelKind::value:
-      return {fixed_text(label.value)};
+      return {with_unit(label.value, unit)};
     case LabelKind::largest:
-      return {value_text(extreme_name(q, true), label.value), value_text("x", label.x)};
+      return {value_text(extreme_name(q, true), label.value, unit), x};
     case LabelKind::smallest:
-      return {value_text(extreme_name(q, false), label.value), value_text("x", label.x)};
+      return {value_text(extreme_name(q, false), label.value, unit), x};
+    case LabelKind::field:
+      return {"Feld " + std::to_string(label.field) + ": " + value_text("M", label.value, unit), x};
   }
   return {};
 }
@@ -124,11 +130,24 @@ bool points_in_order(const BeamRecord& record, const BeamSummary& summary) {
   return true;
 }
 
-// The labels wanted, most important first: the extremes, then the values at
-// the point elements, largest first. A value already labelled at the same x
-// is not labelled again, nor one that prints as zero: the zero line shows it.
+// A span's field moment, for the M diagram: its largest M where that is
+// positive and lies inside the span, not at a support.
+bool field_moment(const Span& span, const BeamSummary& summary, Extreme& field) {
+  if (span.is_cantilever || !span.has_values || !(span.largest_M.value > 0)) return false;
+  double from = summary.elements[span.start].x;
+  double to = summary.elements[span.end].x;
+  field = span.largest_M;
+  return !print_alike(field.x, from) && !print_alike(field.x, to);
+}
+
+// The labels wanted, most important first: the extremes, then in the M
+// diagram each span's field moment, then the values at the point elements,
+// largest first. A value already labelled at the same x is not labelled
+// again, nor one that prints as zero: the zero line shows it. They are
+// wanted in the order of x, as the spans and the point elements come.
 std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& summary, Quantity q) {
   std::vector<Wanted> extremes;
+  std::vector<Wanted> fields;
   std::vector<Wanted> values;
   Seen seen;
   if (!points_in_order(record, summary)) read_by_text(seen);
@@ -141,7 +160,17 @@ std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& s
     const Extreme& e = extreme_of(summary, q, largest);
     want(extremes, {e.x, e.value, Anchor::middle, largest ? LabelKind::largest : LabelKind::smallest});
   }
+  std::size_t span = 0;
+  int field_number = 0;
   for (std::size_t k = 0; k < record.elements.size(); ++k) {
+    // A span's field lies before the support that ends it.
+    if (span < summary.spans.size() && summary.spans[span].end == k) {
+      const Span& s = summary.spans[span++];
+      Extreme field;
+      if (!s.is_cantilever) ++field_number;
+      if (q == Quantity::M && field_moment(s, summary, field))
+        want(fields, {field.x, field.value, Anchor::middle, LabelKind::field, field_number});
+    }
     if (is_segment(record.elements[k])) continue;
     const ElementValues& at = summary.elements[k];
     double before = value_of(at.before, q);
@@ -153,8 +182,10 @@ std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& s
       want(values, {at.x, after, Anchor::start, LabelKind::value});
     }
   }
-  std::stable_sort(values.begin(), values.end(),
-                   [](const Wanted& a, const Wanted& b) { return std::fabs(a.value) > std::fabs(b.value); });
+  auto larger = [](const Wanted& a, const Wanted& b) { return std::fabs(a.value) > std::fabs(b.value); };
+  std::stable_sort(fields.begin(), fields.end(), larger);
+  std::stable_sort(values.begin(), values.end(), larger);
+  extremes.insert(extremes.end(), fields.begin(), fields.end());
   extremes.insert(extremes.end(), values.begin(), values.end());
   return extremes;
 }
@@ -240,7 +271,7 @@ void take_room(Room& room, const Box& box) {
 // Places a label beside the curve, on the side of its value first; false
 // where neither side has room.
 bool place_label(TakenBoxes& taken, Room& room, const Curve& curve, double X, double Y, const Wanted& label,
-                 Quantity q, std::vector<std::string>& lines, Box& box) {
+                 Quantity q, const UnitNames& units, std::vector<std::string>& lines, Box& box) {
   bool above_first = Y <= curve.zero;
   bool try_side[2] = {true, true};  // first, second
   std::size_t unit = 0;
@@ -249,7 +280,7 @@ bool place_label(TakenBoxes& taken, Room& room, const Curve& curve, double X, do
     try_side[1] = !(above_first ? room.full_below[unit] : room.full_above[unit]);
     if (!try_side[0] && !try_side[1]) return false;
   }
-  lines = label_lines(label, q);
+  lines = label_lines(label, q, units);
   double width = text_width(lines);
   if (width > kDrawingWidth - 4) return false;
   double nudge = label.anchor == Anchor::end ? -kGap : (label.anchor == Anchor::start ? kGap : 0);
@@ -308,7 +339,7 @@ void append_curve(std::string& out, const Curve& curve, std::string_view style, 
 }  // namespace
 
 std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
-                        const XScale& scale, Quantity q) {
+                        const XScale& scale, Quantity q, const UnitNames& units) {
   std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"diagramm-";
   out.append(quantity_name(q));
   out.append("\" class=\"zeichnung\" viewBox=\"0 0 ");
@@ -319,7 +350,8 @@ std::string diagram_svg(const Curve& curve, const BeamRecord& record, const Beam
   out.append("<text class=\"titel\" x=\"");
   append_coordinate(out, kPlotLeft);
   out.append("\" y=\"12\">");
-  out.append(kTitle[quantity_index(q)]);
+  append_escaped(out, titled(kTitle[quantity_index(q)], unit_of(units, dimension_of(q))));
+  out.append(is_downward(q) ? " (positiv nach unten)" : " (positiv nach oben)");
   out.append("</text>\n");
 
   // The area down to the zero line, the zero line, and the curve over both.
@@ -337,7 +369,7 @@ std::string diagram_svg(const Curve& curve, const BeamRecord& record, const Beam
     double X = to_drawing(scale, label.x);
     double Y = to_drawing(curve.scale, label.value);
     Box box;
-    if (!place_label(taken, room, curve, X, Y, label, q, lines, box)) continue;
+    if (!place_label(taken, room, curve, X, Y, label, q, units, lines, box)) continue;
     append_circle(out, X, Y, 2, "punkt");
     append_text(out, box, lines, label.kind == LabelKind::value ? "wert" : "extrem");
   }

@@ -185,7 +185,7 @@ void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSu
   out.text.append("<h2>Zustandslinien</h2>\n");
   Curves curves = trace_curves(pass, summary, scale);
   for (Quantity q : kQuantities) {
-    append_figure(out.text, diagram_svg(curves.of[quantity_index(q)], pass.record, summary, scale, q));
+    append_figure(out.text, diagram_svg(curves.of[quantity_index(q)], pass.record, summary, scale, q, units));
     write_piece(out);
   }
   for (const Table& table : summary_tables(pass.record, summary, statics, units)) write_table(out, table);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "report/markup.h"
+
 namespace dlt {
 
 XScale x_scale(double x_min, double x_max) {
@@ -51,7 +53,7 @@ void append_text(std::string& out, const Box& box, const std::vector<std::string
     out.append("\" y=\"");
     append_coordinate(out, baseline);
     out.append("\">");
-    out.append(line);  // numbers and fixed words: nothing to escape
+    append_escaped(out, line);  // a label may hold the user's units
     out.append("</tspan>");
     baseline = baseline + kLineHeight;
   }
