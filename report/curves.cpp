@@ -8,6 +8,8 @@
 
 namespace dlt {
 
+bool is_downward(Quantity q) { return q == Quantity::w || q == Quantity::M; }
+
 YScale y_scale(double lo, double hi, bool downward) {
   YScale s{lo, hi, 0, downward};
   if (!(hi > lo)) return s;
@@ -143,8 +145,6 @@ Curve finish_curve(CurveThinning& thinning) {
 
 namespace {
 
-bool is_downward(Quantity q) { return q == Quantity::w || q == Quantity::M; }
-
 bool is_drawable(double x, double v) { return std::isfinite(x) && std::isfinite(v); }
 
 // The values each curve must show, zero included. Where both extremes of a
@@ -215,10 +215,28 @@ Curves trace_curves(const CompletePass& pass, const BeamSummary& summary, const 
     t.extremes[0] = extreme_of(summary, q, true);
     t.extremes[1] = extreme_of(summary, q, false);
   }
+  // The spans' field moments lie on the M curve too, where they fit in
+  // between its rows; they are thinned as the rows are.
+  Tracing& moments = tracing[quantity_index(Quantity::M)];
+  std::size_t next_span = 0;
   Walk walk = start_walk(pass, false);
   TableRow row;
   double previous_x = 0;
   while (next_row(walk, row)) {
+    for (; next_span < summary.spans.size() && moments.previous_drawn && previous_x < row.x; ++next_span) {
+      const Span& span = summary.spans[next_span];
+      Extreme field;
+      bool has_field =
+          field_moment(span, summary.elements[span.start].x, summary.elements[span.end].x, field);
+      if (has_field && !(field.x < row.x)) break;
+      // Where an extreme of the beam lies in the same piece, the curve has
+      // that one: the two would have to go in their order.
+      bool extreme_here = false;
+      for (const Extreme& e : moments.extremes)
+        extreme_here = extreme_here || (previous_x < e.x && e.x < row.x);
+      if (has_field && previous_x < field.x && is_drawable(field.x, field.value) && !extreme_here)
+        add_value(moments, scale, field.x, field.value);
+    }
     for (Tracing& t : tracing) {
       // The extremes found between table points lie on the curve too, in
       // their order along it.

@@ -35,6 +35,9 @@ struct YScale {
 };
 
 YScale y_scale(double lo, double hi, bool downward);
+
+// w and M are drawn positive downward, p and Q upward.
+bool is_downward(Quantity q);
 double to_drawing(const YScale& scale, double value);
 
 struct CurvePoint {

@@ -77,6 +77,19 @@ std::vector<std::string> label_lines(const Wanted& label, Quantity q, const Unit
   return {};
 }
 
+const char* label_class(LabelKind kind) {
+  switch (kind) {
+    case LabelKind::value:
+      return "wert";
+    case LabelKind::largest:
+    case LabelKind::smallest:
+      return "extrem";
+    case LabelKind::field:
+      return "feld";
+  }
+  return "wert";
+}
+
 // The labels wanted so far, so that none is wanted twice: two are alike
 // where their x and their value print alike. Where the point elements'
 // x run in order, only the labels at nearly the same x can be alike, and
@@ -130,16 +143,6 @@ bool points_in_order(const BeamRecord& record, const BeamSummary& summary) {
   return true;
 }
 
-// A span's field moment, for the M diagram: its largest M where that is
-// positive and lies inside the span, not at a support.
-bool field_moment(const Span& span, const BeamSummary& summary, Extreme& field) {
-  if (span.is_cantilever || !span.has_values || !(span.largest_M.value > 0)) return false;
-  double from = summary.elements[span.start].x;
-  double to = summary.elements[span.end].x;
-  field = span.largest_M;
-  return !print_alike(field.x, from) && !print_alike(field.x, to);
-}
-
 // The labels wanted, most important first: the extremes, then in the M
 // diagram each span's field moment, then the values at the point elements,
 // largest first. A value already labelled at the same x is not labelled
@@ -153,7 +156,9 @@ std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& s
   if (!points_in_order(record, summary)) read_by_text(seen);
   auto want = [&](std::vector<Wanted>& into, const Wanted& label) {
     if (!is_drawable(label.x, label.value) || is_zero_text(label.value)) return;
-    if (!first_time(seen, label.x, label.value, label.kind != LabelKind::value)) return;
+    // The two extremes are the only labels out of the order of x.
+    bool is_extreme = label.kind == LabelKind::largest || label.kind == LabelKind::smallest;
+    if (!first_time(seen, label.x, label.value, is_extreme)) return;
     into.push_back(label);
   };
   for (bool largest : {true, false}) {
@@ -168,7 +173,7 @@ std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& s
       const Span& s = summary.spans[span++];
       Extreme field;
       if (!s.is_cantilever) ++field_number;
-      if (q == Quantity::M && field_moment(s, summary, field))
+      if (q == Quantity::M && field_moment(s, summary.elements[s.start].x, summary.elements[s.end].x, field))
         want(fields, {field.x, field.value, Anchor::middle, LabelKind::field, field_number});
     }
     if (is_segment(record.elements[k])) continue;
@@ -371,7 +376,7 @@ std::string diagram_svg(const Curve& curve, const BeamRecord& record, const Beam
     Box box;
     if (!place_label(taken, room, curve, X, Y, label, q, units, lines, box)) continue;
     append_circle(out, X, Y, 2, "punkt");
-    append_text(out, box, lines, label.kind == LabelKind::value ? "wert" : "extrem");
+    append_text(out, box, lines, label_class(label.kind));
   }
   out.append("</svg>\n");
   return out;

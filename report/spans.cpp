@@ -23,6 +23,12 @@ bool is_support(const Element& e) {
   return false;
 }
 
+bool field_moment(const Span& span, double from, double to, Extreme& field) {
+  if (span.is_cantilever || !span.has_values || !(span.largest_M.value > 0)) return false;
+  field = span.largest_M;
+  return (from < field.x && field.x < to) || (to < field.x && field.x < from);
+}
+
 namespace {
 
 // A NaN gives way to any number; a number never to a NaN.

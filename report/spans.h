@@ -30,6 +30,11 @@ struct Span {
   bool has_values = false;
 };
 
+// A span's field moment: its largest M where that is positive and lies
+// inside the span, between from and to, the x of its ends; false where the
+// span has none (a cantilever, or a span hogging throughout).
+bool field_moment(const Span& span, double from, double to, Extreme& field);
+
 // Whether the element holds w: a support in the sense of the spans.
 bool is_support(const Element& e);
 

@@ -2,7 +2,6 @@
 // labels with the boxes the layout reckons with for them.
 #pragma once
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -21,20 +20,37 @@ struct DrawnLabel {
   std::string text;
 };
 
+// The value of the attribute name="..." first found at or after at in
+// text, with at moved past it; empty where there is none. Plain searches,
+// not regular expressions: the drawings of long beams are large.
+inline std::string attribute(const std::string& text, std::size_t& at, const std::string& name) {
+  std::size_t start = text.find(" " + name + "=\"", at);
+  if (start == std::string::npos) {
+    at = std::string::npos;
+    return "";
+  }
+  start = start + name.size() + 3;
+  at = text.find('"', start);
+  return text.substr(start, at - start);
+}
+
 // The labels of a drawing, one per line, from the positions written in it
 // and the widths the layout reckons with.
 inline std::vector<DrawnLabel> drawn_labels(const std::string& svg) {
-  static const std::regex kLine(R"re(<tspan x="([-0-9.]+)" y="([-0-9.]+)">([^<]*)</tspan>)re");
   std::vector<DrawnLabel> labels;
-  for (std::sregex_iterator it(svg.begin(), svg.end(), kLine), end; it != end; ++it) {
-    double x = std::stod((*it)[1]) - 1;
-    double y = std::stod((*it)[2]) - 9.5;
-    // Labels stacked one above the other abut; read back from coordinates
-    // printed to two decimals they may seem to overlap by less than that.
-    dlt::Box box = dlt::text_box(x, y, {(*it)[3]});
+  for (std::size_t at = svg.find("<tspan "); at != std::string::npos; at = svg.find("<tspan ", at)) {
+    double x = std::stod(attribute(svg, at, "x")) - 1;
+    double y = std::stod(attribute(svg, at, "y")) - 9.5;
+    std::string line = svg.substr(at + 2, svg.find('<', at) - at - 2);
+    // Labels stacked one above the other or side by side abut; read back
+    // from coordinates printed to two decimals they may seem to overlap by
+    // less than that.
+    dlt::Box box = dlt::text_box(x, y, {line});
     box.top = box.top + 0.01;
     box.bottom = box.bottom - 0.01;
-    labels.push_back({box, (*it)[3]});
+    box.left = box.left + 0.01;
+    box.right = box.right - 0.01;
+    labels.push_back({box, line});
   }
   return labels;
 }
