@@ -295,7 +295,7 @@ Table extreme_table(const BeamSummary& summary, const UnitNames& units) {
 }
 
 // The cells of the numbers lo and hi in every column: as wide as any row.
-RowMaker widest_of(std::vector<RowRange> ranges) {
+RowMaker widest_of(const std::vector<RowRange>& ranges) {
   std::vector<std::vector<Cell>> rows(2);
   for (const RowRange& range : ranges) {
     rows[0].push_back(number(range.lo));
@@ -385,7 +385,7 @@ Table value_table(const CompletePass& pass, const BeamSummary& summary, const Un
     table.columns.push_back(number_column(titled(sigma, unit_of(units, Dimension::force_per_area))));
     ranges.push_back(summary.stress_rows);
   }
-  table.widest_rows = widest_of(std::move(ranges));
+  table.widest_rows = widest_of(ranges);
   table.known_rows = value_rows(pass);
   table.next_row = [rows = start_value_rows(pass), with_stress](std::vector<Cell>& cells) mutable {
     ValueRow row;

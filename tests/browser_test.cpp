@@ -142,12 +142,7 @@ std::string long_beam(int spans) {
 }
 
 TEST(BrowserPage, ThePageOfAHundredThousandSpansShowsItsDrawings) {
-  // With the sanitizers, the program would not end within the timeout.
-#ifdef DURCHLAUFTRAEGER_SANITIZED
-  const int spans = 10000;
-#else
-  const int spans = 100000;
-#endif
+  const int spans = kLongestBeamSpans;
   ScratchDirectory dir;
   std::string page = dir.file("lang.html");
   PipedRun run = run_piped(long_beam(spans), {"--bericht", page});

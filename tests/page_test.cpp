@@ -275,12 +275,7 @@ TEST(ReportPage, TablesOfMoreThan2000RowsAreCutAndSaySo) {
 }
 
 TEST(ReportPage, AHundredThousandSpansMakeASmallPage) {
-  // With the sanitizers, the program would not end within the timeout.
-#ifdef DURCHLAUFTRAEGER_SANITIZED
-  const int spans = 10000;
-#else
-  const int spans = 100000;
-#endif
+  const int spans = kLongestBeamSpans;
   ScratchDirectory dir;
   PipedRun run = run_piped(long_beam(spans), {"--bericht", dir.file("lang.html")});
   ASSERT_EQ(run.ending.status, 0) << run.errors;

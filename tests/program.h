@@ -9,6 +9,15 @@
 #include <sys/types.h>
 #include <termios.h>
 
+// The spans of the longest beams whose page the tests have the program
+// write: under the sanitizers it would not end within the timeout with
+// more.
+#ifdef DURCHLAUFTRAEGER_SANITIZED
+inline constexpr int kLongestBeamSpans = 10000;
+#else
+inline constexpr int kLongestBeamSpans = 100000;
+#endif
+
 // How a run of the program ended.
 struct Ending {
   bool exited = false;  // ended by itself, with status

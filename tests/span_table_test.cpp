@@ -280,11 +280,37 @@ TEST(UnitsAndTitle, LargeNumbersNeverRunTogether) {
       text_report_of("a 2 4\nc 6000 2.1e13 1 12 0\nf 1 0 1 3 0\nq\n", {"--einheiten", "N,mm"});
   std::vector<std::string> lines = section(report, "Wertetabelle");
   ASSERT_EQ(lines.size(), 12U);
-  for (const std::string& line : lines) {
-    if (&line != &lines[0]) {
-      EXPECT_EQ(words(line).size(), 5U) << line;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i > 0) {
+      EXPECT_EQ(words(lines[i]).size(), 5U) << lines[i];
     }
-    EXPECT_EQ(line.size(), lines[0].size()) << line;
+    EXPECT_EQ(lines[i].size(), lines[0].size()) << lines[i];
   }
   EXPECT_NE(lines[6].find(" 54000000.000000 "), std::string::npos) << lines[6];
+}
+
+// The page of the three spans: in the M diagram each span's field moment
+// with its x, the extremes of the whole beam as before, and with units
+// every label and title in the page's signs.
+TEST(SpanTable, FieldMomentsLabelledInTheMomentDiagram) {
+  ScratchDirectory dir;
+  PipedRun run = run_piped(
+      "a 2 4\nc 4 20000 1 10 0\nf 1 0 0\nc 2.5 20000 1 10 0\nd 4 40\nc 3.5 20000 1 10 0\nf 1 0 0\n"
+      "c 5 20000 1 10 2\nf 1 0 1 3 0\nq\n",
+      {"--einheiten", "kN,m", "--bericht", dir.file("b.html")});
+  ASSERT_EQ(run.ending.status, 0) << run.errors;
+  std::string page = read_file(dir.file("b.html"));
+  std::size_t at = page.find("id=\"diagramm-M\"");
+  ASSERT_NE(at, std::string::npos);
+  std::string moments = page.substr(at, page.find("</svg>", at) - at);
+  for (const char* label :
+       {">Biegemoment M [kN\u00b7m] (positiv nach unten)<", ">Feld 1: M= 3.590093 kN\u00b7m<",
+        ">x= 0.847360 m<", ">Feld 3: M= 24.762461 kN\u00b7m<", ">x= 13.330775 m<",
+        ">max M= 52.129057 kN\u00b7m<", ">min M= -55.342409 kN\u00b7m<"})
+    EXPECT_NE(moments.find(label), std::string::npos) << label;
+  // Span 2's field moment is the beam's largest, labelled once.
+  EXPECT_EQ(moments.find("Feld 2:"), std::string::npos);
+  // The support forces stand under the sketch with their unit.
+  EXPECT_NE(page.find(">83.320270 kN<"), std::string::npos);
+  EXPECT_NE(page.find("<p class=\"fuss\">durchlauftraeger "), std::string::npos);
 }
