@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <set>
 #include <string>
 #include <string_view>
@@ -58,7 +59,8 @@ struct Wanted {
   double value = 0;
   Anchor anchor = Anchor::middle;
   LabelKind kind = LabelKind::value;
-  int field = 0;  // the span's number, for a field moment
+  int field = 0;            // the span's number, for a field moment
+  std::uint32_t order = 0;  // in its list, as wanted
 };
 
 std::vector<std::string> label_lines(const Wanted& label, Quantity q, const UnitNames& units) {
@@ -143,15 +145,28 @@ bool points_in_order(const BeamRecord& record, const BeamSummary& summary) {
   return true;
 }
 
-// The labels wanted, most important first: the extremes, then in the M
-// diagram each span's field moment, then the values at the point elements,
-// largest first. A value already labelled at the same x is not labelled
-// again, nor one that prints as zero: the zero line shows it. They are
-// wanted in the order of x, as the spans and the point elements come.
-std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& summary, Quantity q) {
+// The labels wanted, in three lists placed one after the other, most
+// important first: the extremes, then in the M diagram each span's field
+// moment, then the values at the point elements, each list largest first.
+// A value already labelled at the same x is not labelled again, nor one
+// that prints as zero: the zero line shows it. They are wanted in the order
+// of x, as the spans and the point elements come.
+struct WantedLabels {
   std::vector<Wanted> extremes;
   std::vector<Wanted> fields;
   std::vector<Wanted> values;
+};
+
+WantedLabels wanted_labels(const BeamRecord& record, const BeamSummary& summary, Quantity q) {
+  WantedLabels wanted;
+  std::vector<Wanted>& extremes = wanted.extremes;
+  std::vector<Wanted>& fields = wanted.fields;
+  std::vector<Wanted>& values = wanted.values;
+  // As many as there may be, so that a long beam's lists are not grown.
+  std::size_t points = 0;
+  for (const Element& e : record.elements) points += is_segment(e) ? 0 : 1;
+  values.reserve(2 * points);
+  if (q == Quantity::M) fields.reserve(summary.spans.size());
   Seen seen;
   if (!points_in_order(record, summary)) read_by_text(seen);
   auto want = [&](std::vector<Wanted>& into, const Wanted& label) {
@@ -160,6 +175,7 @@ std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& s
     bool is_extreme = label.kind == LabelKind::largest || label.kind == LabelKind::smallest;
     if (!first_time(seen, label.x, label.value, is_extreme)) return;
     into.push_back(label);
+    into.back().order = static_cast<std::uint32_t>(into.size());
   };
   for (bool largest : {true, false}) {
     const Extreme& e = extreme_of(summary, q, largest);
@@ -187,12 +203,16 @@ std::vector<Wanted> wanted_labels(const BeamRecord& record, const BeamSummary& s
       want(values, {at.x, after, Anchor::start, LabelKind::value});
     }
   }
-  auto larger = [](const Wanted& a, const Wanted& b) { return std::fabs(a.value) > std::fabs(b.value); };
-  std::stable_sort(fields.begin(), fields.end(), larger);
-  std::stable_sort(values.begin(), values.end(), larger);
-  extremes.insert(extremes.end(), fields.begin(), fields.end());
-  extremes.insert(extremes.end(), values.begin(), values.end());
-  return extremes;
+  // Largest first, alike in the order wanted: sorted in place, since the
+  // lists of a long beam are long.
+  auto larger = [](const Wanted& a, const Wanted& b) {
+    double size_a = std::fabs(a.value);
+    double size_b = std::fabs(b.value);
+    return size_a > size_b || (size_a == size_b && a.order < b.order);
+  };
+  std::sort(fields.begin(), fields.end(), larger);
+  std::sort(values.begin(), values.end(), larger);
+  return wanted;
 }
 
 // Where labels can still go, by drawing unit across the diagram: the
@@ -370,13 +390,16 @@ std::string diagram_svg(const Curve& curve, const BeamRecord& record, const Beam
   TakenBoxes taken;
   Room room = room_of(curve);
   std::vector<std::string> lines;
-  for (const Wanted& label : wanted_labels(record, summary, q)) {
-    double X = to_drawing(scale, label.x);
-    double Y = to_drawing(curve.scale, label.value);
-    Box box;
-    if (!place_label(taken, room, curve, X, Y, label, q, units, lines, box)) continue;
-    append_circle(out, X, Y, 2, "punkt");
-    append_text(out, box, lines, label_class(label.kind));
+  WantedLabels wanted = wanted_labels(record, summary, q);
+  for (const std::vector<Wanted>* list : {&wanted.extremes, &wanted.fields, &wanted.values}) {
+    for (const Wanted& label : *list) {
+      double X = to_drawing(scale, label.x);
+      double Y = to_drawing(curve.scale, label.value);
+      Box box;
+      if (!place_label(taken, room, curve, X, Y, label, q, units, lines, box)) continue;
+      append_circle(out, X, Y, 2, "punkt");
+      append_text(out, box, lines, label_class(label.kind));
+    }
   }
   out.append("</svg>\n");
   return out;
