@@ -8,7 +8,13 @@ program=${1:-build}/durchlauftraeger
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 for example in einfeldtraeger gerbertraeger abgesetzte_welle; do
-  "$program" --bericht "$work/$example.html" < "examples/$example.txt" > /dev/null
-  sh tests/render_page.sh "$work/$example.html" "doc/$example.png" 1000 1460 2> /dev/null
+  # The shaft in N and mm, with its units on every value.
+  if [ "$example" = abgesetzte_welle ]; then
+    set -- --einheiten N,mm --titel "Welle, Beispiel"
+  else
+    set --
+  fi
+  "$program" "$@" --bericht "$work/$example.html" < "examples/$example.txt" > /dev/null
+  sh tests/render_page.sh "$work/$example.html" "doc/$example.png" 1000 1560 2> /dev/null
   echo "doc/$example.png"
 done
