@@ -1,11 +1,10 @@
 // The report page as a browser shows it: the program writes the page of
 // examples/abgesetzte_welle.txt with units and a title, headless Chromium
 // renders it once through its HTML parser and once through its strict XML
-// parser, and each screenshot
-// must show the sketch and the four diagrams in their fill colours, one under
-// the other, with no console message and no XML error; and the page of a
-// beam of 100,000 spans too, within the renderer's time. Skips (exit status
-// 77) where Chromium is not installed.
+// parser, and each screenshot must show the sketch and the four diagrams in
+// their fill colours, one under the other, with no console message and no
+// XML error; and the page of a beam of 100,000 spans too, within the
+// renderer's time. Skips (exit status 77) where Chromium is not installed.
 #include <array>
 #include <cstdint>
 #include <cstdlib>
