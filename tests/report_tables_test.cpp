@@ -199,7 +199,8 @@ TEST(ReportPage, TablesHoldTheSameCellsAsTheTextReport) {
   // The page names sigma in Greek, the text report in ASCII.
   UnitNames page_names = unit_names({}, UnitForm::page);
   std::vector<Table> page_tables = summary_tables(beam.record, summary, statics, page_names);
-  std::vector<Table> text_tables = summary_tables(beam.record, summary, statics, UnitNames{});
+  UnitNames text_names;
+  std::vector<Table> text_tables = summary_tables(beam.record, summary, statics, text_names);
   ASSERT_EQ(page_tables.size(), 6U);
   for (std::size_t t = 0; t < page_tables.size(); ++t) {
     const std::string& heading = page_tables[t].heading;
