@@ -547,9 +547,8 @@ void segments(Sketch& s) {
 std::string_view group_noun(const Element& e) {
   switch (e.kind) {
     case ElementKind::left_end:
-      return e.S1 != Quantity::w && e.S2 != Quantity::w ? "Lager" : "Elemente";
     case ElementKind::right_end:
-      return e.S1 == Quantity::w || e.S2 == Quantity::w ? "Lager" : "Elemente";
+      return is_support(e) ? "Lager" : "Elemente";
     case ElementKind::beam_segment:
     case ElementKind::shaft_segment:
       return "Elemente";

@@ -11,16 +11,9 @@ namespace dlt {
 
 namespace {
 
-// Whether v takes the place of the extreme e so far. A NaN gives way to any
-// number; a number never to a NaN.
-bool replaces(double v, double e, bool first, bool larger) {
-  if (first || (std::isnan(e) && !std::isnan(v))) return true;
-  return larger ? v > e : v < e;
-}
-
 void widen(RowRange& range, bool first, double v) {
-  if (replaces(v, range.hi, first, true)) range.hi = v;
-  if (replaces(v, range.lo, first, false)) range.lo = v;
+  if (replaces_extreme(v, range.hi, first, true)) range.hi = v;
+  if (replaces_extreme(v, range.lo, first, false)) range.lo = v;
 }
 
 // Takes in the values at x.
@@ -29,8 +22,8 @@ void consider(BeamSummary& summary, bool first, double x, const PointValues& at)
     double v = value_of(at, q);
     Extreme& large = summary.largest[quantity_index(q)];
     Extreme& small = summary.smallest[quantity_index(q)];
-    if (replaces(v, large.value, first, true)) large = {v, x};
-    if (replaces(v, small.value, first, false)) small = {v, x};
+    if (replaces_extreme(v, large.value, first, true)) large = {v, x};
+    if (replaces_extreme(v, small.value, first, false)) small = {v, x};
   }
 }
 
@@ -40,7 +33,7 @@ void consider_stress(BeamSummary& summary, const SectionCourse& sections, double
   double sigma = 0;
   if (!stress_in_section(sections, M, sigma)) return;
   bool first = !summary.has_stress;
-  if (replaces(std::fabs(sigma), summary.largest_stress.value, first, true))
+  if (replaces_extreme(std::fabs(sigma), summary.largest_stress.value, first, true))
     summary.largest_stress = {std::fabs(sigma), x};
   if (in_table) widen(summary.stress_rows, first, sigma);
   summary.has_stress = true;

@@ -10,6 +10,8 @@ namespace dlt {
 
 bool is_downward(Quantity q) { return q == Quantity::w || q == Quantity::M; }
 
+bool is_drawable(double x, double v) { return std::isfinite(x) && std::isfinite(v); }
+
 YScale y_scale(double lo, double hi, bool downward) {
   YScale s{lo, hi, 0, downward};
   if (!(hi > lo)) return s;
@@ -144,8 +146,6 @@ Curve finish_curve(CurveThinning& thinning) {
 }
 
 namespace {
-
-bool is_drawable(double x, double v) { return std::isfinite(x) && std::isfinite(v); }
 
 // The values each curve must show, zero included. Where both extremes of a
 // quantity are drawable, they bound every drawable value; where one is not

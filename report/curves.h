@@ -38,6 +38,9 @@ YScale y_scale(double lo, double hi, bool downward);
 
 // w and M are drawn positive downward, p and Q upward.
 bool is_downward(Quantity q);
+
+// Whether a value at x can be drawn: both finite.
+bool is_drawable(double x, double v);
 double to_drawing(const YScale& scale, double value);
 
 struct CurvePoint {

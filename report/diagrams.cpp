@@ -35,8 +35,6 @@ constexpr double kHeight = kCurveBottom + kLabelBand + 4;
 constexpr double kGap = 3;
 constexpr double kStep = 4;
 
-bool is_drawable(double x, double v) { return std::isfinite(x) && std::isfinite(v); }
-
 // Numbers further apart than this never print alike with six decimals:
 // they round to different millionths.
 constexpr double kApart = 2e-6;

@@ -123,18 +123,18 @@ void append_none(std::string& out, const Table& table) {
 // in a moment, not one of millions.
 constexpr std::uint64_t kMaxPageTableRows = 2000;
 
-// After a table cut short: where all its rows are. The value table's rows
-// are counted in advance and are in the CSV table too; the others' count
-// is not known without making them (0).
-void append_cut(std::string& out, std::uint64_t value_rows) {
+// After a table cut short: where all its rows are. Only the value table's
+// rows are known in advance (known_rows), and they are in the CSV table
+// too; the others' count is not known without making them (0).
+void append_cut(std::string& out, std::uint64_t known_rows) {
   out.append("<p>Die Tabelle ist nach ");
   out.append(std::to_string(kMaxPageTableRows));
-  if (value_rows == 0) {
+  if (known_rows == 0) {
     out.append(" Zeilen gekuerzt; der Textbericht (--bericht DATEI.txt) enthaelt alle Zeilen.</p>\n");
     return;
   }
   out.append(" von ");
-  out.append(std::to_string(value_rows));
+  out.append(std::to_string(known_rows));
   out.append(
       " Zeilen gekuerzt; der Textbericht und die CSV-Tabelle (--bericht DATEI.txt, DATEI.csv)"
       " enthalten alle Zeilen.</p>\n");

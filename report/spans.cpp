@@ -29,20 +29,19 @@ bool field_moment(const Span& span, double from, double to, Extreme& field) {
   return (from < field.x && field.x < to) || (to < field.x && field.x < from);
 }
 
-namespace {
-
-// A NaN gives way to any number; a number never to a NaN.
-bool replaces(double v, const Extreme& e, bool first, bool larger) {
-  if (first || (std::isnan(e.value) && !std::isnan(v))) return true;
-  return larger ? v > e.value : v < e.value;
+bool replaces_extreme(double v, double current, bool first, bool larger) {
+  if (first || (std::isnan(current) && !std::isnan(v))) return true;
+  return larger ? v > current : v < current;
 }
+
+namespace {
 
 void consider(Span& span, double x, const PointValues& at) {
   bool first = !span.has_values;
-  if (replaces(at.M, span.largest_M, first, true)) span.largest_M = {at.M, x};
-  if (replaces(at.M, span.smallest_M, first, false)) span.smallest_M = {at.M, x};
+  if (replaces_extreme(at.M, span.largest_M.value, first, true)) span.largest_M = {at.M, x};
+  if (replaces_extreme(at.M, span.smallest_M.value, first, false)) span.smallest_M = {at.M, x};
   double w = std::fabs(at.w);
-  if (replaces(w, span.largest_w, first, true)) span.largest_w = {w, x};
+  if (replaces_extreme(w, span.largest_w.value, first, true)) span.largest_w = {w, x};
   span.has_values = true;
 }
 

@@ -20,6 +20,11 @@ struct Extreme {
   double x = 0;
 };
 
+// Whether v takes the place of current, the largest (or smallest) value so
+// far; first where there is none yet. A NaN gives way to any number; a
+// number never to a NaN.
+bool replaces_extreme(double v, double current, bool first, bool larger);
+
 struct Span {
   std::size_t start = 0;  // the element it starts at: a support or the left end
   std::size_t end = 0;    // the element it ends at: a support or the right end

@@ -231,12 +231,12 @@ Table span_table(const BeamRecord& record, const BeamSummary& summary, const Sta
           .none = "keine"};
 }
 
+bool has_units(const UnitNames& units) { return !unit_of(units, Dimension::length).empty(); }
+
 // A column for the units of a column of mixed values, where there are units.
 void add_unit_column(Table& table, const UnitNames& units) {
-  if (!unit_of(units, Dimension::length).empty()) table.columns.push_back(words_column("Einheit", 0));
+  if (has_units(units)) table.columns.push_back(words_column("Einheit", 0));
 }
-
-bool has_units(const UnitNames& units) { return !unit_of(units, Dimension::length).empty(); }
 
 Table reaction_table(const BeamRecord& record, const Statics& statics, const UnitNames& units) {
   auto next_row = [&record, &statics, &units, k = std::size_t{0}](std::vector<Cell>& cells) mutable {
