@@ -32,30 +32,46 @@ const char kHelpText[] =
     "                   jeden Wert im Textbericht und auf der Seite mit seiner\n"
     "                   Einheit versehen, etwa kN,m oder N,mm\n"
     "  --titel TEXT     TEXT als Titel ueber den Textbericht und die Seite\n"
+    "  --grenzwerte DATEI\n"
+    "                   jeden Durchgang bis zum rechten Traegerende als Lastfall\n"
+    "                   nehmen (der erste staendig, die weiteren veraenderlich)\n"
+    "                   und bei jedem rechten Traegerende die Grenzwerte von w,\n"
+    "                   p, M, Q und der Auflagerkraefte ueber alle Lastfaelle\n"
+    "                   des Traegers nach DATEI schreiben (auch mehrmals; .csv\n"
+    "                   und .html wie bei --bericht)\n"
+    "  --faktoren GSUP/GINF/Q\n"
+    "                   Teilsicherheitsbeiwerte der Grenzwerte: staendige Last\n"
+    "                   unguenstig und guenstig, veraenderliche Lasten\n"
+    "                   (Vorgabe 1.35/1.0/1.5; G/Q fuer GSUP = GINF = G)\n"
     "  --help           diese Hilfe zeigen und enden\n"
     "  --version        die Version zeigen und enden\n"
     "\n"
     "Ohne Optionen arbeitet das Programm nur im Dialog. Der Exit-Status ist 1,\n"
-    "wenn ein Bericht nicht geschrieben werden konnte, 2 bei falschen Optionen.\n";
+    "wenn ein Bericht oder eine Datei der Grenzwerte nicht geschrieben werden\n"
+    "konnte, 2 bei falschen Optionen.\n";
 
 const char kVersionText[] = "durchlauftraeger " DLT_VERSION "\n";
 
 const char kUsageText[] =
     "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
-    "                         [--titel TEXT] [--help] [--version]\n"
+    "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
+    "                         [--help] [--version]\n"
     "Mehr mit: durchlauftraeger --help\n";
 
 namespace {
 
 constexpr char kUnitsWanted[] = "--einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa kN,m";
+constexpr char kFactorsWanted[] = "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1";
 
-enum OptionCode { kBericht = 1000, kPunkte, kEinheiten, kTitel, kHelp, kVersion };
+enum OptionCode { kBericht = 1000, kPunkte, kEinheiten, kTitel, kGrenzwerte, kFaktoren, kHelp, kVersion };
 
 constexpr option kOptions[] = {
     {"bericht", required_argument, nullptr, kBericht},
     {"punkte", required_argument, nullptr, kPunkte},
     {"einheiten", required_argument, nullptr, kEinheiten},
     {"titel", required_argument, nullptr, kTitel},
+    {"grenzwerte", required_argument, nullptr, kGrenzwerte},
+    {"faktoren", required_argument, nullptr, kFaktoren},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -102,6 +118,10 @@ CommandLine bad_option(int code, char* argv[]) {
         return bad(kUnitsWanted);
       case kTitel:
         return bad("--titel braucht einen Text");
+      case kGrenzwerte:
+        return bad("--grenzwerte braucht einen Dateinamen");
+      case kFaktoren:
+        return bad(kFactorsWanted);
       default:
         return bad("--punkte braucht eine ganze Zahl von 1 bis 1000");
     }
@@ -142,6 +162,14 @@ CommandLine parse_command_line(int argc, char* argv[]) {
       case kTitel:
         if (!is_title(optarg)) return bad("--titel nimmt keinen Zeilenumbruch und kein Steuerzeichen");
         line.reports.labels.title = optarg;
+        break;
+      case kGrenzwerte:
+        if (*optarg == '\0') return bad("--grenzwerte braucht einen Dateinamen");
+        line.reports.envelope_files.emplace_back(optarg);
+        break;
+      case kFaktoren:
+        if (!read_factors(optarg, line.reports.factors))
+          return bad(std::string(kFactorsWanted) + ", nicht '" + shown_name(optarg) + "'");
         break;
       case kHelp:
         line.action = CommandLineAction::help;

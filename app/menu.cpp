@@ -10,6 +10,8 @@
 #include "engine/results.h"
 #include "engine/segments.h"
 #include "report/beam_record.h"
+#include "report/envelope_reports.h"
+#include "report/load_cases.h"
 
 namespace dlt {
 
@@ -65,6 +67,7 @@ int run_menu(const ReportOptions& reports) {
   InputValues in;
   RegisterFile R;
   BeamRecord record;
+  LoadCases cases;
   bool keep_record = wants_reports(reports);
   int status = 0;
   for (;;) {
@@ -74,7 +77,9 @@ int run_menu(const ReportOptions& reports) {
     CommandEffect effect = run_command(in.key, R, in);
     if (!keep_record) continue;
     record_command(record, effect);
-    if (completes_pass(effect) && !write_reports(reports, record, R)) status = 1;
+    if (!completes_pass(effect)) continue;
+    if (!write_reports(reports, record, R)) status = 1;
+    if (!write_envelopes(reports, cases, record, R)) status = 1;
   }
 }
 

@@ -14,6 +14,7 @@ void record_command(BeamRecord& record, const CommandEffect& effect) {
   if (effect.element.kind == ElementKind::left_end) {
     record.open = true;
     record.out_of_memory = false;
+    record.pass = record.pass + 1;
     record.elements.clear();
   }
   if (!record.open) return;

@@ -3,6 +3,7 @@
 // reports replay it.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "engine/effect.h"
@@ -20,6 +21,8 @@ struct BeamRecord {
   // Set where memory ran out for the record of this pass: it is dropped,
   // and its reports say so.
   bool out_of_memory = false;
+  // Counts the left ends recorded: which pass the record is of.
+  std::uint64_t pass = 0;
 };
 
 // Adds the element a command applied to the record. A left end starts the

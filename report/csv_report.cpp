@@ -8,31 +8,33 @@
 
 namespace dlt {
 
-// Shortest round-trip form; "inf", "-inf", "nan" and "-nan" as key g prints
-// them.
-static void append_shortest(std::string& text, double value) {
+void append_csv_number(std::string& text, double value) {
   char digits[32];
   std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
   text.append(digits, static_cast<std::size_t>(end.ptr - digits));
 }
 
 void append_csv_row(std::string& text, const TableRow& row) {
-  append_shortest(text, row.x);
+  append_csv_number(text, row.x);
   for (Quantity q : kQuantities) {
     text.push_back(',');
-    append_shortest(text, value_of(row.at, q));
+    append_csv_number(text, value_of(row.at, q));
+  }
+  text.append("\r\n");
+}
+
+void append_csv_header(std::string& text, const std::vector<Column>& columns) {
+  bool first = true;
+  for (const Column& column : columns) {
+    if (!first) text.push_back(',');
+    text.append(column.title);
+    first = false;
   }
   text.append("\r\n");
 }
 
 void write_csv_report(ReportOutput& out, const CompletePass& pass) {
-  bool first = true;
-  for (const Column& column : value_columns()) {
-    if (!first) out.text.push_back(',');
-    out.text.append(column.title);
-    first = false;
-  }
-  out.text.append("\r\n");
+  append_csv_header(out.text, value_columns());
   Walk walk = start_walk(pass, false);
   TableRow row;
   while (out.error == 0 && next_row(walk, row)) {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "report/replay.h"
 #include "report/report_output.h"
+#include "report/tables.h"
 
 namespace dlt {
 
@@ -16,6 +18,13 @@ void write_csv_report(ReportOutput& out, const CompletePass& pass);
 
 // The whole CSV table in one string.
 std::string csv_report(const CompletePass& pass);
+
+// A number in the shortest form that reads back as the same double; "inf",
+// "-inf", "nan" and "-nan" as key g prints them.
+void append_csv_number(std::string& text, double value);
+
+// The header: the columns' titles, comma-separated, ended by CR LF.
+void append_csv_header(std::string& text, const std::vector<Column>& columns);
 
 // One record: the row's numbers, comma-separated, ended by CR LF.
 void append_csv_row(std::string& text, const TableRow& row);

@@ -56,20 +56,20 @@ constexpr std::string_view kStyle =
     "@media print { body { max-width: none; margin: 0; padding: 0; } }\n"
     "</style>\n";
 
-// The page up to its first drawing: the program's heading and the user's
-// title, if any.
-std::string page_head(const std::string& title) {
+}  // namespace
+
+std::string page_head(const char* heading, const std::string& title) {
   std::string out(kStart);
   out.append("<title>");
   if (!title.empty()) {
     append_escaped(out, title);
     out.append(" - ");
   }
-  out.append(kReportTitle);
+  out.append(heading);
   out.append("</title>\n");
   out.append(kStyle);
   out.append("</head>\n<body>\n<h1>");
-  out.append(kReportTitle);
+  out.append(heading);
   out.append("</h1>\n");
   if (!title.empty()) {
     out.append("<p class=\"titel\">");
@@ -78,6 +78,8 @@ std::string page_head(const std::string& title) {
   }
   return out;
 }
+
+namespace {
 
 // Cells may hold the user's units.
 void append_cell(std::string& out, std::string_view tag, const Cell& cell) {
@@ -140,7 +142,9 @@ void append_cut(std::string& out, std::uint64_t known_rows) {
       " enthalten alle Zeilen.</p>\n");
 }
 
-void write_table(ReportOutput& out, const Table& table) {
+}  // namespace
+
+void write_page_table(ReportOutput& out, const Table& table) {
   start_table(out.text, table);
   std::vector<Cell> cells;
   std::uint64_t rows = 0;
@@ -159,6 +163,8 @@ void write_table(ReportOutput& out, const Table& table) {
   if (more) append_cut(out.text, table.known_rows);
 }
 
+namespace {
+
 // The drawings share one scale, from the leftmost to the rightmost point of
 // the beam.
 XScale beam_scale(const BeamSummary& summary) {
@@ -166,17 +172,25 @@ XScale beam_scale(const BeamSummary& summary) {
   return x_scale(summary.x_min, summary.x_max);
 }
 
+}  // namespace
+
 void append_figure(std::string& out, const std::string& svg) {
   out.append("<div class=\"abbildung\">\n");
   out.append(svg);
   out.append("</div>\n");
 }
 
-}  // namespace
+void append_page_foot(std::string& out) {
+  out.append("<p class=\"fuss\">");
+  out.append(kProgramName);
+  out.push_back(' ');
+  append_escaped(out, kProgramVersion);
+  out.append("</p>\n</body>\n</html>\n");
+}
 
 void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
                        const Statics& statics, const ReportLabels& labels) {
-  out.text.append(page_head(labels.title));
+  out.text.append(page_head(kReportTitle, labels.title));
   UnitNames units = unit_names(labels.units, UnitForm::page);
   XScale scale = beam_scale(summary);
   out.text.append("<h2>Traeger</h2>\n");
@@ -188,13 +202,10 @@ void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSu
     append_figure(out.text, diagram_svg(curves.of[quantity_index(q)], pass.record, summary, scale, q, units));
     write_piece(out);
   }
-  for (const Table& table : summary_tables(pass.record, summary, statics, units)) write_table(out, table);
-  write_table(out, value_table(pass, summary, units));
-  out.text.append("<p class=\"fuss\">");
-  out.text.append(kProgramName);
-  out.text.push_back(' ');
-  append_escaped(out.text, kProgramVersion);
-  out.text.append("</p>\n</body>\n</html>\n");
+  for (const Table& table : summary_tables(pass.record, summary, statics, units))
+    write_page_table(out, table);
+  write_page_table(out, value_table(pass, summary, units));
+  append_page_foot(out.text);
 }
 
 std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics,

@@ -21,6 +21,20 @@ namespace dlt {
 void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
                        const Statics& statics, const ReportLabels& labels);
 
+// The page up to its first drawing: the heading and the user's title, if
+// any, with the page's style.
+std::string page_head(const char* heading, const std::string& title);
+
+// A table with its heading, cut after its first 2000 rows with a word on
+// where the rest are; stops early where a write fails.
+void write_page_table(ReportOutput& out, const Table& table);
+
+// A drawing in a block of its own, kept whole on a printed page.
+void append_figure(std::string& out, const std::string& svg);
+
+// The foot with the program's name and version, and the page's end.
+void append_page_foot(std::string& out);
+
 // The whole page in one string.
 std::string html_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics,
                         const ReportLabels& labels = {});

@@ -24,14 +24,10 @@ const char kProgramVersion[] = DLT_VERSION;
 // Where a right end follows a refused left end. A refused left end leaves the
 // columns cleared, so every condition after it is refused as undetermined
 // and this is not expected to happen; should it, no beam was entered.
-constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang";
-constexpr char kNoMemoryReason[] = "Speicher reicht nicht";
 
-// A bound on the work a report may ask for, however long the script.
-constexpr std::uint64_t kMaxTableRows = 100000000;
-constexpr char kTooManyRowsReason[] = "mehr als 100000000 Tabellenzeilen";
-
-bool wants_reports(const ReportOptions& options) { return options.in_memory || !options.files.empty(); }
+bool wants_reports(const ReportOptions& options) {
+  return options.in_memory || !options.files.empty() || !options.envelope_files.empty();
+}
 
 // Whether path ends in suffix (lower case), in any case.
 static bool ends_in(std::string_view path, std::string_view suffix) {
@@ -129,6 +125,7 @@ static bool write_report_file(const std::string& path, const CompletePass& pass,
 }
 
 bool write_reports(const ReportOptions& options, const BeamRecord& record, const RegisterFile& R) {
+  if (options.files.empty() && !options.in_memory) return true;
   if (record.out_of_memory) return refuse_all(options, kNoMemoryReason);
   if (!is_complete(record)) return refuse_all(options, kNoLeftEndReason);
   if (table_rows(record.elements, options.pieces) > kMaxTableRows)

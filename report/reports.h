@@ -8,12 +8,14 @@
 // neither of them, nor anything but app/, includes report/.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/register_file.h"
 #include "report/beam_record.h"
+#include "report/envelope.h"
 #include "report/replay.h"
 #include "report/tables.h"
 
@@ -25,6 +27,9 @@ struct ReportOptions {
   // The title and units of --titel and --einheiten, for the text report
   // and the page.
   ReportLabels labels;
+  // The envelope files of --grenzwerte and the factors of --faktoren.
+  std::vector<std::string> envelope_files;
+  Factors factors;
   // Builds every kind of report of every completed pass without writing or
   // announcing them: the fuzz target feeds the replay arbitrary input so.
   bool in_memory = false;
@@ -33,6 +38,17 @@ struct ReportOptions {
 // The program's name and version, as the foot of the page gives them.
 extern const char kProgramName[];
 extern const char kProgramVersion[];
+
+// Why a report is not written, where the file is not to blame: memory ran
+// out, or the report would ask for more work than any beam needs (a bound
+// on the work a report may ask for, however long the script).
+// Where a right end follows a refused left end. A refused left end leaves the
+// columns cleared, so every condition after it is refused as undetermined
+// and this is not expected to happen; should it, no beam was entered.
+inline constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang";
+inline constexpr char kNoMemoryReason[] = "Speicher reicht nicht";
+inline constexpr std::uint64_t kMaxTableRows = 100000000;
+inline constexpr char kTooManyRowsReason[] = "mehr als 100000000 Tabellenzeilen";
 
 // Whether a right end has any report to make.
 bool wants_reports(const ReportOptions& options);

@@ -25,15 +25,6 @@ Column words_column(std::string title, std::size_t text_width) {
   return {std::move(title), false, text_width};
 }
 
-// The rows of a short table, made in advance.
-RowMaker rows_of(std::vector<std::vector<Cell>> rows) {
-  return [rows = std::move(rows), next = std::size_t{0}](std::vector<Cell>& cells) mutable {
-    if (next == rows.size()) return false;
-    cells = rows[next++];
-    return true;
-  };
-}
-
 std::string code_text(std::string_view name, Quantity q) {
   std::string text(name);
   text.push_back('=');
@@ -102,7 +93,8 @@ std::string_view point_action_kind(Quantity S1) {
 
 std::string_view point_action_value_name(Quantity S1) { return S1 == Quantity::Q ? "F" : quantity_name(S1); }
 
-// The short name of the element a reaction belongs to.
+}  // namespace
+
 std::string_view support_name(const Element& e) {
   switch (e.kind) {
     case ElementKind::left_end:
@@ -117,18 +109,6 @@ std::string_view support_name(const Element& e) {
     case ElementKind::shaft_segment:
     case ElementKind::point_action:
       break;
-  }
-  return "";
-}
-
-std::string_view reaction_kind(ReactionKind kind) {
-  switch (kind) {
-    case ReactionKind::force:
-      return ", Kraft";
-    case ReactionKind::end_moment:
-      return ", Einspannmoment M";
-    case ReactionKind::moment_jump:
-      return ", Moment";
   }
   return "";
 }
@@ -154,6 +134,20 @@ Table beam_table(const BeamRecord& record, const BeamSummary& summary, const Uni
       .heading = "Traeger wie eingegeben",
       .columns = {number_column(titled("x", unit_of(units, Dimension::length))), words_column("Element", 0)},
       .next_row = next_row};
+}
+
+namespace {
+
+std::string_view reaction_kind(ReactionKind kind) {
+  switch (kind) {
+    case ReactionKind::force:
+      return ", Kraft";
+    case ReactionKind::end_moment:
+      return ", Einspannmoment M";
+    case ReactionKind::moment_jump:
+      return ", Moment";
+  }
+  return "";
 }
 
 // The force a support takes up, from the reactions in the order of their
@@ -294,16 +288,6 @@ Table extreme_table(const BeamSummary& summary, const UnitNames& units) {
   return table;
 }
 
-// The cells of the numbers lo and hi in every column: as wide as any row.
-RowMaker widest_of(const std::vector<RowRange>& ranges) {
-  std::vector<std::vector<Cell>> rows(2);
-  for (const RowRange& range : ranges) {
-    rows[0].push_back(number(range.lo));
-    rows[1].push_back(number(range.hi));
-  }
-  return rows_of(std::move(rows));
-}
-
 // The rows of the value table: those of a walk, and one more at each change
 // of a shaft's section.
 std::uint64_t value_rows(const CompletePass& pass) {
@@ -320,6 +304,23 @@ void stress_cell(const ValueRow& row, std::vector<Cell>& cells) {
 }
 
 }  // namespace
+
+RowMaker rows_of(std::vector<std::vector<Cell>> rows) {
+  return [rows = std::move(rows), next = std::size_t{0}](std::vector<Cell>& cells) mutable {
+    if (next == rows.size()) return false;
+    cells = rows[next++];
+    return true;
+  };
+}
+
+RowMaker widest_of(const std::vector<RowRange>& ranges) {
+  std::vector<std::vector<Cell>> rows(2);
+  for (const RowRange& range : ranges) {
+    rows[0].push_back(number(range.lo));
+    rows[1].push_back(number(range.hi));
+  }
+  return rows_of(std::move(rows));
+}
 
 std::vector<Table> summary_tables(const BeamRecord& record, const BeamSummary& summary,
                                   const Statics& statics, const UnitNames& units) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "report/beam_record.h"
@@ -113,6 +114,20 @@ std::string reaction_text(const BeamRecord& record, const Reaction& reaction);
 
 // The unit of a reaction's value.
 const std::string& reaction_unit(const Reaction& reaction, const UnitNames& units);
+
+// The beam as entered: a row per element with its x, and one more under a
+// loaded segment for its load. Its rows refer to record, summary and units.
+Table beam_table(const BeamRecord& record, const BeamSummary& summary, const UnitNames& units);
+
+// The short name of a support or other element a reaction belongs to:
+// "Lager", "rechtes Traegerende".
+std::string_view support_name(const Element& e);
+
+// The rows of a short table, made in advance.
+RowMaker rows_of(std::vector<std::vector<Cell>> rows);
+
+// The cells of the numbers lo and hi in every column: as wide as any row.
+RowMaker widest_of(const std::vector<RowRange>& ranges);
 
 // A column's title with its unit in brackets: "M [kN*m]"; the title alone
 // where there is no unit.

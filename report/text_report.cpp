@@ -75,7 +75,9 @@ void append_table_start(std::string& out, const Table& table, const Widths& widt
   out.push_back('\n');
 }
 
-void write_table(ReportOutput& out, const Table& table) {
+}  // namespace
+
+void write_text_table(ReportOutput& out, const Table& table) {
   Widths widths = column_widths(table);
   append_table_start(out.text, table, widths);
   std::vector<Cell> cells;
@@ -92,23 +94,25 @@ void write_table(ReportOutput& out, const Table& table) {
   }
 }
 
-}  // namespace
+void write_text_heading(ReportOutput& out, const char* heading, const std::string& title) {
+  out.text.append(heading);
+  out.text.push_back('\n');
+  if (!title.empty()) {
+    out.text.append(title);
+    out.text.push_back('\n');
+  }
+  out.text.push_back('\n');
+}
 
 void write_text_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
                        const Statics& statics, const ReportLabels& labels) {
-  out.text.append(kReportTitle);
-  out.text.push_back('\n');
-  if (!labels.title.empty()) {
-    out.text.append(labels.title);
-    out.text.push_back('\n');
-  }
-  out.text.push_back('\n');
+  write_text_heading(out, kReportTitle, labels.title);
   UnitNames units = unit_names(labels.units, UnitForm::text);
   for (const Table& table : summary_tables(pass.record, summary, statics, units)) {
-    write_table(out, table);
+    write_text_table(out, table);
     out.text.push_back('\n');
   }
-  write_table(out, value_table(pass, summary, units));
+  write_text_table(out, value_table(pass, summary, units));
 }
 
 std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics,

@@ -18,6 +18,14 @@ namespace dlt {
 void write_text_report(ReportOutput& out, const CompletePass& pass, const BeamSummary& summary,
                        const Statics& statics, const ReportLabels& labels);
 
+// The report's first line, the user's title under it where there is one,
+// and a blank line.
+void write_text_heading(ReportOutput& out, const char* heading, const std::string& title);
+
+// A table: its heading, the titles of its columns and its rows, each column
+// as wide as its widest cell; stops early where a write fails.
+void write_text_table(ReportOutput& out, const Table& table);
+
 // The whole text report in one string.
 std::string text_report(const CompletePass& pass, const BeamSummary& summary, const Statics& statics,
                         const ReportLabels& labels = {});

@@ -356,7 +356,8 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
     EXPECT_EQ(run.errors,
               "durchlauftraeger: " + message + "\n" +
                   "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
-                  "                         [--titel TEXT] [--help] [--version]\n"
+                  "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
+                  "                         [--help] [--version]\n"
                   "Mehr mit: durchlauftraeger --help\n")
         << options[0];
   }

@@ -1,0 +1,137 @@
+#include "report/envelope_reports.h"
+
+#include <cstdint>
+#include <new>
+
+#include "console/console.h"
+#include "report/csv_report.h"
+#include "report/envelope_page.h"
+#include "report/envelope_tables.h"
+#include "report/report_file.h"
+#include "report/text_report.h"
+
+namespace dlt {
+
+namespace {
+
+void notice_written(const std::string& path, std::size_t cases) {
+  print("Grenzwerte geschrieben: " + shown_name(path) + " (" + std::to_string(cases) + " Lastfaelle)\n");
+}
+
+void notice_not_written(const std::string& path, std::string_view reason) {
+  std::string line = "Grenzwerte nicht geschrieben: " + shown_name(path);
+  line.append(": ");
+  line.append(reason);
+  line.push_back('\n');
+  print_failure(line);
+}
+
+bool refuse_all(const ReportOptions& options, std::string_view reason) {
+  for (const std::string& path : options.envelope_files) notice_not_written(path, reason);
+  return options.envelope_files.empty();
+}
+
+void write_envelope(ReportOutput& out, ReportFormat format, const LoadCases& cases,
+                    const EnvelopeSummary& summary, const ReportOptions& options) {
+  switch (format) {
+    case ReportFormat::text:
+      write_envelope_text(out, cases, summary, options.factors, options.pieces, options.labels);
+      return;
+    case ReportFormat::csv:
+      write_envelope_csv(out, cases, options.factors, options.pieces);
+      return;
+    case ReportFormat::page:
+      write_envelope_page(out, cases, summary, options.factors, options.pieces, options.labels);
+      return;
+  }
+}
+
+bool write_envelope_file(const std::string& path, const LoadCases& cases, const EnvelopeSummary& summary,
+                         const ReportOptions& options, std::string& reason) {
+  ReportFile file;
+  if (!open_report_file(path, file, reason)) return false;
+  try {
+    write_envelope(file.out, report_format(path), cases, summary, options);
+  } catch (const std::bad_alloc&) {
+    abandon_report_file(file);
+    reason = kNoMemoryReason;
+    return false;
+  }
+  return finish_report_file(file, reason);
+}
+
+// The work an envelope asks for: its rows times its load cases.
+bool too_much_work(const LoadCases& cases, int pieces) {
+  std::uint64_t rows = envelope_rows(cases, pieces);
+  return rows > kMaxTableRows || rows * cases.cases.size() > kMaxTableRows;
+}
+
+}  // namespace
+
+bool wants_envelopes(const ReportOptions& options) {
+  return options.in_memory || !options.envelope_files.empty();
+}
+
+bool write_envelopes(const ReportOptions& options, LoadCases& cases, const BeamRecord& record,
+                     const RegisterFile& R) {
+  if (!wants_envelopes(options)) return true;
+  // No load case can be taken from such a pass; the files keep what they hold.
+  if (record.out_of_memory) return refuse_all(options, kNoMemoryReason);
+  if (!is_complete(record)) return refuse_all(options, kNoLeftEndReason);
+  EnvelopeSummary summary;
+  try {
+    if (add_load_case(cases, record, R) == CaseAdded::new_beam) print(kNewBeamNotice);
+    if (too_much_work(cases, options.pieces)) return refuse_all(options, kTooManyRowsReason);
+    summary = summarize_envelope(cases, options.factors, options.pieces);
+    if (options.in_memory) {
+      for (ReportFormat format : {ReportFormat::text, ReportFormat::csv, ReportFormat::page}) {
+        ReportOutput out;
+        write_envelope(out, format, cases, summary, options);
+      }
+    }
+  } catch (const std::bad_alloc&) {
+    return refuse_all(options, kNoMemoryReason);
+  }
+  bool all_written = true;
+  for (const std::string& path : options.envelope_files) {
+    std::string reason;
+    if (write_envelope_file(path, cases, summary, options, reason)) {
+      notice_written(path, cases.cases.size());
+    } else {
+      notice_not_written(path, reason);
+      all_written = false;
+    }
+  }
+  return all_written;
+}
+
+void write_envelope_text(ReportOutput& out, const LoadCases& cases, const EnvelopeSummary& summary,
+                         const Factors& factors, int pieces, const ReportLabels& labels) {
+  write_text_heading(out, kEnvelopeTitle, labels.title);
+  UnitNames units = unit_names(labels.units, UnitForm::text);
+  for (const Table& table : envelope_summary_tables(cases, summary, factors, units)) {
+    write_text_table(out, table);
+    out.text.push_back('\n');
+  }
+  write_text_table(out, envelope_table(cases, summary, factors, pieces, units));
+}
+
+void write_envelope_csv(ReportOutput& out, const LoadCases& cases, const Factors& factors, int pieces) {
+  append_csv_header(out.text, envelope_columns());
+  EnvelopeWalk walk = start_envelope_walk(cases, pieces);
+  EnvelopeRow row;
+  while (out.error == 0 && next_envelope_row(walk, row)) {
+    EnvelopeValues values = combine_row(factors, row);
+    append_csv_number(out.text, values.x);
+    for (Quantity q : kQuantities) {
+      out.text.push_back(',');
+      append_csv_number(out.text, value_of(values.largest, q));
+      out.text.push_back(',');
+      append_csv_number(out.text, value_of(values.smallest, q));
+    }
+    out.text.append("\r\n");
+    write_piece(out);
+  }
+}
+
+}  // namespace dlt
