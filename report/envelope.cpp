@@ -97,10 +97,10 @@ std::string acting_cases(const Arrangement& arrangement) {
   return text;
 }
 
-std::vector<double> case_values(const EnvelopeRow& row, Quantity q) {
+std::vector<double> case_values(const std::vector<PointValues>& cases, Quantity q) {
   std::vector<double> values;
-  values.reserve(row.cases.size());
-  for (const PointValues& at : row.cases) values.push_back(value_of(at, q));
+  values.reserve(cases.size());
+  for (const PointValues& at : cases) values.push_back(value_of(at, q));
   return values;
 }
 
@@ -111,7 +111,7 @@ EnvelopeValues combine_row(const Factors& factors, const EnvelopeRow& row) {
   double largest[kQuantityCount];
   double smallest[kQuantityCount];
   for (Quantity q : kQuantities) {
-    std::vector<double> of_cases = case_values(row, q);
+    std::vector<double> of_cases = case_values(row.cases, q);
     largest[quantity_index(q)] = combine(factors, of_cases, true, nullptr);
     smallest[quantity_index(q)] = combine(factors, of_cases, false, nullptr);
   }

@@ -120,8 +120,8 @@ struct EnvelopeValues {
 
 EnvelopeValues combine_row(const Factors& factors, const EnvelopeRow& row);
 
-// Each case's value of q at a row, in the order of the cases.
-std::vector<double> case_values(const EnvelopeRow& row, Quantity q);
+// Each case's value of q, in the order of the cases.
+std::vector<double> case_values(const std::vector<PointValues>& cases, Quantity q);
 
 // How many rows the envelope of cases has at most, for the bound on a
 // report's size: every case's rows, and the right side of each point.

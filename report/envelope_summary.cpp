@@ -87,22 +87,20 @@ void refine(EnvelopeWalk& walk, double to, CaseExtreme& extreme, bool larger) {
   double h = to - walk.interval_from;
   if (!(h > 0) || !std::isfinite(h)) return;
   std::vector<IntervalLoad> loads = interval_loads(walk);
-  std::vector<double> Q0;
   std::vector<double> q;
   std::vector<double> qs;
-  for (std::size_t k = 0; k < loads.size(); ++k) {
-    q.push_back(loads[k].q);
-    qs.push_back(loads[k].qs);
+  q.reserve(loads.size());
+  qs.reserve(loads.size());
+  for (const IntervalLoad& load : loads) {
+    q.push_back(load.q);
+    qs.push_back(load.qs);
   }
   // Q at the interval's start, from the case's values there.
-  std::vector<PointValues> start = values_inside(walk, 0);
-  for (const PointValues& at : start) Q0.push_back(at.Q);
+  std::vector<double> Q0 = case_values(values_inside(walk, 0), Quantity::Q);
   const Arrangement& a = extreme.arrangement;
   std::vector<double> Q = {arranged_value(a, Q0), -arranged_value(a, q), -arranged_value(a, qs) / 2};
   for (double t : roots_between(Q, 0, h)) {
-    std::vector<PointValues> inside = values_inside(walk, t);
-    std::vector<double> M;
-    for (const PointValues& at : inside) M.push_back(at.M);
+    std::vector<double> M = case_values(values_inside(walk, t), Quantity::M);
     double v = arranged_value(a, M);
     if (larger ? v > extreme.value : v < extreme.value) {
       extreme.value = v;
@@ -126,7 +124,7 @@ void track_span(EnvelopeSummary& envelope, SpanCursor& cursor, EnvelopeWalk& wal
          std::fabs(row.x - envelope.spans[cursor.span + 1].from) <= walk.tolerance)
     cursor.span = cursor.span + 1;
   EnvelopeSpan& span = envelope.spans[cursor.span];
-  std::vector<double> M = case_values(row, Quantity::M);
+  std::vector<double> M = case_values(row.cases, Quantity::M);
   Arrangement arrangement;
   for (bool larger : {true, false}) {
     CaseExtreme& extreme = larger ? span.largest_M : span.smallest_M;
@@ -148,7 +146,7 @@ void track_row(EnvelopeSummary& envelope, const EnvelopeRow& row, const Factors&
   widen(envelope.x_range, row.x, first);
   for (Quantity q : kQuantities) {
     int i = quantity_index(q);
-    std::vector<double> values = case_values(row, q);
+    std::vector<double> values = case_values(row.cases, q);
     double largest = combine(factors, values, true, &arrangement);
     consider(envelope.largest[i], largest, row.x, arrangement, true);
     widen(envelope.largest_rows[i], largest, first);

@@ -6,6 +6,7 @@
 // and how wide the table's columns must be.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -54,8 +55,8 @@ struct EnvelopeSummary {
   std::vector<EnvelopeSpan> spans;
   std::vector<EnvelopeSupport> supports;
   std::vector<EnvelopeReaction> reactions;
-  CaseExtreme largest[kQuantityCount];
-  CaseExtreme smallest[kQuantityCount];
+  std::array<CaseExtreme, kQuantityCount> largest;
+  std::array<CaseExtreme, kQuantityCount> smallest;
   // The range of x and of each column of the table, for its widths and the
   // drawings' scales.
   RowRange x_range;

@@ -60,9 +60,7 @@ Table load_case_table(const LoadCases& cases, const UnitNames& units) {
       if (is_segment(e)) {
         x = x + e.length;
         if (e.loaded) text = load_text(e, units);
-      } else if (e.kind == ElementKind::point_action) {
-        text = element_text(e, units);
-      } else if ((e.kind == ElementKind::condition && e.W1 != 0) ||
+      } else if (e.kind == ElementKind::point_action || (e.kind == ElementKind::condition && e.W1 != 0) ||
                  (e.kind == ElementKind::right_end && (e.W1 != 0 || e.W2 != 0))) {
         text = element_text(e, units);
       }

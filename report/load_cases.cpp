@@ -1,7 +1,8 @@
 #include "report/load_cases.h"
 
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <new>
 #include <utility>
 
@@ -72,7 +73,9 @@ Geometry geometry_of(const std::vector<Element>& elements) {
 bool near(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
 
 // Bit for bit, so that a NaN equals itself.
-bool same_bits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool same_bits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 bool same_element(const Element& a, const Element& b) {
   return a.kind == b.kind && a.S1 == b.S1 && a.S2 == b.S2 && same_bits(a.length, b.length) &&

@@ -348,6 +348,13 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
         "b"},
        "--titel nimmt keinen Zeilenumbruch und kein Steuerzeichen"},
       {{"--titel"}, "--titel braucht einen Text"},
+      {{"--grenzwerte"}, "--grenzwerte braucht einen Dateinamen"},
+      {{"--grenzwerte", ""}, "--grenzwerte braucht einen Dateinamen"},
+      {{"--faktoren"}, "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1"},
+      {{"--faktoren", "1.35/-1/1.5"},
+       "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1, nicht '1.35/-1/1.5'"},
+      {{"--faktoren", "1.5"},
+       "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1, nicht '1.5'"},
   };
   for (const auto& [options, message] : cases) {
     PipedRun run = run_piped("q\n", options);
