@@ -1,7 +1,9 @@
 // A libFuzzer target: the whole program, menu loop and every command, run on
 // arbitrary bytes as its input script, without a terminal. Every pass that
 // reaches a right end has its text report, CSV table and page built in
-// memory, so the replay and the drawings meet arbitrary beams too.
+// memory, and joins the load cases of the input's passes so far, whose
+// limits are built the same way, so the replay, the drawings and the
+// envelope meet arbitrary beams too.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

@@ -3,9 +3,10 @@
 # durchlauftraeger.exe, all in one wine start (a start takes seconds), and
 # must print what the Linux build prints for it, line endings aside. Each run
 # also writes a text report, a CSV table and a page with the drawings at every
-# right end (every other script with units and a title), and those files must
-# be the same bytes as the Linux build's. Only the sign of a NaN may
-# differ: which operand's NaN an operation passes on depends on the compiler.
+# right end, and the limits over its load cases as text, CSV and page (every
+# other script with units and a title), and those files must be the same
+# bytes as the Linux build's. Only the sign of a NaN may differ: which
+# operand's NaN an operation passes on depends on the compiler.
 # Besides: the key decoding as the cross compiler builds it
 # (windows_keys_check.exe beside the program), and a report that would
 # replace the program's own input, refused.
@@ -47,8 +48,11 @@ names=()
     name=$(basename "$script" .txt)
     names+=("$name")
     cp "$script" "$work/$name.txt"
-    printf 'durchlauftraeger.exe %s --bericht %s.bericht --bericht %s.csv --bericht %s.html < %s.txt > %s.out\r\n' \
-      "$(labels_for "$name")" "$name" "$name" "$name" "$name" "$name"
+    printf 'durchlauftraeger.exe %s --bericht %s.bericht --bericht %s.csv --bericht %s.html' \
+      "$(labels_for "$name")" "$name" "$name" "$name"
+    printf ' --grenzwerte %s.grenzwerte --grenzwerte %s.grenzwerte.csv --grenzwerte %s.grenzwerte.html' \
+      "$name" "$name" "$name"
+    printf ' < %s.txt > %s.out\r\n' "$name" "$name"
     printf 'echo %%ERRORLEVEL%% > %s.status\r\n' "$name"
   done
 } > "$work/run.cmd"
@@ -95,16 +99,19 @@ for name in "${names[@]}"; do
   labels=()
   if [ -n "$(labels_for "$name")" ]; then labels=(--einheiten kN,m --titel "Pos. 1"); fi
   if ! diff <(cd "$linux" && "$linux_binary" "${labels[@]}" --bericht "$name.bericht" --bericht "$name.csv" \
-      --bericht "$name.html" < "$work/$name.txt" |
+      --bericht "$name.html" --grenzwerte "$name.grenzwerte" --grenzwerte "$name.grenzwerte.csv" \
+      --grenzwerte "$name.grenzwerte.html" < "$work/$name.txt" |
       same_nan) <(tr -d '\r' < "$work/$name.out" | same_nan) > "$work/$name.diff"; then
     echo "FAILED $name: output differs from the Linux build (< Linux, > Windows)"
     head -n 40 "$work/$name.diff"
     failed=$((failed + 1))
     continue
   fi
-  # The reports, where the script reached a right end: byte for byte.
+  # The reports and the limits, where the script reached a right end: byte
+  # for byte.
   same_reports=true
-  for report in "$name.bericht" "$name.csv" "$name.html"; do
+  for report in "$name.bericht" "$name.csv" "$name.html" "$name.grenzwerte" "$name.grenzwerte.csv" \
+    "$name.grenzwerte.html"; do
     [ -e "$linux/$report" ] || [ -e "$work/$report" ] || continue
     if ! cmp -s <(same_nan < "$linux/$report") <(same_nan < "$work/$report"); then
       echo "FAILED $name: $report differs from the Linux build's (< Linux, > Windows)"
