@@ -497,3 +497,16 @@ TEST(Envelope, OfOneLoadCaseIsWhatTheReportPrintsToTheLastBit) {
     }
   }
 }
+
+TEST(Envelope, TheThreeSpanExampleGivesTheHandbooksCoefficients) {
+  // (0.080 g + 0.101 q) L^2 in the first span, -(0.100 g + 0.116667 q) L^2
+  // over the supports: g = 10, q = 15, L = 5.
+  EnvelopeRun three = envelope_of(example("dreifeldtraeger_lastfaelle.txt"), {"--faktoren", "1/1"});
+  std::vector<std::string> span = row_of(three.text, kSpans, 1);
+  ASSERT_GE(span.size(), 6U);
+  EXPECT_EQ(span[4], "57.781250");
+  EXPECT_EQ(span[5], "2.150000");
+  std::vector<std::string> support = row_of(three.text, kSupports, 2);
+  ASSERT_GE(support.size(), 3U);
+  EXPECT_EQ(support[2], "-68.750000");
+}
