@@ -1,6 +1,7 @@
 #!/bin/sh
-# Renders the report pages of three examples to the PNG files the README
-# shows: the sketch and the four diagrams, as headless Chromium draws them.
+# Renders the report pages of three examples, and the envelope page of the
+# three-span beam under its load cases, to the PNG files the README shows:
+# the sketch and the diagrams, as headless Chromium draws them.
 #   doc/make_pictures.sh [BUILD_DIR]       (default: build)
 set -eu
 cd "$(dirname "$0")/.."
@@ -18,3 +19,8 @@ for example in einfeldtraeger gerbertraeger abgesetzte_welle; do
   sh tests/render_page.sh "$work/$example.html" "doc/$example.png" 1000 1560 2> /dev/null
   echo "doc/$example.png"
 done
+# The envelope with the default factors, in kN and m.
+"$program" --einheiten kN,m --titel "Dreifeldtraeger, Grenzwerte" --grenzwerte "$work/grenzwerte.html" \
+  < examples/dreifeldtraeger_lastfaelle.txt > /dev/null
+sh tests/render_page.sh "$work/grenzwerte.html" doc/grenzwerte.png 1000 1425 2> /dev/null
+echo doc/grenzwerte.png

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -18,18 +20,98 @@ namespace {
 // From top to bottom: labels above the beam, the band of the distributed
 // loads, the beam on its axis, the supports, the arrows of the support
 // reactions, labels below, and the dimension line with the lengths and
-// diameters under it.
+// diameters under it. The sketch of load cases stacks a band of each
+// case's loads over a beam without loads or reactions.
+struct Layout {
+  double label_top = 0;  // labels above go from here to load_top
+  double load_top = 0;
+  double load_bottom = 0;
+  double axis = 0;
+  double support_bottom = 0;  // where a force from below starts
+  double reaction_top = 0;
+  double reaction_bottom = 0;
+  double lower_labels = 0;  // labels below go from here down to lower_bottom
+  double lower_bottom = 0;
+  double dimension_line = 0;
+  double bottom = 0;
+};
+
 constexpr double kLabelBand = 3 * kLineHeight;
-constexpr double kLoadTop = kLabelBand;
-constexpr double kLoadHeight = 30;
-constexpr double kLoadBottom = kLoadTop + kLoadHeight;
-constexpr double kAxis = kLoadBottom + 16;
-constexpr double kSupportBottom = kAxis + 12 + 30;
-constexpr double kReactionTop = kSupportBottom + 4;
-constexpr double kReactionBottom = kReactionTop + 22;
-constexpr double kLowerLabels = kReactionBottom + 2;
-constexpr double kDimensionLine = kLowerLabels + kLabelBand + 6;
-constexpr double kHeight = kDimensionLine + 4 + (3 * kLineHeight) + 2;
+
+// The rows under the beam's axis, from the bottom of its supports; where
+// there are no reactions their rows take no room, and one line of labels
+// less: the reactions' values.
+void lower_rows(Layout& l, double reactions) {
+  l.support_bottom = l.axis + 12 + 30;
+  l.reaction_top = l.support_bottom + (reactions > 0 ? 4 : 0);
+  l.reaction_bottom = l.reaction_top + reactions;
+  l.lower_labels = l.reaction_bottom + 2;
+  l.lower_bottom = l.lower_labels + (reactions > 0 ? kLabelBand : kLabelBand - kLineHeight);
+  l.dimension_line = l.lower_bottom + 6;
+  l.bottom = l.dimension_line + 4 + (3 * kLineHeight) + 2;
+}
+
+// A beam with its loads and reactions.
+Layout whole_layout() {
+  Layout l;
+  l.load_top = kLabelBand;
+  l.load_bottom = l.load_top + 30;
+  l.axis = l.load_bottom + 16;
+  lower_rows(l, 22);
+  return l;
+}
+
+// A beam alone, from top down: nothing above its symbols.
+Layout beam_layout(double top) {
+  Layout l{top, top, top, top + 18};
+  lower_rows(l, 0);
+  return l;
+}
+
+// A band of loads from top down: two lines of labels, the loads, and under
+// its axis room for a moment's symbol or a force from below. Nothing is
+// drawn under that.
+Layout band_layout(double top) {
+  Layout l;
+  l.label_top = top;
+  l.load_top = top + (2 * kLineHeight);
+  l.load_bottom = l.load_top + 20;
+  l.axis = l.load_bottom + 8;
+  l.support_bottom = l.axis + 14;
+  l.reaction_top = l.support_bottom;
+  l.reaction_bottom = l.support_bottom;
+  l.lower_labels = l.support_bottom;
+  l.lower_bottom = l.support_bottom;
+  l.dimension_line = l.support_bottom;
+  l.bottom = l.support_bottom;
+  return l;
+}
+
+// What a sketch draws: a whole beam, a beam without its loads, or the
+// loads alone in a band.
+enum class Content { whole, beam, loads };
+
+// What each shows: the beam itself (its segments, ends, supports, hinges
+// and springs), and the loads on it.
+struct Shown {
+  bool beam = true;
+  bool loads = true;
+};
+
+Shown shown_in(Content content) {
+  switch (content) {
+    case Content::whole:
+      return {true, true};
+    case Content::beam:
+      return {true, false};
+    case Content::loads:
+      return {false, true};
+  }
+  return {};
+}
+
+bool draws_beam(Content content) { return shown_in(content).beam; }
+bool draws_loads(Content content) { return shown_in(content).loads; }
 
 // Half the height of a beam segment, and of the thickest shaft segment; the
 // others in proportion to their diameter, but not thinner than a line.
@@ -43,6 +125,9 @@ constexpr double kShaftHalfLeast = 1;
 // still drawn each, as their symbols are made to be seen together.
 constexpr double kApart = 4;
 constexpr double kMergeWidth = 1;
+// In a band of loads, points closer than a moment's symbol is wide are one
+// crowd: the band is low, and its labels have two lines only.
+constexpr double kBandApart = 16;
 constexpr double kSamePlace = 0.01;
 constexpr std::size_t kStackMost = 4;
 
@@ -72,14 +157,16 @@ void extend(Stretch& span, double left, double right) {
 
 struct Sketch {
   const BeamRecord& record;
-  const BeamSummary& summary;
+  std::vector<double> x;  // where each element stands
   const Statics& statics;
   const UnitNames& units;
   XScale scale;
+  Content content = Content::whole;
+  Layout layout;
   double largest_diameter = 0;
   // Half the beam's height at each element, by the segments beside it.
   std::vector<double> half_at;
-  // The distributed loads' scale: y of a load q is kLoadBottom - (q - lo) * factor.
+  // The distributed loads' scale: y of a load q is load_bottom - (q - lo) * factor.
   double load_lo = 0;
   double load_factor = 0;
   std::string out;
@@ -119,17 +206,20 @@ std::vector<double> half_heights(const Sketch& s) {
 }
 
 // A label above the beam (from the loads upward) or below it (from the
-// reactions downward); left out where it would overlap another.
+// reactions downward); left out where it would overlap another. A band of
+// loads has room for labels above only.
 void label(Sketch& s, double X, Anchor anchor, bool above, const std::string& text) {
   std::vector<std::string> lines = {text};
   double width = text_width(lines);
   if (width > kDrawingWidth - 4) return;
+  if (!draws_beam(s.content)) above = true;
   Box box = text_box(label_left(X, width, anchor), 0, lines);
   double height = box.bottom;
-  box.top = above ? kLoadTop - height : kLowerLabels;
+  const Layout& l = s.layout;
+  box.top = above ? l.load_top - height : l.lower_labels;
   box.bottom = box.top + height;
-  bool placed = above ? place_box(s.taken, box, -kLineHeight, 0, kLoadTop)
-                      : place_box(s.taken, box, kLineHeight, kLowerLabels, kLowerLabels + kLabelBand);
+  bool placed = above ? place_box(s.taken, box, -kLineHeight, l.label_top, l.load_top)
+                      : place_box(s.taken, box, kLineHeight, l.lower_labels, l.lower_bottom);
   if (placed) append_text(s.out, box, lines, "wert");
 }
 
@@ -155,24 +245,25 @@ void pinned(std::string& out, double X, double bottom) {
 
 // A wall at X, hatched on the side away from the beam (outward -1 to the
 // left, +1 to the right).
-void wall(std::string& out, double X, double outward) {
-  append_line(out, X, kAxis - 16, X, kAxis + 16, "dick");
-  for (double y = kAxis - 16; y < kAxis + 16; y = y + 5)
+void wall(std::string& out, double X, double axis, double outward) {
+  append_line(out, X, axis - 16, X, axis + 16, "dick");
+  for (double y = axis - 16; y < axis + 16; y = y + 5)
     append_line(out, X, y + 5, X + (outward * 5), y, "duenn");
 }
 
 // An end by what is held there: w and p (clamped), w (pinned), p (guided:
 // a wall the beam slides along on rollers) or nothing (free).
-void end_support(std::string& out, double X, double half, bool w_fixed, bool p_fixed, double outward) {
+void end_support(std::string& out, double X, double axis, double half, bool w_fixed, bool p_fixed,
+                 double outward) {
   if (w_fixed && p_fixed) {
-    wall(out, X, outward);
+    wall(out, X, axis, outward);
   } else if (w_fixed) {
-    pinned(out, X, kAxis + half);
+    pinned(out, X, axis + half);
   } else if (p_fixed) {
-    append_line(out, X, kAxis - 12, X, kAxis + 12, "dick");
-    append_circle(out, X + (outward * 3.5), kAxis - 6, 2.5, "leer");
-    append_circle(out, X + (outward * 3.5), kAxis + 6, 2.5, "leer");
-    wall(out, X + (outward * 7), outward);
+    append_line(out, X, axis - 12, X, axis + 12, "dick");
+    append_circle(out, X + (outward * 3.5), axis - 6, 2.5, "leer");
+    append_circle(out, X + (outward * 3.5), axis + 6, 2.5, "leer");
+    wall(out, X + (outward * 7), axis, outward);
   }
 }
 
@@ -188,8 +279,8 @@ void spring(std::string& out, double X, double top) {
 // below where it is negative.
 void force(Sketch& s, double X, double half, double F) {
   bool down = !(F < 0);
-  double tip = down ? kAxis - half : kAxis + half;
-  double tail = down ? kLoadTop + 2 : kSupportBottom - 2;
+  double tip = down ? s.layout.axis - half : s.layout.axis + half;
+  double tail = down ? s.layout.load_top + 2 : s.layout.support_bottom - 2;
   arrow(s.out, X, tail, tip, 8, 3.5, "dick");
   label(s, X, Anchor::middle, down, named(s, "F", F, Dimension::force));
 }
@@ -198,31 +289,34 @@ void force(Sketch& s, double X, double half, double F) {
 // direction), down where it is negative.
 void reaction_arrow(Sketch& s, double X, double force) {
   bool up = !(force < 0);
-  arrow(s.out, X, up ? kReactionBottom : kReactionTop, up ? kReactionTop : kReactionBottom, 7, 3, "linie");
+  arrow(s.out, X, up ? s.layout.reaction_bottom : s.layout.reaction_top,
+        up ? s.layout.reaction_top : s.layout.reaction_bottom, 7, 3, "linie");
 }
 
 // A moment as a three-quarter circle round the point; a positive moment
 // turns counter-clockwise, as it lowers M to the right of it.
 void moment(Sketch& s, double X, double M) {
+  double axis = s.layout.axis;
   constexpr double r = 10;
   double turn = M < 0 ? -1 : 1;
   std::string d = "<path class=\"linie\" d=\"M";
   append_coordinate(d, X + (turn * r));
   d.push_back(' ');
-  append_coordinate(d, kAxis);
+  append_coordinate(d, axis);
   d.append(M < 0 ? " A10 10 0 1 1 " : " A10 10 0 1 0 ");
   append_coordinate(d, X);
   d.push_back(' ');
-  append_coordinate(d, kAxis + r);
+  append_coordinate(d, axis + r);
   d.append("\"/>\n");
   s.out.append(d);
   double tip = X + (turn * 4);
-  append_polyline(s.out, {tip, kAxis + r, X - (turn * 2), kAxis + r - 3.5, X - (turn * 2), kAxis + r + 3.5},
+  append_polyline(s.out, {tip, axis + r, X - (turn * 2), axis + r - 3.5, X - (turn * 2), axis + r + 3.5},
                   "voll", true);
   label(s, X, Anchor::middle, true, named(s, "M", M, Dimension::moment));
 }
 
 void point_action(Sketch& s, const Element& e, double X, double half) {
+  double axis = s.layout.axis;
   switch (e.S1) {
     case Quantity::Q:
       force(s, X, half, e.load);
@@ -231,33 +325,40 @@ void point_action(Sketch& s, const Element& e, double X, double half) {
       moment(s, X, e.load);
       return;
     case Quantity::p:  // a kink
-      append_polyline(s.out, {X - 6, kAxis + 9, X, kAxis - 9, X + 6, kAxis + 9}, "dick", false);
+      append_polyline(s.out, {X - 6, axis + 9, X, axis - 9, X + 6, axis + 9}, "dick", false);
       break;
     case Quantity::w:  // a step in w
-      append_polyline(s.out, {X - 7, kAxis - 9, X, kAxis - 9, X, kAxis + 9, X + 7, kAxis + 9}, "dick", false);
+      append_polyline(s.out, {X - 7, axis - 9, X, axis - 9, X, axis + 9, X + 7, axis + 9}, "dick", false);
       break;
   }
   label(s, X, Anchor::middle, true, named(s, quantity_name(e.S1), e.load, dimension_of(e.S1)));
 }
 
-void condition(Sketch& s, const Element& e, double X, double half) {
+void condition_symbol(Sketch& s, const Element& e, double X, double half) {
+  double axis = s.layout.axis;
   switch (e.S1) {
     case Quantity::w:  // a support
-      pinned(s.out, X, kAxis + half);
+      pinned(s.out, X, axis + half);
       break;
     case Quantity::p:  // held against turning
-      append_polyline(s.out, {X - 5, kAxis - 5, X + 5, kAxis - 5, X + 5, kAxis + 5, X - 5, kAxis + 5}, "leer",
+      append_polyline(s.out, {X - 5, axis - 5, X + 5, axis - 5, X + 5, axis + 5, X - 5, axis + 5}, "leer",
                       true);
       break;
     case Quantity::M:  // a hinge
-      append_circle(s.out, X, kAxis, 4, "leer");
+      append_circle(s.out, X, axis, 4, "leer");
       break;
     case Quantity::Q:  // a joint that passes no shear force
-      append_line(s.out, X - 2, kAxis - 9, X - 2, kAxis + 9, "dick");
-      append_line(s.out, X + 2, kAxis - 9, X + 2, kAxis + 9, "dick");
+      append_line(s.out, X - 2, axis - 9, X - 2, axis + 9, "dick");
+      append_line(s.out, X + 2, axis - 9, X + 2, axis + 9, "dick");
       break;
   }
-  if (!prints_as_zero(e.W1))
+}
+
+// A condition's symbol, and the value it holds other than zero: a
+// settlement belongs to a load case.
+void condition(Sketch& s, const Element& e, double X, double half) {
+  if (draws_beam(s.content)) condition_symbol(s, e, X, half);
+  if (draws_loads(s.content) && !prints_as_zero(e.W1))
     label(s, X, Anchor::middle, false, named(s, quantity_name(e.S1), e.W1, dimension_of(e.S1)));
 }
 
@@ -275,7 +376,8 @@ void end_value(Sketch& s, Quantity S, double W, double X, double half) {
 void right_end(Sketch& s, const Element& e, double X, double half) {
   bool w_fixed = e.S1 == Quantity::w || e.S2 == Quantity::w;
   bool p_fixed = e.S1 == Quantity::p || e.S2 == Quantity::p;
-  end_support(s.out, X, half, w_fixed, p_fixed, 1);
+  if (draws_beam(s.content)) end_support(s.out, X, s.layout.axis, half, w_fixed, p_fixed, 1);
+  if (!draws_loads(s.content)) return;
   end_value(s, e.S1, e.W1, X, half);
   end_value(s, e.S2, e.W2, X, half);
 }
@@ -285,7 +387,7 @@ void right_end(Sketch& s, const Element& e, double X, double half) {
 bool segment_ends(const Sketch& s, std::size_t k, double& X1, double& X2) {
   const Element& e = s.record.elements[k];
   if (!is_segment(e)) return false;
-  double x = s.summary.elements[k].x;
+  double x = s.x[k];
   X1 = to_drawing(s.scale, x);
   X2 = to_drawing(s.scale, x + e.length);
   return std::isfinite(X1) && std::isfinite(X2);
@@ -300,7 +402,7 @@ bool joins_at_a_loss(double group_left, double group_right, double left, double 
 }
 
 double load_y(const Sketch& s, double q) {
-  return kLoadBottom - ((q * s.load_factor) - (s.load_lo * s.load_factor));
+  return s.layout.load_bottom - ((q * s.load_factor) - (s.load_lo * s.load_factor));
 }
 
 // A small arrow from the edge of the load at q to its zero line: down for a
@@ -398,11 +500,9 @@ void draw_loads(Sketch& s, const LoadGroup& g) {
   if (drawn) extend(s.arrows_drawn, X, X);
 }
 
-// The distributed loads as trapezoids in their band, scaled to the largest.
-void loads(Sketch& s) {
-  double lo = 0;
-  double hi = 0;
-  for (const Element& e : s.record.elements) {
+// Widens lo and hi to the finite q at the ends of the record's loads.
+void widen_load_range(const BeamRecord& record, double& lo, double& hi) {
+  for (const Element& e : record.elements) {
     if (!is_segment(e) || !e.loaded) continue;
     for (double q : {e.q, e.q + (e.qs * e.length)}) {
       if (!std::isfinite(q)) continue;
@@ -410,10 +510,18 @@ void loads(Sketch& s) {
       hi = std::max(hi, q);
     }
   }
-  double factor = hi > lo ? kLoadHeight / (hi - lo) : 0;
+}
+
+// The loads from lo to hi fill the band of the distributed loads.
+void scale_loads(Sketch& s, double lo, double hi) {
+  double factor = hi > lo ? (s.layout.load_bottom - s.layout.load_top) / (hi - lo) : 0;
   if (!std::isfinite(factor)) factor = 0;
   s.load_lo = lo;
   s.load_factor = factor;
+}
+
+// The distributed loads as trapezoids in their band, on the scale set.
+void loads(Sketch& s) {
   LoadGroup group;
   bool touching = false;  // the last segment belongs to the group
   for (std::size_t k = 0; k < s.record.elements.size(); ++k) {
@@ -472,9 +580,9 @@ struct BeamGroup {
 };
 
 void beam_polygon(Sketch& s, const BeamGroup& g) {
+  double axis = s.layout.axis;
   append_polyline(
-      s.out,
-      {g.left, kAxis - g.half, g.right, kAxis - g.half, g.right, kAxis + g.half, g.left, kAxis + g.half},
+      s.out, {g.left, axis - g.half, g.right, axis - g.half, g.right, axis + g.half, g.left, axis + g.half},
       "traeger", true);
 }
 
@@ -482,8 +590,9 @@ void beam_polygon(Sketch& s, const BeamGroup& g) {
 void dimension_label(Sketch& s, TakenBoxes& taken, double X, const std::string& text) {
   std::vector<std::string> lines = {text};
   double width = text_width(lines);
-  Box box = text_box(label_left(X, width, Anchor::middle), kDimensionLine + 4, lines);
-  if (place_box(taken, box, kLineHeight, kDimensionLine + 4, kHeight)) append_text(s.out, box, lines, "wert");
+  Box box = text_box(label_left(X, width, Anchor::middle), s.layout.dimension_line + 4, lines);
+  if (place_box(taken, box, kLineHeight, s.layout.dimension_line + 4, s.layout.bottom))
+    append_text(s.out, box, lines, "wert");
 }
 
 // The segments to scale, the dimension line with ticks at the joints a few
@@ -513,8 +622,9 @@ void segments(Sketch& s) {
     }
   }
   if (group.count > 0) beam_polygon(s, group);
-  append_line(s.out, kPlotLeft - 6, kAxis, kPlotLeft + kPlotWidth + 6, kAxis, "achse");
-  append_line(s.out, kPlotLeft, kDimensionLine, kPlotLeft + kPlotWidth, kDimensionLine, "duenn");
+  append_line(s.out, kPlotLeft - 6, s.layout.axis, kPlotLeft + kPlotWidth + 6, s.layout.axis, "achse");
+  append_line(s.out, kPlotLeft, s.layout.dimension_line, kPlotLeft + kPlotWidth, s.layout.dimension_line,
+              "duenn");
   TakenBoxes dimensions;
   Stretch ticks;
   double last_end = 0;
@@ -522,7 +632,7 @@ void segments(Sketch& s) {
   auto tick = [&](double X) {
     last_ticked = clear_of(ticks, X, kApart);
     if (!last_ticked) return;
-    append_line(s.out, X, kDimensionLine - 4, X, kDimensionLine + 4, "duenn");
+    append_line(s.out, X, s.layout.dimension_line - 4, X, s.layout.dimension_line + 4, "duenn");
     extend(ticks, X, X);
   };
   for (std::size_t k = 0; k < elements.size(); ++k) {
@@ -540,7 +650,8 @@ void segments(Sketch& s) {
       dimension_label(s, dimensions, (X1 + X2) / 2, named(s, "d", e.diameter, Dimension::length));
   }
   // The end of the beam is marked even where a tick stands close to it.
-  if (!last_ticked) append_line(s.out, last_end, kDimensionLine - 4, last_end, kDimensionLine + 4, "duenn");
+  if (!last_ticked)
+    append_line(s.out, last_end, s.layout.dimension_line - 4, last_end, s.layout.dimension_line + 4, "duenn");
 }
 
 // What a group of points is called where all of its points are alike.
@@ -592,7 +703,7 @@ bool is_bare_end(const Element& e) {
 
 // Neighbouring points of the beam in one of two rows: the point actions
 // above the beam, and the ends, supports, springs and conditions on and
-// under it. From first to last, each stands closer than kApart to the ones
+// under it. From first to last, each stands closer than apart to the ones
 // before it.
 struct Crowd {
   bool actions = false;  // the row above the beam
@@ -610,10 +721,34 @@ struct Crowd {
 
 bool is_action(const Element& e) { return e.kind == ElementKind::point_action; }
 
+// Whether the sketch shows a point element: where it draws the beam, all
+// but the point actions, which it shows where it draws the loads; where it
+// draws the loads alone, besides them the supports and the right end that
+// hold a value other than zero.
+bool shows(const Sketch& s, const Element& e) {
+  bool holds_value = false;
+  switch (e.kind) {
+    case ElementKind::point_action:
+      return draws_loads(s.content);
+    case ElementKind::left_end:
+    case ElementKind::beam_segment:
+    case ElementKind::shaft_segment:
+    case ElementKind::spring:
+      break;
+    case ElementKind::condition:
+      holds_value = !prints_as_zero(e.W1);
+      break;
+    case ElementKind::right_end:
+      holds_value = !prints_as_zero(e.W1) || !prints_as_zero(e.W2);
+      break;
+  }
+  return draws_beam(s.content) || holds_value;
+}
+
 // Whether element k is a point of the beam drawn in the sketch.
 bool is_point(const Sketch& s, std::size_t k) {
   const Element& e = s.record.elements[k];
-  return !is_segment(e) && !is_bare_end(e) && std::isfinite(to_drawing(s.scale, s.summary.elements[k].x));
+  return !is_segment(e) && !is_bare_end(e) && shows(s, e) && std::isfinite(to_drawing(s.scale, s.x[k]));
 }
 
 // Element k alone: its support's force (first, so that its value comes
@@ -621,7 +756,7 @@ bool is_point(const Sketch& s, std::size_t k) {
 void draw_point(Sketch& s, std::size_t k, std::size_t& reaction) {
   const Element& e = s.record.elements[k];
   const std::vector<Reaction>& reactions = s.statics.reactions;
-  double X = to_drawing(s.scale, s.summary.elements[k].x);
+  double X = to_drawing(s.scale, s.x[k]);
   double half = s.half_at[k];
   while (reaction < reactions.size() && reactions[reaction].element < k) ++reaction;
   for (; reaction < reactions.size() && reactions[reaction].element == k; ++reaction) {
@@ -633,7 +768,7 @@ void draw_point(Sketch& s, std::size_t k, std::size_t& reaction) {
   switch (e.kind) {
     case ElementKind::left_end:
       // What is not unknown at the left end is held there (at zero).
-      end_support(s.out, X, half, e.S1 != Quantity::w && e.S2 != Quantity::w,
+      end_support(s.out, X, s.layout.axis, half, e.S1 != Quantity::w && e.S2 != Quantity::w,
                   e.S1 != Quantity::p && e.S2 != Quantity::p, -1);
       break;
     case ElementKind::beam_segment:
@@ -643,7 +778,7 @@ void draw_point(Sketch& s, std::size_t k, std::size_t& reaction) {
       point_action(s, e, X, half);
       break;
     case ElementKind::spring:
-      spring(s.out, X, kAxis + half);
+      spring(s.out, X, s.layout.axis + half);
       label(s, X, Anchor::middle, false, named(s, "c", e.c, Dimension::force_per_length));
       break;
     case ElementKind::condition:
@@ -674,19 +809,22 @@ void draw_crowd(Sketch& s, const Crowd& c) {
   text.push_back(' ');
   text.append(c.noun);
   if (c.actions) {
-    double y = kAxis - c.half - 3;
+    double y = s.layout.axis - c.half - 3;
     append_polyline(s.out, {left, y, left, y - 8, right, y - 8, right, y}, "linie", false);
     label(s, middle, Anchor::middle, true, text);
     return;
   }
-  double y = kAxis + c.half + 3;
+  double y = s.layout.axis + c.half + 3;
   append_polyline(s.out, {left, y, left, y + 8, right, y + 8, right, y}, "linie", false);
   if (c.forces > 0) reaction_arrow(s, middle, c.force_sum);
   label(s, middle, Anchor::middle, false, text);
 }
 
+// How close points of the beam are drawn as one.
+double apart(const Sketch& s) { return draws_beam(s.content) ? kApart : kBandApart; }
+
 // The points of the beam in crowds, a row at a time. A point joins the
-// crowd before it in its row where it stands closer than kApart to it, and
+// crowd before it in its row where it stands closer than apart to it, and
 // also where it comes back to where that row was drawn already (a segment
 // of negative length), so that no place is drawn over and over.
 void points(Sketch& s) {
@@ -699,11 +837,11 @@ void points(Sketch& s) {
     const Element& e = elements[k];
     while (reaction < reactions.size() && reactions[reaction].element < k) ++reaction;
     if (!is_point(s, k)) continue;
-    double X = to_drawing(s.scale, s.summary.elements[k].x);
+    double X = to_drawing(s.scale, s.x[k]);
     std::size_t row = is_action(e) ? 1 : 0;
     Crowd& crowd = crowds[row];
     Stretch here{crowd.count == 0, crowd.left, crowd.right};
-    if (clear_of(here, X, kApart) && clear_of(drawn[row], X, kApart)) {
+    if (clear_of(here, X, apart(s)) && clear_of(drawn[row], X, apart(s))) {
       if (crowd.count > 0) {
         draw_crowd(s, crowd);
         extend(drawn[row], crowd.left, crowd.right);
@@ -732,22 +870,150 @@ void points(Sketch& s) {
   }
 }
 
-}  // namespace
+// Where each element stands, from the summary of its beam.
+std::vector<double> positions_of(const BeamSummary& summary) {
+  std::vector<double> x;
+  x.reserve(summary.elements.size());
+  for (const ElementValues& at : summary.elements) x.push_back(at.x);
+  return x;
+}
 
-std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
-                            const XScale& scale, const UnitNames& units) {
-  Sketch s{record, summary, statics, units, scale, 0, {}, 0, 0, {}, {}, {}};
+// Where each element stands: the lengths of the segments before it added
+// up, in the order the walk of the beam adds them.
+std::vector<double> positions_of(const BeamRecord& record) {
+  std::vector<double> x;
+  x.reserve(record.elements.size());
+  double at = 0;
   for (const Element& e : record.elements) {
+    x.push_back(at);
+    if (is_segment(e)) at = at + e.length;
+  }
+  return x;
+}
+
+Sketch new_sketch(const BeamRecord& record, std::vector<double> x, const Statics& statics,
+                  const UnitNames& units, const XScale& scale, Content content, const Layout& layout) {
+  return {record, std::move(x), statics, units, scale, content, layout, 0, {}, 0, 0, {}, {}, {}};
+}
+
+std::string svg_start(double height) {
+  std::string out =
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"skizze\" class=\"zeichnung\" viewBox=\"0 0 ";
+  append_coordinate(out, kDrawingWidth);
+  out.push_back(' ');
+  append_coordinate(out, height);
+  out.append("\">\n");
+  return out;
+}
+
+void measure_beam(Sketch& s) {
+  for (const Element& e : s.record.elements) {
     if (e.kind == ElementKind::shaft_segment && std::isfinite(e.diameter))
       s.largest_diameter = std::max(s.largest_diameter, std::fabs(e.diameter));
   }
   s.half_at = half_heights(s);
-  s.out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"skizze\" class=\"zeichnung\" viewBox=\"0 0 ";
-  append_coordinate(s.out, kDrawingWidth);
-  s.out.push_back(' ');
-  append_coordinate(s.out, kHeight);
-  s.out.append("\">\n");
+}
+
+// Whether a band of loads has anything to show.
+bool has_loads(const Sketch& s) {
+  for (std::size_t k = 0; k < s.record.elements.size(); ++k) {
+    const Element& e = s.record.elements[k];
+    if (is_segment(e) ? e.loaded && !(prints_as_zero(e.q) && prints_as_zero(e.q + (e.qs * e.length)))
+                      : is_point(s, k))
+      return true;
+  }
+  return false;
+}
+
+// The colours of the load cases: the permanent load's grey, then those of
+// the variable loads in turn. Each is a class of its own, which a group of
+// shapes takes on: the page's classes draw in grey, these in its colour.
+constexpr const char* kCaseColours[] = {"#4d4d4d", "#1f5fa8", "#c0282d", "#2a8a2a",
+                                        "#7b3fa8", "#c86400", "#0f8c8c", "#8c5a3c"};
+constexpr std::size_t kCaseColourCount = std::size(kCaseColours);
+
+// The rules of one colour's class: @ stands for the class, % for the colour.
+constexpr std::string_view kColourRules =
+    "@ .last { fill: %; fill-opacity: 0.2; stroke: %; }\n"
+    "@ .voll { fill: %; }\n"
+    "@ .linie, @ .dick, @ .duenn { stroke: %; }\n"
+    "@ text { fill: %; }\n";
+
+std::string case_colour_style() {
+  std::string css = "<style>\n.lastfall { font-weight: bold; }\n";
+  for (std::size_t i = 0; i < kCaseColourCount; ++i) {
+    for (char c : kColourRules) {
+      if (c == '@') {
+        css.append(".farbe" + std::to_string(i));
+      } else if (c == '%') {
+        css.append(kCaseColours[i]);
+      } else {
+        css.push_back(c);
+      }
+    }
+  }
+  css.append("</style>\n");
+  return css;
+}
+
+// The loads of case `number` (from 1) in a band from top down, loads from
+// lo to hi filling its height, named at its left, on an axis of their own.
+void load_band(std::string& out, const BeamRecord& record, std::size_t number, double top, double lo,
+               double hi, const XScale& scale, const UnitNames& units) {
+  Statics none;
+  Sketch s = new_sketch(record, positions_of(record), none, units, scale, Content::loads, band_layout(top));
+  // The loads act on the axis itself.
+  s.half_at.assign(record.elements.size(), 0.0);
+  scale_loads(s, lo, hi);
+  std::size_t colour = number == 1 ? 0 : 1 + ((number - 2) % (kCaseColourCount - 1));
+  s.out = "<g class=\"farbe" + std::to_string(colour) + "\">\n";
+  std::vector<std::string> name = {"LF " + std::to_string(number)};
+  if (!has_loads(s)) name[0].append(": keine Last");
+  Box box = text_box(2, s.layout.load_top - kLineHeight, name);
+  take(s.taken, box);
+  append_text(s.out, box, name, "lastfall");
+  append_line(s.out, kPlotLeft, s.layout.axis, kPlotLeft + kPlotWidth, s.layout.axis, "duenn");
   loads(s);
+  points(s);
+  s.out.append("</g>\n");
+  out.append(s.out);
+}
+
+}  // namespace
+
+std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
+                            const XScale& scale, const UnitNames& units) {
+  Sketch s = new_sketch(record, positions_of(summary), statics, units, scale, Content::whole, whole_layout());
+  measure_beam(s);
+  s.out = svg_start(s.layout.bottom);
+  double lo = 0;
+  double hi = 0;
+  widen_load_range(record, lo, hi);
+  scale_loads(s, lo, hi);
+  loads(s);
+  segments(s);
+  points(s);
+  s.out.append("</svg>\n");
+  return s.out;
+}
+
+std::string load_case_sketch_svg(const std::vector<const BeamRecord*>& cases, const BeamSummary& summary,
+                                 const XScale& scale, const UnitNames& units) {
+  double lo = 0;
+  double hi = 0;
+  for (const BeamRecord* record : cases) widen_load_range(*record, lo, hi);
+  double bands = static_cast<double>(cases.size()) * band_layout(0).bottom;
+  Statics none;
+  Sketch s = new_sketch(*cases.front(), positions_of(summary), none, units, scale, Content::beam,
+                        beam_layout(bands));
+  s.out = svg_start(s.layout.bottom);
+  s.out.append(case_colour_style());
+  double top = 0;
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    load_band(s.out, *cases[i], i + 1, top, lo, hi, scale, units);
+    top = top + band_layout(0).bottom;
+  }
+  measure_beam(s);
   segments(s);
   points(s);
   s.out.append("</svg>\n");

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <string_view>
@@ -17,20 +18,17 @@
 namespace dlt {
 
 const char* const kDiagramFill[kQuantityCount] = {"#9ecae1", "#a1d99b", "#fc9272", "#fdd0a2"};
+const char* const kDiagramStroke[kQuantityCount] = {"#08519c", "#006d2c", "#a50f15", "#a63603"};
 
 namespace {
 
-constexpr const char* kStroke[kQuantityCount] = {"#08519c", "#006d2c", "#a50f15", "#a63603"};
 constexpr const char* kTitle[kQuantityCount] = {"Durchbiegung w", "Neigung p", "Biegemoment M",
                                                 "Querkraft Q"};
 
-// From top to bottom: the title, a band of labels, the curve's band and
-// another band of labels.
-constexpr double kTitleHeight = 16;
+constexpr double kTitleHeight = kDiagramTitleHeight;
 constexpr double kLabelBand = 3 * kLineHeight;
 static_assert(kCurveTop == kTitleHeight + kLabelBand);
-constexpr double kCurveBottom = kCurveTop + kCurveHeight;
-constexpr double kHeight = kCurveBottom + kLabelBand + 4;
+constexpr double kHeight = kDiagramHeight;
 // Space between a label and the curve.
 constexpr double kGap = 3;
 constexpr double kStep = 4;
@@ -49,21 +47,18 @@ bool print_alike(double a, double b) {
 
 bool is_zero_text(double value) { return !(std::fabs(value) > kApart) && prints_as_zero(value); }
 
-enum class LabelKind { value, largest, smallest, field };
+// A label's load cases are left out where they would make it wider than
+// this; the tables name them all.
+constexpr std::size_t kLongestCases = 40;
 
-// A label wanted, before its text is made.
-struct Wanted {
-  double x = 0;
-  double value = 0;
-  Anchor anchor = Anchor::middle;
-  LabelKind kind = LabelKind::value;
-  int field = 0;            // the span's number, for a field moment
-  std::uint32_t order = 0;  // in its list, as wanted
-};
-
+// The lines of a label: its value named, and its x with the load cases
+// that give it where it names them. Two lines fit over the curve's
+// extreme in the band of labels.
 std::vector<std::string> label_lines(const Wanted& label, Quantity q, const UnitNames& units) {
   const std::string& unit = unit_of(units, dimension_of(q));
   std::string x = value_text("x", label.x, unit_of(units, Dimension::length));
+  if (!label.cases.empty() && label.cases.size() <= kLongestCases) x += " (LF " + label.cases + ")";
+  std::string field = "Feld " + std::to_string(label.field) + ": ";
   switch (label.kind) {
     case LabelKind::value:
       return {with_unit(label.value, unit)};
@@ -72,7 +67,9 @@ std::vector<std::string> label_lines(const Wanted& label, Quantity q, const Unit
     case LabelKind::smallest:
       return {value_text(extreme_name(q, false), label.value, unit), x};
     case LabelKind::field:
-      return {"Feld " + std::to_string(label.field) + ": " + value_text("M", label.value, unit), x};
+      return {field + value_text("M", label.value, unit), x};
+    case LabelKind::largest_in_field:
+      return {field + value_text(extreme_name(q, true), label.value, unit), x};
   }
   return {};
 }
@@ -85,6 +82,7 @@ const char* label_class(LabelKind kind) {
     case LabelKind::smallest:
       return "extrem";
     case LabelKind::field:
+    case LabelKind::largest_in_field:
       return "feld";
   }
   return "wert";
@@ -345,8 +343,8 @@ void append_path(std::string& out, const CurvePoint* run, std::size_t count, boo
   }
 }
 
-// One path of all runs of the curve: its line, or closed along the zero
-// line, its area.
+}  // namespace
+
 void append_curve(std::string& out, const Curve& curve, std::string_view style, bool closed) {
   if (curve.runs.empty()) return;
   out.append("<path ");
@@ -359,12 +357,9 @@ void append_curve(std::string& out, const Curve& curve, std::string_view style, 
   out.append("\"/>\n");
 }
 
-}  // namespace
-
-std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
-                        const XScale& scale, Quantity q, const UnitNames& units) {
-  std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"diagramm-";
-  out.append(quantity_name(q));
+std::string diagram_start(std::string_view id, Quantity q, const UnitNames& units) {
+  std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"";
+  out.append(id);
   out.append("\" class=\"zeichnung\" viewBox=\"0 0 ");
   append_coordinate(out, kDrawingWidth);
   out.push_back(' ');
@@ -373,23 +368,24 @@ std::string diagram_svg(const Curve& curve, const BeamRecord& record, const Beam
   out.append("<text class=\"titel\" x=\"");
   append_coordinate(out, kPlotLeft);
   out.append("\" y=\"12\">");
-  append_escaped(out, titled(kTitle[quantity_index(q)], unit_of(units, dimension_of(q))));
-  out.append(is_downward(q) ? " (positiv nach unten)" : " (positiv nach oben)");
+  append_escaped(out, diagram_title(q, units));
   out.append("</text>\n");
+  return out;
+}
 
-  // The area down to the zero line, the zero line, and the curve over both.
-  append_curve(out, curve, std::string("fill=\"") + kDiagramFill[quantity_index(q)] + "\" stroke=\"none\"",
-               true);
-  append_line(out, kPlotLeft, curve.zero, kPlotLeft + kPlotWidth, curve.zero, "null");
-  append_curve(
-      out, curve,
-      std::string("fill=\"none\" stroke=\"") + kStroke[quantity_index(q)] + "\" stroke-width=\"1.2\"", false);
+std::string diagram_title(Quantity q, const UnitNames& units) {
+  std::string title = titled(kTitle[quantity_index(q)], unit_of(units, dimension_of(q)));
+  title.append(is_downward(q) ? " (positiv nach unten)" : " (positiv nach oben)");
+  return title;
+}
 
+void append_labels(std::string& out, const Curve& curve,
+                   std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale, Quantity q,
+                   const UnitNames& units) {
   TakenBoxes taken;
   Room room = room_of(curve);
   std::vector<std::string> lines;
-  WantedLabels wanted = wanted_labels(record, summary, q);
-  for (const std::vector<Wanted>* list : {&wanted.extremes, &wanted.fields, &wanted.values}) {
+  for (const std::vector<Wanted>* list : lists) {
     for (const Wanted& label : *list) {
       double X = to_drawing(scale, label.x);
       double Y = to_drawing(curve.scale, label.value);
@@ -399,6 +395,21 @@ std::string diagram_svg(const Curve& curve, const BeamRecord& record, const Beam
       append_text(out, box, lines, label_class(label.kind));
     }
   }
+}
+
+std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
+                        const XScale& scale, Quantity q, const UnitNames& units) {
+  std::string out = diagram_start(std::string("diagramm-") + quantity_name(q), q, units);
+  // The area down to the zero line, the zero line, and the curve over both.
+  append_curve(out, curve, std::string("fill=\"") + kDiagramFill[quantity_index(q)] + "\" stroke=\"none\"",
+               true);
+  append_line(out, kPlotLeft, curve.zero, kPlotLeft + kPlotWidth, curve.zero, "null");
+  append_curve(
+      out, curve,
+      std::string("fill=\"none\" stroke=\"") + kDiagramStroke[quantity_index(q)] + "\" stroke-width=\"1.2\"",
+      false);
+  WantedLabels wanted = wanted_labels(record, summary, q);
+  append_labels(out, curve, {&wanted.extremes, &wanted.fields, &wanted.values}, scale, q, units);
   out.append("</svg>\n");
   return out;
 }

@@ -4,8 +4,9 @@
 // parser, and each screenshot must show the sketch and the four diagrams in
 // their fill colours, one under the other, with no console message and no
 // XML error; and the page of a beam of 100,000 spans too, within the
-// renderer's time. Skips (exit status 77) where Chromium is not installed.
-#include <array>
+// renderer's time; and the envelope page of
+// examples/dreifeldtraeger_lastfaelle.txt with its sketch and the diagrams
+// of M, Q and w. Skips (exit status 77) where Chromium is not installed.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -26,14 +28,15 @@ struct Fill {
   std::string_view name;
   int red, green, blue;
 };
-// The fills of the page's drawings, from top to bottom.
-constexpr std::array<Fill, 5> kFills = {{
-    {"sketch beam #5f7d95", 0x5f, 0x7d, 0x95},
-    {"w diagram #9ecae1", 0x9e, 0xca, 0xe1},
-    {"p diagram #a1d99b", 0xa1, 0xd9, 0x9b},
-    {"M diagram #fc9272", 0xfc, 0x92, 0x72},
-    {"Q diagram #fdd0a2", 0xfd, 0xd0, 0xa2},
-}};
+// The fills of the drawings.
+constexpr Fill kBeam = {"sketch beam #5f7d95", 0x5f, 0x7d, 0x95};
+constexpr Fill kW = {"w diagram #9ecae1", 0x9e, 0xca, 0xe1};
+constexpr Fill kP = {"p diagram #a1d99b", 0xa1, 0xd9, 0x9b};
+constexpr Fill kM = {"M diagram #fc9272", 0xfc, 0x92, 0x72};
+constexpr Fill kQ = {"Q diagram #fdd0a2", 0xfd, 0xd0, 0xa2};
+// The report page's drawings from top to bottom, and the envelope page's.
+const std::vector<Fill> kReportFills = {kBeam, kW, kP, kM, kQ};
+const std::vector<Fill> kEnvelopeFills = {kBeam, kM, kQ, kW};
 // Chromium's XML parser reports an error in a box of this colour above what
 // it could parse; a page with an error late in it may show every drawing.
 constexpr Fill kXmlErrorBox = {"XML error box #ffdddd", 0xff, 0xdd, 0xdd};
@@ -63,9 +66,10 @@ Found find_fill(const PngImage& image, const Fill& fill) {
   return found;
 }
 
-// Renders page and checks the screenshot; on a fault, the screenshot and
-// the page are copied into the working directory to be looked at.
-void expect_drawings_shown(const std::string& page) {
+// Renders page and checks the screenshot for the fills, one under the
+// other; on a fault, the screenshot and the page are copied into the
+// working directory to be looked at.
+void expect_drawings_shown(const std::string& page, const std::vector<Fill>& fills = kReportFills) {
   std::string png = page + ".png";
   std::string errors_path = page + ".stderr";
   std::string command = "sh '" RENDER_PAGE_SCRIPT "' '" + page + "' '" + png + "' 2> '" + errors_path + "'";
@@ -83,17 +87,17 @@ void expect_drawings_shown(const std::string& page) {
     problems << "cannot read the screenshot\n";
   } else {
     const Found* above = nullptr;
-    std::array<Found, kFills.size()> found;
-    for (std::size_t i = 0; i < kFills.size(); ++i) {
-      found[i] = find_fill(image, kFills[i]);
-      details << "  " << kFills[i].name << ": " << found[i].pixels << " pixels, mean row "
-              << found[i].mean_row << "\n";
+    std::vector<Found> found(fills.size());
+    for (std::size_t i = 0; i < fills.size(); ++i) {
+      found[i] = find_fill(image, fills[i]);
+      details << "  " << fills[i].name << ": " << found[i].pixels << " pixels, mean row " << found[i].mean_row
+              << "\n";
       if (found[i].pixels < kLeastPixels) {
-        problems << kFills[i].name << ": only " << found[i].pixels << " pixels\n";
+        problems << fills[i].name << ": only " << found[i].pixels << " pixels\n";
         continue;
       }
       if (above != nullptr && found[i].mean_row <= above->mean_row)
-        problems << kFills[i].name << " is not below the drawing before it\n";
+        problems << fills[i].name << " is not below the drawing before it\n";
       above = &found[i];
     }
     if (find_fill(image, kXmlErrorBox).pixels >= kLeastPixels)
@@ -115,19 +119,28 @@ void expect_drawings_shown(const std::string& page) {
                 << errors;
 }
 
+// Runs the example with the options, the page's file last, and renders the
+// page through the HTML parser and a copy of it through the XML parser:
+// Chromium takes the parser from the file's extension.
+void expect_shown_by_both_parsers(const char* example, std::vector<std::string> options,
+                                  const std::string& name, const std::vector<Fill>& fills) {
+  ScratchDirectory dir;
+  std::string page = dir.file(name + ".html");
+  options.push_back(page);
+  PipedRun run = run_piped(read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES "/") + example), options);
+  ASSERT_EQ(run.ending.status, 0) << run.errors;
+  ASSERT_FALSE(read_file(page).empty());
+  expect_drawings_shown(page, fills);
+  std::filesystem::copy_file(page, dir.file(name + ".xhtml"));
+  expect_drawings_shown(dir.file(name + ".xhtml"), fills);
+}
+
 // With units and a title of signs the markup would take for its own: the
 // XML parser stops at the first that is not escaped.
 TEST(BrowserPage, DrawingsShowThroughTheHtmlAndTheXmlParser) {
-  ScratchDirectory dir;
-  std::string page = dir.file("page.html");
-  PipedRun run = run_piped(read_file(DURCHLAUFTRAEGER_EXAMPLES "/abgesetzte_welle.txt"),
-                           {"--einheiten", "kN,m", "--titel", "Pos. 1 <&> \"Welle\"", "--bericht", page});
-  ASSERT_EQ(run.ending.status, 0) << run.errors;
-  ASSERT_FALSE(read_file(page).empty());
-  expect_drawings_shown(page);
-  // Chromium takes the parser from the file's extension.
-  std::filesystem::copy_file(page, dir.file("page.xhtml"));
-  expect_drawings_shown(dir.file("page.xhtml"));
+  expect_shown_by_both_parsers("abgesetzte_welle.txt",
+                               {"--einheiten", "kN,m", "--titel", "Pos. 1 <&> \"Welle\"", "--bericht"},
+                               "page", kReportFills);
 }
 
 // A beam of many spans, pinned at every joint. Where spans are narrower
@@ -152,6 +165,13 @@ TEST(BrowserPage, ThePageOfAHundredThousandSpansShowsItsDrawings) {
   ASSERT_EQ(run.ending.status, 0) << run.errors;
   ASSERT_FALSE(read_file(page).empty());
   expect_drawings_shown(page);
+}
+
+// The envelope page with units and a title, through both parsers.
+TEST(BrowserPage, TheEnvelopePageShowsItsSketchAndDiagrams) {
+  expect_shown_by_both_parsers("dreifeldtraeger_lastfaelle.txt",
+                               {"--einheiten", "kN,m", "--titel", "Pos. 2 <&>", "--grenzwerte"}, "grenzwerte",
+                               kEnvelopeFills);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // labels with the boxes the layout reckons with for them.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,13 @@ inline std::vector<std::string> drawings(const std::string& page) {
   for (std::size_t at = page.find("<svg"); at != std::string::npos; at = page.find("<svg", at + 1))
     found.push_back(page.substr(at, page.find("</svg>", at) - at));
   return found;
+}
+
+// How often what occurs in text.
+inline std::size_t occurrences(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
 }
 
 struct DrawnLabel {
@@ -59,4 +67,24 @@ inline std::vector<dlt::Box> label_boxes(const std::string& svg) {
   std::vector<dlt::Box> boxes;
   for (const DrawnLabel& label : drawn_labels(svg)) boxes.push_back(label.box);
   return boxes;
+}
+
+// A straight stroke of a drawing, from x1 y1 to x2 y2.
+struct Segment {
+  double x1, y1, x2, y2;
+};
+
+// Whether the stroke passes through the box.
+inline bool crosses(const Segment& s, const dlt::Box& b) {
+  double left = std::max(b.left, std::min(s.x1, s.x2));
+  double right = std::min(b.right, std::max(s.x1, s.x2));
+  if (left > right) return false;
+  double top = std::min(s.y1, s.y2);
+  double bottom = std::max(s.y1, s.y2);
+  if (s.x1 != s.x2) {
+    auto y_at = [&](double x) { return s.y1 + ((s.y2 - s.y1) * ((x - s.x1) / (s.x2 - s.x1))); };
+    top = std::min(y_at(left), y_at(right));
+    bottom = std::max(y_at(left), y_at(right));
+  }
+  return top < b.bottom && b.top < bottom;
 }

@@ -66,10 +66,6 @@ std::string long_beam(int spans) {
   return script + "q\n";
 }
 
-struct Segment {
-  double x1, y1, x2, y2;
-};
-
 // The points of a diagram's curve as written, X and Y of each, and whether
 // each starts a run.
 struct Vertex {
@@ -130,20 +126,6 @@ std::size_t count_of(const std::string& text, const std::string& what) {
   std::size_t n = 0;
   for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
   return n;
-}
-
-bool crosses(const Segment& s, const dlt::Box& b) {
-  double left = std::max(b.left, std::min(s.x1, s.x2));
-  double right = std::min(b.right, std::max(s.x1, s.x2));
-  if (left > right) return false;
-  double top = std::min(s.y1, s.y2);
-  double bottom = std::max(s.y1, s.y2);
-  if (s.x1 != s.x2) {
-    auto y_at = [&](double x) { return s.y1 + ((s.y2 - s.y1) * ((x - s.x1) / (s.x2 - s.x1))); };
-    top = std::min(y_at(left), y_at(right));
-    bottom = std::max(y_at(left), y_at(right));
-  }
-  return top < b.bottom && b.top < bottom;
 }
 
 // No two labels of a drawing overlap, and in a diagram none touches the
