@@ -107,7 +107,6 @@ std::vector<double> case_values(const std::vector<PointValues>& cases, Quantity 
 EnvelopeValues combine_row(const Factors& factors, const EnvelopeRow& row) {
   EnvelopeValues values;
   values.x = row.x;
-  values.after_point = row.after_point;
   double largest[kQuantityCount];
   double smallest[kQuantityCount];
   for (Quantity q : kQuantities) {

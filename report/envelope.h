@@ -113,7 +113,6 @@ std::vector<IntervalLoad> interval_loads(const EnvelopeWalk& walk);
 // arrangement.
 struct EnvelopeValues {
   double x = 0;
-  bool after_point = false;
   PointValues largest;
   PointValues smallest;
 };

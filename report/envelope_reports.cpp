@@ -2,34 +2,20 @@
 
 #include <cstdint>
 #include <new>
+#include <string_view>
+#include <vector>
 
 #include "console/console.h"
 #include "report/csv_report.h"
 #include "report/envelope_page.h"
 #include "report/envelope_tables.h"
-#include "report/report_file.h"
 #include "report/text_report.h"
 
 namespace dlt {
 
 namespace {
 
-void notice_written(const std::string& path, std::size_t cases) {
-  print("Grenzwerte geschrieben: " + shown_name(path) + " (" + std::to_string(cases) + " Lastfaelle)\n");
-}
-
-void notice_not_written(const std::string& path, std::string_view reason) {
-  std::string line = "Grenzwerte nicht geschrieben: " + shown_name(path);
-  line.append(": ");
-  line.append(reason);
-  line.push_back('\n');
-  print_failure(line);
-}
-
-bool refuse_all(const ReportOptions& options, std::string_view reason) {
-  for (const std::string& path : options.envelope_files) notice_not_written(path, reason);
-  return options.envelope_files.empty();
-}
+constexpr std::string_view kWhat = "Grenzwerte";
 
 void write_envelope(ReportOutput& out, ReportFormat format, const LoadCases& cases,
                     const EnvelopeSummary& summary, const ReportOptions& options) {
@@ -44,20 +30,6 @@ void write_envelope(ReportOutput& out, ReportFormat format, const LoadCases& cas
       write_envelope_page(out, cases, summary, options.factors, options.pieces, options.labels);
       return;
   }
-}
-
-bool write_envelope_file(const std::string& path, const LoadCases& cases, const EnvelopeSummary& summary,
-                         const ReportOptions& options, std::string& reason) {
-  ReportFile file;
-  if (!open_report_file(path, file, reason)) return false;
-  try {
-    write_envelope(file.out, report_format(path), cases, summary, options);
-  } catch (const std::bad_alloc&) {
-    abandon_report_file(file);
-    reason = kNoMemoryReason;
-    return false;
-  }
-  return finish_report_file(file, reason);
 }
 
 // The work an envelope asks for: its rows times its load cases.
@@ -75,34 +47,23 @@ bool wants_envelopes(const ReportOptions& options) {
 bool write_envelopes(const ReportOptions& options, LoadCases& cases, const BeamRecord& record,
                      const RegisterFile& R) {
   if (!wants_envelopes(options)) return true;
+  const std::vector<std::string>& files = options.envelope_files;
   // No load case can be taken from such a pass; the files keep what they hold.
-  if (record.out_of_memory) return refuse_all(options, kNoMemoryReason);
-  if (!is_complete(record)) return refuse_all(options, kNoLeftEndReason);
+  if (record.out_of_memory) return refuse_report_files(files, kWhat, kNoMemoryReason);
+  if (!is_complete(record)) return refuse_report_files(files, kWhat, kNoLeftEndReason);
   EnvelopeSummary summary;
+  ReportWriter write = [&](ReportOutput& out, ReportFormat format) {
+    write_envelope(out, format, cases, summary, options);
+  };
   try {
     if (add_load_case(cases, record, R) == CaseAdded::new_beam) print(kNewBeamNotice);
-    if (too_much_work(cases, options.pieces)) return refuse_all(options, kTooManyRowsReason);
+    if (too_much_work(cases, options.pieces)) return refuse_report_files(files, kWhat, kTooManyRowsReason);
     summary = summarize_envelope(cases, options.factors, options.pieces);
-    if (options.in_memory) {
-      for (ReportFormat format : {ReportFormat::text, ReportFormat::csv, ReportFormat::page}) {
-        ReportOutput out;
-        write_envelope(out, format, cases, summary, options);
-      }
-    }
+    if (options.in_memory) write_in_memory(write);
   } catch (const std::bad_alloc&) {
-    return refuse_all(options, kNoMemoryReason);
+    return refuse_report_files(files, kWhat, kNoMemoryReason);
   }
-  bool all_written = true;
-  for (const std::string& path : options.envelope_files) {
-    std::string reason;
-    if (write_envelope_file(path, cases, summary, options, reason)) {
-      notice_written(path, cases.cases.size());
-    } else {
-      notice_not_written(path, reason);
-      all_written = false;
-    }
-  }
-  return all_written;
+  return write_report_files(files, kWhat, " (" + std::to_string(cases.cases.size()) + " Lastfaelle)", write);
 }
 
 void write_envelope_text(ReportOutput& out, const LoadCases& cases, const EnvelopeSummary& summary,

@@ -4,8 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "report/numbers.h"
-
 namespace dlt {
 
 namespace {
@@ -13,24 +11,16 @@ namespace {
 constexpr std::size_t kNameWidth = 24;
 constexpr std::size_t kCasesWidth = 10;
 
-Cell number(double value) { return {fixed_text(value), true}; }
-Cell no_number() { return {std::string(), true}; }
-Cell words(std::string text) { return {std::move(text), false}; }
-Column number_column(std::string title) { return {std::move(title), true, 0}; }
-Column words_column(std::string title, std::size_t text_width) {
-  return {std::move(title), false, text_width};
-}
-
 // An extreme's value, x and load cases; blank where there is none.
 void append_extreme(std::vector<Cell>& cells, const CaseExtreme& e, bool with_x) {
   if (!e.found) {
-    cells.insert(cells.end(), with_x ? 2 : 1, no_number());
-    cells.push_back(words(""));
+    cells.insert(cells.end(), with_x ? 2 : 1, blank_number());
+    cells.push_back(words_cell(""));
     return;
   }
-  cells.push_back(number(e.value));
-  if (with_x) cells.push_back(number(e.x));
-  cells.push_back(words(acting_cases(e.arrangement)));
+  cells.push_back(number_cell(e.value));
+  if (with_x) cells.push_back(number_cell(e.x));
+  cells.push_back(words_cell(acting_cases(e.arrangement)));
 }
 
 // A load case's loads: distributed loads, point actions, and values
@@ -48,7 +38,7 @@ Table load_case_table(const LoadCases& cases, const UnitNames& units) {
         x = 0;
         any = false;
         if (none) {
-          cells = {words(name), no_number(), words("keine Last")};
+          cells = {words_cell(name), blank_number(), words_cell("keine Last")};
           return true;
         }
         continue;
@@ -66,7 +56,7 @@ Table load_case_table(const LoadCases& cases, const UnitNames& units) {
       }
       if (text.empty()) continue;
       any = true;
-      cells = {words(name), number(at), words(std::move(text))};
+      cells = {words_cell(name), number_cell(at), words_cell(std::move(text))};
       return true;
     }
     return false;
@@ -79,9 +69,9 @@ Table load_case_table(const LoadCases& cases, const UnitNames& units) {
 
 Table factor_table(const Factors& factors) {
   std::vector<std::vector<Cell>> rows = {
-      {words("staendige Last, unguenstig (GSUP)"), number(factors.g_sup)},
-      {words("staendige Last, guenstig (GINF)"), number(factors.g_inf)},
-      {words("veraenderliche Lasten (Q)"), number(factors.q)},
+      {words_cell("staendige Last, unguenstig (GSUP)"), number_cell(factors.g_sup)},
+      {words_cell("staendige Last, guenstig (GINF)"), number_cell(factors.g_inf)},
+      {words_cell("veraenderliche Lasten (Q)"), number_cell(factors.q)},
   };
   return {.heading = "Teilsicherheitsbeiwerte",
           .columns = {words_column("", 36), number_column("Faktor")},
@@ -94,7 +84,7 @@ Table span_table(const EnvelopeSummary& summary, const UnitNames& units) {
     if (i == summary.spans.size()) return false;
     const EnvelopeSpan& span = summary.spans[i++];
     std::string name = span.is_cantilever ? "Kragarm" : "Feld " + std::to_string(++fields);
-    cells = {words(std::move(name)), number(span.from), number(span.to)};
+    cells = {words_cell(std::move(name)), number_cell(span.from), number_cell(span.to)};
     append_extreme(cells, span.largest_M, true);
     append_extreme(cells, span.smallest_M, true);
     return true;
@@ -116,7 +106,7 @@ Table support_table(const LoadCases& cases, const EnvelopeSummary& summary, cons
     if (i == summary.supports.size()) return false;
     const EnvelopeSupport& support = summary.supports[i++];
     const Element& e = cases.cases.front().record.elements[support.element];
-    cells = {words(std::string(support_name(e))), number(support.x)};
+    cells = {words_cell(std::string(support_name(e))), number_cell(support.x)};
     append_extreme(cells, support.smallest_M, false);
     append_extreme(cells, support.largest_M, false);
     return true;
@@ -137,10 +127,10 @@ Table reaction_table(const LoadCases& cases, const EnvelopeSummary& summary, con
                    i = std::size_t{0}](std::vector<Cell>& cells) mutable {
     if (i == summary.reactions.size()) return false;
     const EnvelopeReaction& r = summary.reactions[i++];
-    cells = {number(r.reaction.x), words(reaction_text(cases.cases.front().record, r.reaction))};
+    cells = {number_cell(r.reaction.x), words_cell(reaction_text(cases.cases.front().record, r.reaction))};
     append_extreme(cells, r.largest, false);
     append_extreme(cells, r.smallest, false);
-    if (with_units) cells.push_back(words(reaction_unit(r.reaction, units)));
+    if (with_units) cells.push_back(words_cell(reaction_unit(r.reaction, units)));
     return true;
   };
   Table table{.heading = "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)",
@@ -160,9 +150,9 @@ Table extreme_table(const EnvelopeSummary& summary, const UnitNames& units) {
     for (bool largest : {true, false}) {
       const CaseExtreme& e =
           largest ? summary.largest[quantity_index(q)] : summary.smallest[quantity_index(q)];
-      rows.push_back({words(extreme_name(q, largest))});
+      rows.push_back({words_cell(extreme_name(q, largest))});
       append_extreme(rows.back(), e, true);
-      if (with_units) rows.back().push_back(words(unit_of(units, dimension_of(q))));
+      if (with_units) rows.back().push_back(words_cell(unit_of(units, dimension_of(q))));
     }
   }
   Table table{.heading = "Extremwerte",
@@ -219,10 +209,10 @@ Table envelope_table(const LoadCases& cases, const EnvelopeSummary& summary, con
     if (!next_envelope_row(walk, row)) return false;
     EnvelopeValues values = combine_row(factors, row);
     cells.clear();
-    cells.push_back(number(values.x));
+    cells.push_back(number_cell(values.x));
     for (Quantity q : kQuantities) {
-      cells.push_back(number(value_of(values.largest, q)));
-      cells.push_back(number(value_of(values.smallest, q)));
+      cells.push_back(number_cell(value_of(values.largest, q)));
+      cells.push_back(number_cell(value_of(values.smallest, q)));
     }
     return true;
   };

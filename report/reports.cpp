@@ -75,26 +75,34 @@ std::string shown_name(std::string_view path) {
   return shown;
 }
 
-static void notice_written(const std::string& path) {
-  print("Bericht geschrieben: " + shown_name(path) + "\n");
-}
+namespace {
 
-static void notice_not_written(const std::string& path, std::string_view reason) {
-  std::string line = "Bericht nicht geschrieben: " + shown_name(path);
+void notice_not_written(std::string_view what, const std::string& path, std::string_view reason) {
+  std::string line(what);
+  line.append(" nicht geschrieben: ");
+  line.append(shown_name(path));
   line.append(": ");
   line.append(reason);
   line.push_back('\n');
   print_failure(line);
 }
 
-// Where no report can be made, every file says why.
-static bool refuse_all(const ReportOptions& options, std::string_view reason) {
-  for (const std::string& path : options.files) notice_not_written(path, reason);
-  return options.files.empty();
+// Writes one file; false with the reason where it is not written.
+bool write_report_file(const std::string& path, const ReportWriter& write, std::string& reason) {
+  ReportFile file;
+  if (!open_report_file(path, file, reason)) return false;
+  try {
+    write(file.out, report_format(path));
+  } catch (const std::bad_alloc&) {
+    abandon_report_file(file);
+    reason = kNoMemoryReason;
+    return false;
+  }
+  return finish_report_file(file, reason);
 }
 
-static void write_report(ReportOutput& out, ReportFormat format, const CompletePass& pass,
-                         const BeamSummary& summary, const Statics& statics, const ReportLabels& labels) {
+void write_report(ReportOutput& out, ReportFormat format, const CompletePass& pass,
+                  const BeamSummary& summary, const Statics& statics, const ReportLabels& labels) {
   switch (format) {
     case ReportFormat::text:
       write_text_report(out, pass, summary, statics, labels);
@@ -108,57 +116,66 @@ static void write_report(ReportOutput& out, ReportFormat format, const CompleteP
   }
 }
 
-// Writes one file; false with the reason where it is not written. Each file
-// replays the beam again, so that no table is ever held whole.
-static bool write_report_file(const std::string& path, const CompletePass& pass, const BeamSummary& summary,
-                              const Statics& statics, const ReportLabels& labels, std::string& reason) {
-  ReportFile file;
-  if (!open_report_file(path, file, reason)) return false;
-  try {
-    write_report(file.out, report_format(path), pass, summary, statics, labels);
-  } catch (const std::bad_alloc&) {
-    abandon_report_file(file);
-    reason = kNoMemoryReason;
-    return false;
+}  // namespace
+
+bool refuse_report_files(const std::vector<std::string>& files, std::string_view what,
+                         std::string_view reason) {
+  for (const std::string& path : files) notice_not_written(what, path, reason);
+  return files.empty();
+}
+
+void write_in_memory(const ReportWriter& write) {
+  for (ReportFormat format : {ReportFormat::text, ReportFormat::csv, ReportFormat::page}) {
+    ReportOutput out;
+    write(out, format);
   }
-  return finish_report_file(file, reason);
+}
+
+bool write_report_files(const std::vector<std::string>& files, std::string_view what,
+                        std::string_view written_note, const ReportWriter& write) {
+  bool all_written = true;
+  for (const std::string& path : files) {
+    std::string reason;
+    if (write_report_file(path, write, reason)) {
+      std::string line(what);
+      line.append(" geschrieben: ");
+      line.append(shown_name(path));
+      line.append(written_note);
+      line.push_back('\n');
+      print(line);
+    } else {
+      notice_not_written(what, path, reason);
+      all_written = false;
+    }
+  }
+  return all_written;
 }
 
 bool write_reports(const ReportOptions& options, const BeamRecord& record, const RegisterFile& R) {
+  static constexpr std::string_view kWhat = "Bericht";
   if (options.files.empty() && !options.in_memory) return true;
-  if (record.out_of_memory) return refuse_all(options, kNoMemoryReason);
-  if (!is_complete(record)) return refuse_all(options, kNoLeftEndReason);
+  if (record.out_of_memory) return refuse_report_files(options.files, kWhat, kNoMemoryReason);
+  if (!is_complete(record)) return refuse_report_files(options.files, kWhat, kNoLeftEndReason);
   if (table_rows(record.elements, options.pieces) > kMaxTableRows)
-    return refuse_all(options, kTooManyRowsReason);
+    return refuse_report_files(options.files, kWhat, kTooManyRowsReason);
   RegisterFile start;
   BeamSummary summary;
   Statics statics;
   CompletePass pass{record, start, options.pieces};
+  // Each file replays the beam again, so that no table is ever held whole.
+  ReportWriter write = [&](ReportOutput& out, ReportFormat format) {
+    write_report(out, format, pass, summary, statics, options.labels);
+  };
   try {
     // Every walk of the reports starts from this copy.
     start = closed_copy(R);
     summary = summarize_beam(pass);
     statics = beam_statics(record, summary);
-    if (options.in_memory) {
-      for (ReportFormat format : {ReportFormat::text, ReportFormat::csv, ReportFormat::page}) {
-        ReportOutput out;
-        write_report(out, format, pass, summary, statics, options.labels);
-      }
-    }
+    if (options.in_memory) write_in_memory(write);
   } catch (const std::bad_alloc&) {
-    return refuse_all(options, kNoMemoryReason);
+    return refuse_report_files(options.files, kWhat, kNoMemoryReason);
   }
-  bool all_written = true;
-  for (const std::string& path : options.files) {
-    std::string reason;
-    if (write_report_file(path, pass, summary, statics, options.labels, reason)) {
-      notice_written(path);
-    } else {
-      notice_not_written(path, reason);
-      all_written = false;
-    }
-  }
-  return all_written;
+  return write_report_files(options.files, kWhat, "", write);
 }
 
 }  // namespace dlt

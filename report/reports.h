@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "report/beam_record.h"
 #include "report/envelope.h"
 #include "report/replay.h"
+#include "report/report_output.h"
 #include "report/tables.h"
 
 namespace dlt {
@@ -62,6 +64,26 @@ ReportFormat report_format(std::string_view path);
 // A file name as the notices print it: control characters escaped ("\n",
 // "\x1b"), so that a name can neither break the line nor command the terminal.
 std::string shown_name(std::string_view path);
+
+// Writes a report, or an envelope file, in a format to out.
+using ReportWriter = std::function<void(ReportOutput& out, ReportFormat format)>;
+
+// Writes each file by write, in the format its name asks for and safely (see
+// report/report_file.h), and prints for each "WHAT geschrieben: FILE" with
+// written_note after it, or "WHAT nicht geschrieben: FILE: reason", the
+// latter on standard error too where standard output is not a terminal. A
+// file for which memory runs out is not written. False where one or more
+// was not written.
+bool write_report_files(const std::vector<std::string>& files, std::string_view what,
+                        std::string_view written_note, const ReportWriter& write);
+
+// Where nothing can be written, each file says why; true where there are
+// none.
+bool refuse_report_files(const std::vector<std::string>& files, std::string_view what,
+                         std::string_view reason);
+
+// Makes every format in memory and writes none: the fuzz target's way.
+void write_in_memory(const ReportWriter& write);
 
 // Writes every report file for the pass just completed by a right end, whose
 // commands are in record and whose solution is in R, and prints for each

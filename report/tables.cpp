@@ -17,14 +17,6 @@ constexpr std::size_t kNameWidth = 38;
 constexpr std::size_t kExtremeNameWidth = 10;
 constexpr std::size_t kSpanNameWidth = 22;
 
-Cell number(double value) { return {fixed_text(value), true}; }
-Cell no_number() { return {std::string(), true}; }
-Cell words(std::string text) { return {std::move(text), false}; }
-Column number_column(std::string title) { return {std::move(title), true, 0}; }
-Column words_column(std::string title, std::size_t text_width) {
-  return {std::move(title), false, text_width};
-}
-
 std::string code_text(std::string_view name, Quantity q) {
   std::string text(name);
   text.push_back('=');
@@ -120,11 +112,11 @@ Table beam_table(const BeamRecord& record, const BeamSummary& summary, const Uni
     if (k == record.elements.size()) return false;
     const Element& e = record.elements[k];
     if (load_next) {
-      cells = {words(""), words(load_text(e, units))};
+      cells = {words_cell(""), words_cell(load_text(e, units))};
       load_next = false;
       ++k;
     } else {
-      cells = {number(summary.elements[k].x), words(element_text(e, units))};
+      cells = {number_cell(summary.elements[k].x), words_cell(element_text(e, units))};
       load_next = is_segment(e) && e.loaded;
       if (!load_next) ++k;
     }
@@ -166,23 +158,23 @@ bool support_force(const Statics& statics, std::size_t element, std::size_t& fro
 
 // A support's row: its name, x, the moment M there and its force.
 std::vector<Cell> support_cells(const Element& e, const ElementValues& at, bool has_force, double force) {
-  std::vector<Cell> cells = {words(std::string(support_name(e))), number(at.x)};
-  cells.insert(cells.end(), 7, no_number());
-  cells.push_back(number(at.after.M));
-  cells.push_back(has_force ? number(force) : no_number());
+  std::vector<Cell> cells = {words_cell(std::string(support_name(e))), number_cell(at.x)};
+  cells.insert(cells.end(), 7, blank_number());
+  cells.push_back(number_cell(at.after.M));
+  cells.push_back(has_force ? number_cell(force) : blank_number());
   return cells;
 }
 
 // A span's row: its name, where it starts and ends, and its extremes.
 std::vector<Cell> span_cells(const Span& span, const BeamSummary& summary, int& fields) {
   std::string name = span.is_cantilever ? "Kragarm" : "Feld " + std::to_string(++fields);
-  std::vector<Cell> cells = {words(name), number(summary.elements[span.start].x),
-                             number(summary.elements[span.end].x)};
+  std::vector<Cell> cells = {words_cell(name), number_cell(summary.elements[span.start].x),
+                             number_cell(summary.elements[span.end].x)};
   for (const Extreme& e : {span.largest_M, span.smallest_M, span.largest_w}) {
-    cells.push_back(span.has_values ? number(e.value) : no_number());
-    cells.push_back(span.has_values ? number(e.x) : no_number());
+    cells.push_back(span.has_values ? number_cell(e.value) : blank_number());
+    cells.push_back(span.has_values ? number_cell(e.x) : blank_number());
   }
-  cells.insert(cells.end(), 2, no_number());
+  cells.insert(cells.end(), 2, blank_number());
   return cells;
 }
 
@@ -236,8 +228,8 @@ Table reaction_table(const BeamRecord& record, const Statics& statics, const Uni
   auto next_row = [&record, &statics, &units, k = std::size_t{0}](std::vector<Cell>& cells) mutable {
     if (k == statics.reactions.size()) return false;
     const Reaction& r = statics.reactions[k++];
-    cells = {number(r.x), words(reaction_text(record, r)), number(r.value)};
-    if (has_units(units)) cells.push_back(words(reaction_unit(r, units)));
+    cells = {number_cell(r.x), words_cell(reaction_text(record, r)), number_cell(r.value)};
+    if (has_units(units)) cells.push_back(words_cell(reaction_unit(r, units)));
     return true;
   };
   Table table{.heading = "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)",
@@ -252,15 +244,15 @@ Table reaction_table(const BeamRecord& record, const Statics& statics, const Uni
 // A balance: the loads' sum, the reactions' sum and their difference.
 Table balance_table(std::string heading, const std::string (&names)[2], double loads, double reactions,
                     double difference, const std::string& unit) {
-  std::vector<std::vector<Cell>> rows = {{words(names[0]), number(loads)},
-                                         {words(names[1]), number(reactions)},
-                                         {words("Differenz"), number(difference)}};
+  std::vector<std::vector<Cell>> rows = {{words_cell(names[0]), number_cell(loads)},
+                                         {words_cell(names[1]), number_cell(reactions)},
+                                         {words_cell("Differenz"), number_cell(difference)}};
   Table table{.heading = std::move(heading),
               .columns = {words_column("", kNameWidth), number_column("Wert")},
               .header_in_text = false};
   if (!unit.empty()) {
     table.columns.push_back(words_column("Einheit", 0));
-    for (std::vector<Cell>& row : rows) row.push_back(words(unit));
+    for (std::vector<Cell>& row : rows) row.push_back(words_cell(unit));
   }
   table.next_row = rows_of(std::move(rows));
   return table;
@@ -271,14 +263,15 @@ Table extreme_table(const BeamSummary& summary, const UnitNames& units) {
   for (Quantity q : kQuantities) {
     for (bool largest : {true, false}) {
       const Extreme& e = extreme_of(summary, q, largest);
-      rows.push_back({words(extreme_name(q, largest)), number(e.value), number(e.x)});
-      if (has_units(units)) rows.back().push_back(words(unit_of(units, dimension_of(q))));
+      rows.push_back({words_cell(extreme_name(q, largest)), number_cell(e.value), number_cell(e.x)});
+      if (has_units(units)) rows.back().push_back(words_cell(unit_of(units, dimension_of(q))));
     }
   }
   if (summary.has_stress) {
     const Extreme& e = summary.largest_stress;
-    rows.push_back({words(std::string("max |") + stress_name(units) + "|"), number(e.value), number(e.x)});
-    if (has_units(units)) rows.back().push_back(words(unit_of(units, Dimension::force_per_area)));
+    rows.push_back({words_cell(std::string("max |") + stress_name(units) + "|"), number_cell(e.value),
+                    number_cell(e.x)});
+    if (has_units(units)) rows.back().push_back(words_cell(unit_of(units, Dimension::force_per_area)));
   }
   Table table{.heading = "Extremwerte",
               .columns = {words_column("", kExtremeNameWidth), number_column("Wert"),
@@ -300,10 +293,18 @@ std::uint64_t value_rows(const CompletePass& pass) {
 }
 
 void stress_cell(const ValueRow& row, std::vector<Cell>& cells) {
-  cells.push_back(row.has_stress ? number(row.stress) : no_number());
+  cells.push_back(row.has_stress ? number_cell(row.stress) : blank_number());
 }
 
 }  // namespace
+
+Cell number_cell(double value) { return {fixed_text(value), true}; }
+Cell blank_number() { return {std::string(), true}; }
+Cell words_cell(std::string text) { return {std::move(text), false}; }
+Column number_column(std::string title) { return {std::move(title), true, 0}; }
+Column words_column(std::string title, std::size_t text_width) {
+  return {std::move(title), false, text_width};
+}
 
 RowMaker rows_of(std::vector<std::vector<Cell>> rows) {
   return [rows = std::move(rows), next = std::size_t{0}](std::vector<Cell>& cells) mutable {
@@ -316,8 +317,8 @@ RowMaker rows_of(std::vector<std::vector<Cell>> rows) {
 RowMaker widest_of(const std::vector<RowRange>& ranges) {
   std::vector<std::vector<Cell>> rows(2);
   for (const RowRange& range : ranges) {
-    rows[0].push_back(number(range.lo));
-    rows[1].push_back(number(range.hi));
+    rows[0].push_back(number_cell(range.lo));
+    rows[1].push_back(number_cell(range.hi));
   }
   return rows_of(std::move(rows));
 }
@@ -392,8 +393,8 @@ Table value_table(const CompletePass& pass, const BeamSummary& summary, const Un
     ValueRow row;
     if (!next_value_row(rows, row)) return false;
     cells.clear();
-    cells.push_back(number(row.row.x));
-    for (Quantity q : kQuantities) cells.push_back(number(value_of(row.row.at, q)));
+    cells.push_back(number_cell(row.row.x));
+    for (Quantity q : kQuantities) cells.push_back(number_cell(value_of(row.row.at, q)));
     if (with_stress) stress_cell(row, cells);
     return true;
   };

@@ -123,6 +123,17 @@ Table beam_table(const BeamRecord& record, const BeamSummary& summary, const Uni
 // "Lager", "rechtes Traegerende".
 std::string_view support_name(const Element& e);
 
+// A number as key g prints it, right-aligned; a blank in a column of
+// numbers; words.
+Cell number_cell(double value);
+Cell blank_number();
+Cell words_cell(std::string text);
+
+// A column of numbers, and one of words padded in the text report to
+// text_width (0 for none).
+Column number_column(std::string title);
+Column words_column(std::string title, std::size_t text_width);
+
 // The rows of a short table, made in advance.
 RowMaker rows_of(std::vector<std::vector<Cell>> rows);
 
