@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include <utility>
-#include "report/units.h"
+#include "report/format/units.h"
 
 namespace dlt {
 

@@ -9,9 +9,9 @@
 #include "engine/register_file.h"
 #include "engine/results.h"
 #include "engine/segments.h"
-#include "report/beam_record.h"
-#include "report/envelope_reports.h"
-#include "report/load_cases.h"
+#include "report/envelope/envelope_files.h"
+#include "report/envelope/load_cases.h"
+#include "report/pass/record.h"
 
 namespace dlt {
 

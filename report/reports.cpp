@@ -6,11 +6,11 @@
 #include <new>
 
 #include "console/console.h"
-#include "report/csv_report.h"
-#include "report/html_report.h"
-#include "report/report_file.h"
-#include "report/statics.h"
-#include "report/text_report.h"
+#include "report/beam/csv_writer.h"
+#include "report/beam/page_writer.h"
+#include "report/beam/statics.h"
+#include "report/beam/text_writer.h"
+#include "report/format/safe_file.h"
 
 namespace dlt {
 

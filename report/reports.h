@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "engine/register_file.h"
-#include "report/beam_record.h"
-#include "report/envelope.h"
-#include "report/replay.h"
-#include "report/report_output.h"
-#include "report/tables.h"
+#include "report/beam/tables.h"
+#include "report/envelope/walk.h"
+#include "report/format/output.h"
+#include "report/pass/record.h"
+#include "report/pass/replay.h"
 
 namespace dlt {
 

@@ -2,7 +2,7 @@
 // prints what decodes wrongly and ends with status 1, else status 0.
 #include <cstdio>
 
-#include "key_decoding.h"
+#include "tests/support/key_decoding.h"
 
 int main() {
   std::string faults = key_decoding_faults();

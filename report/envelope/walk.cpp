@@ -1,0 +1,325 @@
+#include "report/envelope/walk.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <iterator>
+#include <string>
+
+#include "report/pass/replay.h"
+
+namespace dlt {
+
+namespace {
+
+// One factor of --faktoren: digits with at most one decimal point or comma,
+// all of the text, finite and not negative.
+bool read_factor(std::string text, double& factor) {
+  if (text.empty()) return false;
+  std::size_t separators = 0;
+  for (char& c : text) {
+    if (c == ',') c = '.';
+    if (c == '.') {
+      separators = separators + 1;
+    } else if (c < '0' || c > '9') {
+      return false;
+    }
+  }
+  if (separators > 1 || text == ".") return false;
+  char* end = nullptr;
+  errno = 0;
+  double value = std::strtod(text.c_str(), &end);
+  if (end != text.c_str() + text.size() || errno != 0 || !std::isfinite(value)) return false;
+  factor = value;
+  return true;
+}
+
+}  // namespace
+
+bool read_factors(const char* text, Factors& factors) {
+  std::vector<double> numbers;
+  std::string rest = text;
+  for (;;) {
+    std::size_t slash = rest.find('/');
+    double factor = 0;
+    if (!read_factor(rest.substr(0, slash), factor)) return false;
+    numbers.push_back(factor);
+    if (slash == std::string::npos) break;
+    rest = rest.substr(slash + 1);
+  }
+  if (numbers.size() == 2) {
+    factors = {numbers[0], numbers[0], numbers[1]};
+    return true;
+  }
+  if (numbers.size() == 3) {
+    factors = {numbers[0], numbers[1], numbers[2]};
+    return true;
+  }
+  return false;
+}
+
+double combine(const Factors& factors, const std::vector<double>& values, bool largest,
+               Arrangement* arrangement) {
+  if (arrangement != nullptr) arrangement->assign(values.size(), 0.0);
+  if (values.empty()) return 0;
+  double permanent = values[0];
+  bool raises = largest ? permanent > 0 : permanent < 0;
+  double factor = raises ? factors.g_sup : factors.g_inf;
+  if (arrangement != nullptr) (*arrangement)[0] = factor;
+  double sum = factor * permanent;
+  for (std::size_t k = 1; k < values.size(); ++k) {
+    double term = factors.q * values[k];
+    if (largest ? term > 0 : term < 0) {
+      sum = sum + term;
+      if (arrangement != nullptr) (*arrangement)[k] = factors.q;
+    }
+  }
+  return sum;
+}
+
+double arranged_value(const Arrangement& arrangement, const std::vector<double>& values) {
+  if (arrangement.empty() || values.empty()) return 0;
+  double sum = arrangement[0] * values[0];
+  for (std::size_t k = 1; k < arrangement.size() && k < values.size(); ++k) {
+    if (arrangement[k] != 0) sum = sum + (arrangement[k] * values[k]);
+  }
+  return sum;
+}
+
+std::string acting_cases(const Arrangement& arrangement) {
+  std::string text;
+  for (std::size_t k = 0; k < arrangement.size(); ++k) {
+    if (k > 0 && arrangement[k] == 0) continue;
+    if (!text.empty()) text.append(", ");
+    text.append(std::to_string(k + 1));
+  }
+  return text;
+}
+
+std::vector<double> case_values(const std::vector<PointValues>& cases, Quantity q) {
+  std::vector<double> values;
+  values.reserve(cases.size());
+  for (const PointValues& at : cases) values.push_back(value_of(at, q));
+  return values;
+}
+
+EnvelopeValues combine_row(const Factors& factors, const EnvelopeRow& row) {
+  EnvelopeValues values;
+  values.x = row.x;
+  double largest[kQuantityCount];
+  double smallest[kQuantityCount];
+  for (Quantity q : kQuantities) {
+    std::vector<double> of_cases = case_values(row.cases, q);
+    largest[quantity_index(q)] = combine(factors, of_cases, true, nullptr);
+    smallest[quantity_index(q)] = combine(factors, of_cases, false, nullptr);
+  }
+  values.largest = {largest[0], largest[1], largest[2], largest[3]};
+  values.smallest = {smallest[0], smallest[1], smallest[2], smallest[3]};
+  return values;
+}
+
+std::uint64_t envelope_rows(const LoadCases& cases, int pieces) {
+  std::uint64_t rows = 0;
+  for (const LoadCase& load_case : cases.cases) rows = rows + table_rows(load_case.record.elements, pieces);
+  return rows < UINT64_MAX / 2 ? 2 * rows : UINT64_MAX;
+}
+
+namespace {
+
+bool finished(const CaseCursor& c) { return c.next + 1 >= c.elements->size(); }
+
+const Element& ahead(const CaseCursor& c) { return (*c.elements)[c.next]; }
+
+bool in_segment(const CaseCursor& c) { return !finished(c) && is_segment(ahead(c)) && ahead(c).length != 0; }
+
+// Where the case stops next of its own accord: the end of its piece, or
+// the point of the element ahead.
+double own_stop(const CaseCursor& c, int pieces) {
+  if (!in_segment(c)) return c.element_x;
+  const Element& e = ahead(c);
+  int parts = pieces_of(e, pieces);
+  if (c.piece + 1 == parts) return c.element_x + e.length;
+  return c.element_x + ((e.length * (c.piece + 1)) / parts);
+}
+
+// The load at offset into segment, where it is loaded.
+double load_at(const Element& segment, double offset) {
+  if (!segment.loaded) return 0;
+  return segment.q + (segment.qs * offset);
+}
+
+void apply_part(RegisterFile& R, const Element& segment, double length, double offset) {
+  Element part = segment;
+  part.length = length;
+  part.q = load_at(segment, offset);
+  apply_element(R, part);
+}
+
+// Moves the case on to the station X: to its own stop where that is within
+// the tolerance of X, else into its piece up to X.
+void advance_to(CaseCursor& c, double X, int pieces, double tolerance) {
+  if (!in_segment(c)) return;
+  const Element& e = ahead(c);
+  double stop = own_stop(c, pieces);
+  double offset = c.x - c.element_x;
+  if (stop > X + tolerance) {
+    apply_part(c.R, e, X - c.x, offset);
+    c.x = X;
+    c.at_piece_start = false;
+    return;
+  }
+  if (c.at_piece_start) {
+    // A piece of its own whole, as the case's own report walks it.
+    Element piece = e;
+    piece.length = piece_length(e, pieces);
+    piece.q = piece_load(e, pieces, c.piece);
+    apply_element(c.R, piece);
+  } else {
+    apply_part(c.R, e, stop - c.x, offset);
+  }
+  c.x = stop;
+  c.at_piece_start = true;
+  c.piece = c.piece + 1;
+  if (c.piece == pieces_of(e, pieces)) {
+    c.piece = 0;
+    c.element_x = c.element_x + e.length;
+    c.next = c.next + 1;
+  }
+}
+
+// Applies the elements the case has at X, segments of no length among
+// them; true where one of them is a point element.
+bool apply_points(CaseCursor& c, double X, double tolerance) {
+  bool any = false;
+  while (!finished(c) && !in_segment(c) && !(c.element_x > X + tolerance)) {
+    const Element& e = ahead(c);
+    apply_element(c.R, e);
+    any = any || !is_segment(e);
+    c.next = c.next + 1;
+  }
+  return any;
+}
+
+bool apply_all_points(EnvelopeWalk& walk) {
+  bool any = false;
+  for (CaseCursor& c : walk.cursors) {
+    if (apply_points(c, walk.x, walk.tolerance)) any = true;
+  }
+  return any;
+}
+
+void take_values(EnvelopeWalk& walk, EnvelopeRow& row, bool after_point) {
+  row.x = walk.x;
+  row.after_point = after_point;
+  row.cases.clear();
+  for (CaseCursor& c : walk.cursors) row.cases.push_back(shown_values(c.R));
+}
+
+void keep_interval_start(EnvelopeWalk& walk) {
+  walk.interval_from = walk.x;
+  for (std::size_t k = 0; k < walk.cursors.size(); ++k) {
+    CaseCursor& c = walk.cursors[k];
+    IntervalStart& start = walk.interval_start[k];
+    std::copy(std::begin(c.R.values), std::end(c.R.values), start.values.begin());
+    start.spot = c.R.stable.here;
+    start.segment = in_segment(c) ? &ahead(c) : nullptr;
+    start.offset = c.x - c.element_x;
+  }
+}
+
+// The next station: the nearest own stop of the cases not at their right
+// end; false where every case is. A stop that is not a number is taken at
+// once, so that every station moves some case on.
+bool next_station(const EnvelopeWalk& walk, double& X) {
+  bool any = false;
+  for (const CaseCursor& c : walk.cursors) {
+    if (finished(c)) continue;
+    double stop = own_stop(c, walk.pieces);
+    if (!any || stop < X || std::isnan(stop)) X = stop;
+    any = true;
+    if (std::isnan(stop)) break;
+  }
+  return any;
+}
+
+}  // namespace
+
+EnvelopeWalk start_envelope_walk(const LoadCases& cases, int pieces) {
+  EnvelopeWalk walk;
+  walk.pieces = pieces;
+  walk.tolerance = position_tolerance(cases.cases.front().record.elements);
+  for (const LoadCase& load_case : cases.cases) {
+    CaseCursor c;
+    c.elements = &load_case.record.elements;
+    c.R = load_case.solved;
+    c.R.stable.keeps_anchors = false;
+    walk.cursors.push_back(std::move(c));
+  }
+  walk.interval_start.resize(walk.cursors.size());
+  return walk;
+}
+
+bool next_envelope_row(EnvelopeWalk& walk, EnvelopeRow& row) {
+  if (!walk.started) {
+    walk.started = true;
+    for (CaseCursor& c : walk.cursors) apply_element(c.R, (*c.elements)[0]);
+    walk.x = 0;
+    take_values(walk, row, false);
+    walk.right_side_due = apply_all_points(walk);
+    return true;
+  }
+  if (walk.right_side_due) {
+    walk.right_side_due = false;
+    take_values(walk, row, true);
+    return true;
+  }
+  double X = 0;
+  if (!next_station(walk, X)) return false;
+  keep_interval_start(walk);
+  for (CaseCursor& c : walk.cursors) {
+    // A stop that is not a number is reached at once.
+    advance_to(c, std::isnan(X) ? own_stop(c, walk.pieces) : X, walk.pieces, walk.tolerance);
+  }
+  walk.x = X;
+  take_values(walk, row, false);
+  walk.right_side_due = apply_all_points(walk);
+  return true;
+}
+
+std::vector<PointValues> values_inside(EnvelopeWalk& walk, double t) {
+  std::vector<PointValues> values;
+  for (std::size_t k = 0; k < walk.cursors.size(); ++k) {
+    RegisterFile& R = walk.cursors[k].R;
+    const IntervalStart& start = walk.interval_start[k];
+    if (start.segment == nullptr) {
+      values.push_back(shown_values(R));
+      continue;
+    }
+    std::array<double, kRegisterCount> now{};
+    std::copy(std::begin(R.values), std::end(R.values), now.begin());
+    StableSpot spot_now = R.stable.here;
+    std::copy(start.values.begin(), start.values.end(), std::begin(R.values));
+    R.stable.here = start.spot;
+    apply_part(R, *start.segment, t, start.offset);
+    values.push_back(shown_values(R));
+    std::copy(now.begin(), now.end(), std::begin(R.values));
+    R.stable.here = spot_now;
+  }
+  return values;
+}
+
+std::vector<IntervalLoad> interval_loads(const EnvelopeWalk& walk) {
+  std::vector<IntervalLoad> loads;
+  for (const IntervalStart& start : walk.interval_start) {
+    IntervalLoad load;
+    if (start.segment != nullptr && start.segment->loaded) {
+      load.q = load_at(*start.segment, start.offset);
+      load.qs = start.segment->qs;
+    }
+    loads.push_back(load);
+  }
+  return loads;
+}
+
+}  // namespace dlt

@@ -1,0 +1,189 @@
+#include "report/format/svg.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+
+#include "report/format/markup.h"
+
+namespace dlt {
+
+XScale x_scale(double x_min, double x_max) {
+  double span = x_max - x_min;
+  if (!(span > 0) || !std::isfinite(span)) return {x_min, 0};
+  return {x_min, kPlotWidth / span};
+}
+
+double to_drawing(const XScale& scale, double x) {
+  if (scale.factor == 0) return kPlotLeft + (kPlotWidth / 2);
+  return kPlotLeft + ((x - scale.x_min) * scale.factor);
+}
+
+void append_coordinate(std::string& out, double value) {
+  constexpr double kFar = 100000;
+  if (!(value > -kFar)) value = -kFar;
+  if (value > kFar) value = kFar;
+  if (value == 0) value = 0;  // no "-0.00"
+  char digits[32];
+  std::to_chars_result end =
+      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2);
+  out.append(digits, static_cast<std::size_t>(end.ptr - digits));
+}
+
+double text_width(const std::vector<std::string>& lines) {
+  std::size_t longest = 0;
+  for (const std::string& line : lines) longest = std::max(longest, line.size());
+  return (static_cast<double>(longest) * kCharWidth) + 2;
+}
+
+Box text_box(double left, double top, const std::vector<std::string>& lines) {
+  return {left, top, left + text_width(lines), top + (static_cast<double>(lines.size()) * kLineHeight)};
+}
+
+void append_text(std::string& out, const Box& box, const std::vector<std::string>& lines,
+                 std::string_view css_class) {
+  out.append("<text class=\"");
+  out.append(css_class);
+  out.append("\">");
+  double baseline = box.top + 9.5;
+  for (const std::string& line : lines) {
+    out.append("<tspan x=\"");
+    append_coordinate(out, box.left + 1);
+    out.append("\" y=\"");
+    append_coordinate(out, baseline);
+    out.append("\">");
+    append_escaped(out, line);  // a label may hold the user's units
+    out.append("</tspan>");
+    baseline = baseline + kLineHeight;
+  }
+  out.append("</text>\n");
+}
+
+bool overlaps(const Box& a, const Box& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+namespace {
+
+// The cell of the grid a coordinate falls in, along one side of it; held
+// to the grid, NaN at its start.
+std::size_t cell_of(double value, std::size_t count) {
+  double cell = std::floor(value / kTakenCell);
+  if (!(cell >= 0)) return 0;
+  double last = static_cast<double>(count - 1);
+  if (cell > last) return count - 1;
+  return static_cast<std::size_t>(cell);
+}
+
+// The cells a box reaches into, first and last along each side. Any two
+// boxes that overlap share a cell: the cells of the lower edge to those of
+// the higher hold every point of the box, even of one turned inside out.
+struct Cells {
+  std::size_t column_first, column_last, row_first, row_last;
+};
+
+Cells cells_of(const Box& box) {
+  return {cell_of(std::min(box.left, box.right), kTakenColumns),
+          cell_of(std::max(box.left, box.right), kTakenColumns),
+          cell_of(std::min(box.top, box.bottom), kTakenRows),
+          cell_of(std::max(box.top, box.bottom), kTakenRows)};
+}
+
+}  // namespace
+
+bool is_free(const TakenBoxes& taken, const Box& box) {
+  if (taken.cells.empty()) return true;
+  Cells c = cells_of(box);
+  for (std::size_t row = c.row_first; row <= c.row_last; ++row) {
+    for (std::size_t column = c.column_first; column <= c.column_last; ++column) {
+      for (std::size_t i : taken.cells[(row * kTakenColumns) + column])
+        if (overlaps(box, taken.boxes[i])) return false;
+    }
+  }
+  return true;
+}
+
+void take(TakenBoxes& taken, const Box& box) {
+  if (taken.cells.empty()) taken.cells.resize(kTakenColumns * kTakenRows);
+  Cells c = cells_of(box);
+  for (std::size_t row = c.row_first; row <= c.row_last; ++row) {
+    for (std::size_t column = c.column_first; column <= c.column_last; ++column)
+      taken.cells[(row * kTakenColumns) + column].push_back(taken.boxes.size());
+  }
+  taken.boxes.push_back(box);
+}
+
+bool place_box(TakenBoxes& taken, Box& box, double step, double limit_top, double limit_bottom) {
+  if (!(std::fabs(step) > 0) || !std::isfinite(box.top) || !std::isfinite(box.bottom)) return false;
+  while (box.top >= limit_top && box.bottom <= limit_bottom) {
+    if (is_free(taken, box)) {
+      take(taken, box);
+      return true;
+    }
+    box.top = box.top + step;
+    box.bottom = box.bottom + step;
+  }
+  return false;
+}
+
+double label_left(double x, double width, Anchor anchor) {
+  double left = x;
+  if (anchor == Anchor::middle) left = x - (width / 2);
+  if (anchor == Anchor::end) left = x - width;
+  double most = kDrawingWidth - 2 - width;
+  if (!(left <= most)) left = most;
+  if (!(left >= 2)) left = 2;
+  return left;
+}
+
+namespace {
+
+void append_attribute(std::string& out, std::string_view name, double value) {
+  out.push_back(' ');
+  out.append(name);
+  out.append("=\"");
+  append_coordinate(out, value);
+  out.push_back('"');
+}
+
+void append_class(std::string& out, std::string_view css_class) {
+  out.append(" class=\"");
+  out.append(css_class);
+  out.push_back('"');
+}
+
+}  // namespace
+
+void append_line(std::string& out, double x1, double y1, double x2, double y2, std::string_view css_class) {
+  out.append("<line");
+  append_class(out, css_class);
+  append_attribute(out, "x1", x1);
+  append_attribute(out, "y1", y1);
+  append_attribute(out, "x2", x2);
+  append_attribute(out, "y2", y2);
+  out.append("/>\n");
+}
+
+void append_polyline(std::string& out, const std::vector<double>& xy, std::string_view css_class,
+                     bool closed) {
+  out.append(closed ? "<polygon" : "<polyline");
+  append_class(out, css_class);
+  out.append(" points=\"");
+  for (std::size_t i = 0; i < xy.size(); ++i) {
+    if (i > 0) out.push_back(i % 2 == 0 ? ' ' : ',');
+    append_coordinate(out, xy[i]);
+  }
+  out.append("\"/>\n");
+}
+
+void append_circle(std::string& out, double cx, double cy, double r, std::string_view css_class) {
+  out.append("<circle");
+  append_class(out, css_class);
+  append_attribute(out, "cx", cx);
+  append_attribute(out, "cy", cy);
+  append_attribute(out, "r", r);
+  out.append("/>\n");
+}
+
+}  // namespace dlt

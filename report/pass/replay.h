@@ -1,0 +1,81 @@
+// The course of w, p, M and Q along a complete beam, made by the engine
+// itself: a second pass over the recorded elements, applied as the dialogue
+// applied them, that stops after the left end, after every piece of every
+// segment and after every point element, as a user would with key g. The
+// rows come one at a time from a walk, so that no report need hold its
+// table; a walk may also stop where a quantity has its extreme inside a
+// piece.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "engine/element.h"
+#include "engine/register_file.h"
+#include "engine/results.h"
+#include "report/pass/record.h"
+
+namespace dlt {
+
+// Pieces a segment is divided into where nothing else is asked for, and
+// the most that may be asked for.
+constexpr int kDefaultPieces = 10;
+constexpr int kMaxPieces = 1000;
+
+// A complete pass as the reports see it: its record (a left end first, a
+// right end last), the register file as its right end left it (or the
+// closed_copy of it, which replays the same and is cheaper to copy for each
+// walk), and the pieces each segment is divided into (at least one).
+struct CompletePass {
+  const BeamRecord& record;
+  const RegisterFile& solved;
+  int pieces = kDefaultPieces;
+};
+
+struct TableRow {
+  double x = 0;
+  PointValues at;
+};
+
+// A replay under way. Its own copy of the register file walks the pass; the
+// right end is not determined again, so the unknowns stay the pass's own.
+struct Walk {
+  const std::vector<Element>* elements = nullptr;
+  RegisterFile R;
+  int pieces = 1;
+  bool find_extremes = false;
+  std::size_t next = 0;  // the element the next row comes from
+  int piece = 0;         // the next piece of that element, where it is a segment
+  double x = 0;          // where that element starts; at the end, the right end's x
+  PointValues last;      // the values at the last row
+  // Set by next_row: the element the row comes from and where it starts,
+  // and, where find_extremes is set, the points strictly inside the piece
+  // just walked where one of w, p, M or Q may have its extreme, in order
+  // along the piece.
+  std::size_t element = 0;
+  double element_x = 0;
+  std::vector<TableRow> inside;
+};
+
+Walk start_walk(const CompletePass& pass, bool find_extremes);
+
+// The next row of the table: after the left end, after a piece of a
+// segment, or after a point element. False once the right end is reached:
+// nothing lies beyond it.
+bool next_row(Walk& walk, TableRow& row);
+
+// How many rows a walk of elements gives: one after the left end, one after
+// every piece of every segment, one after every point element.
+std::uint64_t table_rows(const std::vector<Element>& elements, int pieces);
+
+// The number of pieces a segment is divided into (one where its length is
+// zero), and the length of each.
+int pieces_of(const Element& segment, int pieces);
+double piece_length(const Element& segment, int pieces);
+
+// The distributed load at the start of piece i of segment; zero where the
+// segment is not loaded.
+double piece_load(const Element& segment, int pieces, int i);
+
+}  // namespace dlt

@@ -1,0 +1,64 @@
+// The console layer at a real terminal: numbers are typed as echoed lines,
+// keys are taken raw, and the two never see each other's input.
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "console/console.h"
+#include "console/stream.h"
+#include "tests/support/program.h"
+
+using namespace dlt;
+
+namespace {
+
+void number_and_key_dialogue() {
+  console_open();
+  double value = 1.5;
+  print("Zahl= ");
+  read_double(value);
+  print("Zahl= ");
+  read_double(value);
+  print("Taste: ");
+  int key = read_key();
+  double rest = 0;
+  read_double(rest);
+  char line[80];
+  std::snprintf(line, sizeof line, "\nwert=%g taste=%c rest=%g\n", value, key, rest);
+  print(line);
+  print("Zahl= ");
+  read_double(value);
+  std::snprintf(line, sizeof line, "\nletzte=%g\n", value);
+  print(line);
+  console_close();
+}
+
+}  // namespace
+
+TEST(Keyboard, NumbersAreLinesKeysAreRawAndCtrlDIsOneFailedRead) {
+  PtySession user(number_and_key_dialogue);
+  struct termios before = user.found_mode;
+  ASSERT_TRUE(user.wait_for("Zahl= ")) << user.screen;
+  EXPECT_EQ(user.mode().c_lflag & ICANON, before.c_lflag & ICANON);
+
+  // Ctrl-D on an empty line ends this read only: the next one waits for input.
+  user.type("\x04");
+  ASSERT_TRUE(user.wait_for(std::string(kNoInputNotice) + "Zahl= ")) << user.screen;
+  user.type("7 8\n");
+  ASSERT_TRUE(user.wait_for("Zahl= 7 8\nTaste: ")) << user.screen;
+
+  // The 8 left on the line is not a key; the key pressed is, and it is not
+  // echoed. The 8 then goes to the number read after the key.
+  user.type("k");
+  ASSERT_TRUE(user.wait_for("Taste: \nwert=7 taste=k rest=8\nZahl= ")) << user.screen;
+
+  // Ctrl-D after digits hands them over; a second Ctrl-D ends the number.
+  user.type("12\x04");
+  ASSERT_TRUE(user.wait_for("Zahl= 12")) << user.screen;
+  user.type("\x04");
+  ASSERT_TRUE(user.wait_for("\nletzte=12\n")) << user.screen;
+  Ending ending = user.wait_end();
+  EXPECT_TRUE(ending.exited);
+  EXPECT_TRUE(same_mode(user.mode(), before));
+}

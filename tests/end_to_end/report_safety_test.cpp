@@ -1,0 +1,287 @@
+// Report files under attack, end to end in a scratch directory: targets that
+// are not regular files, permissions and links, signals in the middle of a
+// large report, full disks and memory limits, and names no one expected.
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/program.h"
+#include "tests/support/scratch_directory.h"
+#include "tests/support/transcript.h"
+
+namespace {
+
+std::string example(const char* name) {
+  return read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES) + "/" + name);
+}
+
+// A continuous beam of n equal spans under a uniform load, then q.
+std::string spans_script(int n) {
+  std::string script = "a 2 4\n";
+  for (int i = 1; i < n; ++i) script += "c 6 2e4 1 12 0\nf 1 0 0\n";
+  return script + "c 6 2e4 1 12 0\nf 1 0 1 3 0\nq\n";
+}
+
+bool write_text(const std::string& path, const std::string& text) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (f == nullptr) return false;
+  bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  return std::fclose(f) == 0 && written;
+}
+
+mode_t type_of(const std::string& path) {
+  struct stat info = {};
+  return lstat(path.c_str(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
+// What the run printed, less the menu and prompts: the notices.
+std::string notices(const PipedRun& run) {
+  std::string found;
+  std::size_t at = 0;
+  while ((at = run.output.find("Bericht ", at)) != std::string::npos) {
+    std::size_t end = run.output.find('\n', at);
+    found += run.output.substr(at, end + 1 - at);
+    at = end;
+  }
+  return found;
+}
+
+}  // namespace
+
+TEST(ReportSafety, OnlyRegularFilesAreReplaced) {
+  ScratchDirectory dir;
+  std::string fifo = dir.file("f.txt");
+  std::string device = dir.file("null");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  std::vector<std::string> arguments = {"--bericht",    fifo,        "--bericht",
+                                        dir.path + "/", "--bericht", dir.path};
+  std::string expected = "Bericht nicht geschrieben: " + fifo + ": keine gewoehnliche Datei\n" +
+                         "Bericht nicht geschrieben: " + dir.path + "/: ist ein Verzeichnis\n" +
+                         "Bericht nicht geschrieben: " + dir.path + ": ist ein Verzeichnis\n";
+  // A device of its own, never the real /dev/null: only root may make one.
+  bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0) << std::strerror(errno);
+    arguments.insert(arguments.end(), {"--bericht", device});
+    expected += "Bericht nicht geschrieben: " + device + ": keine gewoehnliche Datei\n";
+  }
+  PipedRun run = run_piped(example("einfeldtraeger.txt"), arguments);
+  EXPECT_TRUE(run.ending.exited);
+  EXPECT_EQ(run.ending.status, 1);
+  EXPECT_EQ(notices(run), expected);
+  EXPECT_EQ(run.errors, expected);
+  EXPECT_EQ(type_of(fifo), static_cast<mode_t>(S_IFIFO));
+  if (root) {
+    EXPECT_EQ(type_of(device), static_cast<mode_t>(S_IFCHR));
+  }
+  EXPECT_EQ(dir.entries(), root ? 2 : 1);
+  if (!root) GTEST_SKIP() << "the device part needs root, to make a device in the scratch directory";
+}
+
+TEST(ReportSafety, ReplacedFileKeepsItsModeOwnerAndLinks) {
+  ScratchDirectory dir;
+  std::string kept = dir.file("privat.txt");
+  std::string target = dir.file("ziel.txt");
+  std::string link = dir.file("link.txt");
+  ASSERT_TRUE(write_text(kept, "alt\n"));
+  ASSERT_EQ(chmod(kept.c_str(), 0600), 0);
+  ASSERT_TRUE(write_text(target, "alt\n"));
+  ASSERT_EQ(symlink("ziel.txt", link.c_str()), 0);
+  // Root may give the file to another owner, and the report keeps that one.
+  bool root = geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(chown(kept.c_str(), 12345, 23456), 0);
+  }
+
+  PipedRun run = run_piped(example("einfeldtraeger.txt"), {"--bericht", kept, "--bericht", link});
+  EXPECT_EQ(run.ending.status, 0) << run.output;
+  struct stat info = {};
+  ASSERT_EQ(stat(kept.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0600U);
+  if (root) {
+    EXPECT_EQ(info.st_uid, 12345U);
+    EXPECT_EQ(info.st_gid, 23456U);
+  }
+  EXPECT_EQ(read_file(kept).rfind("Durchlauftraeger - Bericht\n", 0), 0U);
+  EXPECT_EQ(type_of(link), static_cast<mode_t>(S_IFLNK));
+  EXPECT_EQ(read_file(target), read_file(kept));
+  EXPECT_EQ(dir.entries(), 3);
+}
+
+namespace {
+
+// An unprivileged user, as far as the tests run as root.
+bool drop_to_nobody() { return setgid(65534) == 0 && setuid(65534) == 0; }
+
+}  // namespace
+
+namespace {
+
+// Standard input from the file the test names, in place of the pipe.
+bool input_from_test_file() {
+  int fd = open(std::getenv("DURCHLAUFTRAEGER_TEST_INPUT"), O_RDONLY);
+  return fd != -1 && dup2(fd, STDIN_FILENO) != -1;
+}
+
+}  // namespace
+
+// durchlauftraeger --bericht beam.txt < beam.txt: by its name, a symbolic
+// link or another hard link, the script stays and the report is refused.
+TEST(ReportSafety, TheProgramsInputIsNeverReplaced) {
+  ScratchDirectory dir;
+  std::string script = example("einfeldtraeger.txt");
+  std::string input = dir.file("beam.txt");
+  ASSERT_TRUE(write_text(input, script));
+  ASSERT_EQ(symlink("beam.txt", dir.file("link.txt").c_str()), 0);
+  ASSERT_EQ(link(input.c_str(), dir.file("hard.txt").c_str()), 0);
+  setenv("DURCHLAUFTRAEGER_TEST_INPUT", input.c_str(), 1);
+  for (const char* name : {"beam.txt", "link.txt", "hard.txt"}) {
+    PipedRun run = run_piped("", {"--bericht", dir.file(name)}, input_from_test_file);
+    std::string notice = "Bericht nicht geschrieben: " + dir.file(name) + ": ist die Eingabe des Programms\n";
+    EXPECT_EQ(run.ending.status, 1) << name;
+    EXPECT_EQ(notices(run), notice) << name;
+    EXPECT_EQ(run.errors, notice) << name;
+    EXPECT_EQ(read_file(input), script) << name;
+    EXPECT_EQ(type_of(dir.file("link.txt")), S_IFLNK);
+    EXPECT_EQ(dir.entries(), 3) << name;
+  }
+  // Any other file takes the report of the same input.
+  PipedRun run = run_piped("", {"--bericht", dir.file("bericht.txt")}, input_from_test_file);
+  EXPECT_EQ(run.ending.status, 0);
+  EXPECT_EQ(notices(run), "Bericht geschrieben: " + dir.file("bericht.txt") + "\n");
+}
+
+TEST(ReportSafety, ReadOnlyFileIsRefusedAsOpeningItWouldBe) {
+  ScratchDirectory dir;
+  std::string path = dir.file("nur-lesen.txt");
+  ASSERT_TRUE(write_text(path, "alt\n"));
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  // The directory allows the rename; only the file's own mode refuses.
+  ASSERT_EQ(chmod(dir.path.c_str(), 0777), 0);
+  bool root = geteuid() == 0;
+  PipedRun run =
+      run_piped(example("einfeldtraeger.txt"), {"--bericht", path}, root ? drop_to_nobody : nullptr);
+  ASSERT_FALSE(run.ending.exited && run.ending.status == 127) << "could not drop to an unprivileged user";
+  EXPECT_EQ(run.ending.status, 1);
+  EXPECT_EQ(notices(run), "Bericht nicht geschrieben: " + path + ": Permission denied\n");
+  EXPECT_EQ(read_file(path), "alt\n");
+  EXPECT_EQ(dir.entries(), 1);
+}
+
+TEST(ReportSafety, SignalsInTheMiddleOfAReportLeaveNoTemporaryFile) {
+  ScratchDirectory dir;
+  std::string script = dir.file("traeger.skript");
+  ASSERT_TRUE(write_text(script, spans_script(1000)));
+  std::string report = dir.file("r.txt");
+  for (int signal_number : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(signal_number);
+    ASSERT_TRUE(write_text(report, "alt\n"));
+    pid_t pid = start_with_input(script, {"--punkte", "100", "--bericht", report});
+    ASSERT_GT(pid, 0);
+    // Waits until the report is being written: a temporary file beside it.
+    // A hundred thousand rows take the release build a tenth of a second.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    bool writing = false;
+    while (!writing && std::chrono::steady_clock::now() < deadline) {
+      writing = dir.entries() == 3;
+      if (!writing) usleep(500);
+    }
+    if (writing) kill(pid, signal_number);
+    Ending ending = wait_end_of(pid);
+    ASSERT_TRUE(writing) << "no temporary file appeared";
+    EXPECT_EQ(ending.signal_number, signal_number);
+    EXPECT_EQ(dir.entries(), 2);
+    EXPECT_EQ(read_file(report), "alt\n");
+  }
+}
+
+namespace {
+
+bool limit_file_size() {
+  constexpr rlim_t kBytes = rlim_t{100} * 1024;
+  struct rlimit limit = {kBytes, kBytes};
+  return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+}
+
+bool limit_memory() {
+  constexpr rlim_t kBytes = rlim_t{150} * 1024 * 1024;
+  struct rlimit limit = {kBytes, kBytes};
+  return setrlimit(RLIMIT_AS, &limit) == 0;
+}
+
+// Whether the program ended by itself after the last menu, as a script
+// that goes on after a failed report ends.
+bool dialogue_went_on(const PipedRun& run) {
+  return run.output.size() >= kMenu.size() &&
+         run.output.compare(run.output.size() - kMenu.size(), kMenu.size(), kMenu) == 0;
+}
+
+}  // namespace
+
+TEST(ReportSafety, FileSizeLimitGivesANoticeAndStatusOne) {
+  ScratchDirectory dir;
+  std::string report = dir.file("r.txt");
+  ASSERT_TRUE(write_text(report, "alt\n"));
+  PipedRun run = run_piped(spans_script(2000), {"--bericht", report}, limit_file_size);
+  EXPECT_TRUE(run.ending.exited) << "signal " << run.ending.signal_number;
+  EXPECT_EQ(run.ending.status, 1);
+  EXPECT_EQ(notices(run), "Bericht nicht geschrieben: " + report + ": File too large\n");
+  EXPECT_TRUE(dialogue_went_on(run));
+  EXPECT_EQ(read_file(report), "alt\n");
+  EXPECT_EQ(dir.entries(), 1);
+}
+
+TEST(ReportSafety, MemoryLimitGivesANoticeAndStatusOne) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit leaves";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  GTEST_SKIP() << "AddressSanitizer reserves more address space than any limit leaves";
+#endif
+#endif
+  ScratchDirectory dir;
+  std::string page = dir.file("r.html");
+  // The page holds no more than its drawings' width and its tables' first
+  // rows, however long the table; a beam of a million segments takes more
+  // than the limit for the record and the course of the beam, which every
+  // report needs.
+  std::string script = "a 2 4\n";
+  for (int i = 0; i < 1000000; ++i) script += "c 6 2e4 1 12 0\n";
+  PipedRun run = run_piped(script + "f 1 0 1 3 0\nq\n", {"--bericht", page}, limit_memory);
+  EXPECT_TRUE(run.ending.exited) << "signal " << run.ending.signal_number;
+  EXPECT_EQ(run.ending.status, 1);
+  EXPECT_EQ(notices(run), "Bericht nicht geschrieben: " + page + ": Speicher reicht nicht\n");
+  EXPECT_TRUE(dialogue_went_on(run));
+  EXPECT_EQ(dir.entries(), 0);
+}
+
+TEST(ReportSafety, NamesAtTheLimitAndNamesWithControlCharacters) {
+  ScratchDirectory dir;
+  std::string longest = dir.file(std::string(255, 'n'));
+  std::string odd = dir.file("a\nb\x1b[2J");
+  PipedRun run = run_piped(example("einfeldtraeger.txt"), {"--bericht", longest, "--bericht", odd});
+  EXPECT_EQ(run.ending.status, 0);
+  EXPECT_EQ(notices(run),
+            "Bericht geschrieben: " + longest + "\nBericht geschrieben: " + dir.path + "/a\\nb\\x1b[2J\n");
+  EXPECT_EQ(read_file(longest), read_file(odd));
+  EXPECT_EQ(dir.entries(), 2);
+
+  PipedRun empty = run_piped("q\n", {"--bericht", ""});
+  EXPECT_EQ(empty.ending.status, 2);
+  EXPECT_EQ(empty.output, "");
+  EXPECT_EQ(empty.errors.rfind("durchlauftraeger: --bericht braucht einen Dateinamen\nAufruf:", 0), 0U)
+      << empty.errors;
+}

@@ -1,0 +1,353 @@
+// Rows of springs end to end: random beams on many springs, soft and very
+// stiff, run through the built program in two passes, and every value it
+// prints checked against the stiffness method in long double
+// (stiffness_solver.h). Ordinary beams on rigid supports and hinges go the
+// same way, so that the reference is known to agree with the program where
+// the transfer matrices are well conditioned.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/program.h"
+#include "tests/support/stiffness_solver.h"
+
+using stiffness::End;
+using stiffness::Real;
+using stiffness::State;
+
+namespace {
+
+// Uniform numbers from the generator's bits: the standard distributions may
+// give other numbers with another library, and the beams must not change.
+class Random {
+ public:
+  explicit Random(std::uint32_t seed) : bits_(seed) {}
+  double uniform() { return static_cast<double>(bits_()) / 4294967296.0; }
+  double between(double low, double high) { return low + (high - low) * uniform(); }
+  int whole(int low, int high) { return low + static_cast<int>(uniform() * (high - low + 1)); }
+  bool chance(double probability) { return uniform() < probability; }
+
+ private:
+  std::mt19937 bits_;
+};
+
+// A beam as the reference sees it and as the script enters it. Numbers are
+// written with few digits and read back, so that both see the same doubles.
+class ScriptBeam {
+ public:
+  ScriptBeam(End left, End right) {
+    beam_.left = left;
+    beam_.right = right;
+    beam_.nodes.emplace_back();
+    actions_.emplace_back();
+  }
+
+  // The segment from the current node to a new one.
+  void segment(double length, double EI, double q = 0, double qs = 0) {
+    stiffness::Segment s{entered(length), entered(EI), entered(q), entered(qs)};
+    std::string command = "c " + text(length) + " " + text(EI);
+    command += q == 0 && qs == 0 ? " 0" : " 1 " + text(q) + " " + text(qs);
+    beam_.segments.push_back(s);
+    segments_.push_back(command);
+    beam_.nodes.emplace_back();
+    actions_.emplace_back();
+  }
+
+  // What acts at the current node, in the order of stiffness::Node.
+  void force(double F) {
+    beam_.nodes.back().force = entered(F);
+    actions_.back().push_back("d 4 " + text(F));
+  }
+  void spring(double c) {
+    beam_.nodes.back().spring = entered(c);
+    actions_.back().push_back("b " + text(c));
+  }
+  void support() {
+    beam_.nodes.back().support = true;
+    actions_.back().push_back("f 1 0 0");
+  }
+  void hinge() {
+    beam_.nodes.back().hinge = true;
+    actions_.back().push_back("f 3 0 0");
+  }
+
+  const stiffness::Beam& beam() const { return beam_; }
+  const stiffness::Node& node() const { return beam_.nodes.back(); }
+
+  // The commands of the second pass: the left end, then each segment and
+  // each action. The script stops with g after every one of them: right of
+  // the left end, at the end of every segment and right of every action.
+  std::vector<std::string> second_pass() const {
+    static const char* const left[] = {"a 2 4", "a 3 4", "a 1 2"};
+    std::vector<std::string> commands{left[static_cast<int>(beam_.left)]};
+    for (std::size_t i = 0; i < actions_.size(); ++i) {
+      if (i > 0) commands.push_back(segments_[i - 1]);
+      commands.insert(commands.end(), actions_[i].begin(), actions_[i].end());
+    }
+    return commands;
+  }
+
+  // The first pass over the whole beam to its right end, then the second.
+  std::string script() const {
+    static const char* const right[] = {"f 1 0 1 3 0", "f 1 0 1 2 0", "f 3 0 1 4 0"};
+    std::string first, second;
+    for (const std::string& command : second_pass()) {
+      first += command + "\n";
+      second += command + "\ng .\n";
+    }
+    return first + right[static_cast<int>(beam_.right)] + "\n" + second + "q\n";
+  }
+
+ private:
+  static std::string text(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.4g", value);
+    return buffer;
+  }
+  static Real entered(double value) { return std::strtod(text(value).c_str(), nullptr); }
+
+  stiffness::Beam beam_;
+  std::vector<std::string> segments_;
+  std::vector<std::vector<std::string>> actions_;
+};
+
+// The four values after each "Ergebnisse:" line, as printed.
+std::vector<std::string> printed_values(const std::string& output) {
+  std::vector<std::string> values;
+  const std::string heading = "Ergebnisse:\n";
+  for (std::size_t at = output.find(heading); at != std::string::npos; at = output.find(heading, at + 1)) {
+    std::size_t line = at + heading.size();
+    for (int i = 0; i < 4 && line < output.size(); ++i) {
+      std::size_t end = std::min(output.find('\n', line), output.size());
+      std::size_t value = output.find("= ", line);
+      values.push_back(value < end ? output.substr(value + 2, end - value - 2) : "");
+      line = end + 1;
+    }
+  }
+  return values;
+}
+
+// Runs the beam's script and compares every printed value with the
+// reference, within 1e-6 of the largest magnitude of its quantity along the
+// beam, and 1e-6 for the six decimals. One failure per beam, with the script
+// and each value that is off.
+void expect_reference_values(const ScriptBeam& beam, const stiffness::Solution& solution,
+                             const std::string& name) {
+  std::vector<State> expected;
+  for (const std::vector<State>& states : solution.at_node)
+    expected.insert(expected.end(), states.begin(), states.end());
+  auto component = [](const State& s, int k) { return k == 0 ? s.w : k == 1 ? s.p : k == 2 ? s.M : s.Q; };
+  Real scale[4] = {0, 0, 0, 0};
+  for (const State& s : expected)
+    for (int k = 0; k < 4; ++k) scale[k] = std::fmax(scale[k], std::fabs(component(s, k)));
+
+  const std::string script = beam.script();
+  const std::vector<std::string> stops = beam.second_pass();
+  PipedRun run = run_piped(script);
+  std::vector<std::string> shown = printed_values(run.output);
+  std::ostringstream report;
+  int wrong = 0;
+  if (run.output.find("nicht gesetzt") != std::string::npos) {
+    report << "the program refused a command\n";
+    ++wrong;
+  }
+  if (!run.ending.exited || run.ending.status != 0) {
+    report << "the program did not end with status 0\n";
+    ++wrong;
+  }
+  if (shown.size() != 4 * expected.size()) {
+    report << shown.size() / 4 << " results printed, " << expected.size() << " expected\n";
+    ++wrong;
+  }
+  for (std::size_t i = 0; i < std::min(shown.size(), 4 * expected.size()); ++i) {
+    const int k = static_cast<int>(i % 4);
+    const Real want = component(expected[i / 4], k);
+    const Real got = std::strtod(shown[i].c_str(), nullptr);
+    if (std::fabs(got - want) <= 1e-6L * scale[k] + 1e-6L) continue;
+    if (++wrong > 40) continue;
+    char line[200];
+    std::snprintf(line, sizeof line, "result %zu, after %s: %c printed %s, expected %.9Lf\n", i / 4 + 1,
+                  stops[i / 4].c_str(), "wpMQ"[k], shown[i].c_str(), want);
+    report << line;
+  }
+  if (wrong > 0)
+    ADD_FAILURE() << name << ": " << wrong << " values off\n" << report.str() << "script:\n" << script;
+}
+
+// How a random beam is made. Spring stiffnesses are c = 10^e EI / l^3 for
+// the typical bay (l = 1.25, EI = 2.75) with e uniform in the range given.
+struct Kind {
+  int fewest_bays, most_bays;
+  bool springs;
+  double lowest_exponent, highest_exponent;
+  double support_chance;  // of a rigid support at an inner node, else a spring if any
+  double hinge_chance;
+};
+
+constexpr double kTypicalLength = 1.25, kTypicalEI = 2.75;
+
+double random_spring(Random& random, const Kind& kind) {
+  double exponent = random.between(kind.lowest_exponent, kind.highest_exponent);
+  return std::pow(10.0, exponent) * kTypicalEI / (kTypicalLength * kTypicalLength * kTypicalLength);
+}
+
+// A bay's segment under no load, a uniform or a trapezoidal load; with a
+// point force inside it, as two segments that carry the same load.
+void random_bay(Random& random, ScriptBeam& beam) {
+  const double length = random.between(0.5, 2), EI = random.between(0.5, 5);
+  double q = 0, qs = 0;
+  switch (random.whole(0, 2)) {
+    case 1:
+      q = random.between(0.5, 5);
+      break;
+    case 2:
+      q = random.between(-2, 5);
+      qs = random.between(-3, 3);
+      break;
+  }
+  if (!random.chance(0.15)) return beam.segment(length, EI, q, qs);
+  const double a = length * random.between(0.2, 0.8);
+  beam.segment(a, EI, q, qs);
+  beam.force(random.between(-5, 10));
+  beam.segment(length - a, EI, q + qs * a, qs);
+}
+
+// A random beam of the kind, with its reference solution; beams that the
+// reference finds to be mechanisms are drawn again.
+std::pair<ScriptBeam, stiffness::Solution> random_beam(Random& random, const Kind& kind) {
+  for (;;) {
+    const End ends[] = {End::pinned, End::clamped, End::free};
+    const End left = ends[random.whole(0, 2)], right = ends[random.whole(0, 2)];
+    const int bays = random.whole(kind.fewest_bays, kind.most_bays);
+    ScriptBeam beam(left, right);
+    // A hinge goes only where the joint before it is held as well, so that
+    // the pieces between hinges rest on two supports or springs at least.
+    bool held_before = left != End::free;
+    if (left == End::free && kind.springs && random.chance(0.5)) {
+      beam.spring(random_spring(random, kind));
+      held_before = true;
+    }
+    for (int bay = 0; bay < bays; ++bay) {
+      random_bay(random, beam);
+      if (bay + 1 == bays) break;
+      if (random.chance(kind.support_chance)) {
+        beam.support();
+      } else if (kind.springs) {
+        beam.spring(random_spring(random, kind));
+      }
+      const bool held = beam.node().support || beam.node().spring;
+      if (random.chance(kind.hinge_chance) && (held_before || !kind.springs)) beam.hinge();
+      held_before = held;
+    }
+    if (right == End::free && kind.springs && random.chance(0.5)) beam.spring(random_spring(random, kind));
+    if (std::optional<stiffness::Solution> solution = stiffness::solve(beam.beam()))
+      return {std::move(beam), std::move(*solution)};
+  }
+}
+
+void expect_random_beams(const Kind& kind, std::uint32_t first_seed, int count, const char* name) {
+  for (int k = 0; k < count; ++k) {
+    Random random(first_seed + k);
+    auto [beam, solution] = random_beam(random, kind);
+    expect_reference_values(beam, solution,
+                            std::string(name) + " with seed " + std::to_string(first_seed + k));
+  }
+}
+
+}  // namespace
+
+TEST(StiffnessReference, AgreesWithClosedForms) {
+  // The spring example: span 4, EI 100, q = 10, c = 75 at mid-span, which
+  // takes P = 12.5.
+  stiffness::Beam sprung{End::pinned, End::pinned, {{}, {}, {}}, {{2, 100, 10, 0}, {2, 100, 10, 0}}};
+  sprung.nodes[1].spring = 75;
+  std::optional<stiffness::Solution> s = stiffness::solve(sprung);
+  ASSERT_TRUE(s);
+  const State& under = s->at_node[1][1];
+  EXPECT_NEAR(under.w, 12.5L / 75, 1e-15L);
+  EXPECT_NEAR(under.Q - s->at_node[1][0].Q, 12.5L, 1e-13L);
+  EXPECT_NEAR(under.M, 13.75L * 2 - 10 * 2 * 2 / 2.0L, 1e-13L);
+
+  // A cantilever from its free end under q + qs t, clamped at t = L: at the
+  // tip w = (qL^4/8 + qs L^5/30)/EI and p = -(qL^3/6 + qs L^4/24)/EI,
+  // at the clamp M = -(qL^2/2 + qs L^3/6) and Q = -(qL + qs L^2/2).
+  const Real q = 3, qs = 2, L = 2, EI = 7;
+  stiffness::Beam cantilever{End::free, End::clamped, {{}, {}}, {{L, EI, q, qs}}};
+  s = stiffness::solve(cantilever);
+  ASSERT_TRUE(s);
+  const State& tip = s->at_node[0][0];
+  const State& clamp = s->at_node[1][0];
+  EXPECT_NEAR(tip.w, (q * L * L * L * L / 8 + qs * L * L * L * L * L / 30) / EI, 1e-15L);
+  EXPECT_NEAR(tip.p, -(q * L * L * L / 6 + qs * L * L * L * L / 24) / EI, 1e-15L);
+  EXPECT_NEAR(tip.M, 0, 1e-15L);
+  EXPECT_NEAR(clamp.M, -(q * L * L / 2 + qs * L * L * L / 6), 1e-15L);
+  EXPECT_NEAR(clamp.Q, -(q * L + qs * L * L / 2), 1e-15L);
+
+  // A hinge with nothing under it between a free end and the rest is a
+  // mechanism.
+  stiffness::Beam loose{End::free, End::pinned, {{}, {}, {}, {}}, {{1, 1, 1, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}}};
+  loose.nodes[1].hinge = true;
+  loose.nodes[2].support = true;
+  EXPECT_FALSE(stiffness::solve(loose));
+}
+
+// Beams without springs: continuous beams, hinges (at supports too),
+// overhangs, point forces and trapezoidal loads. The program keeps its digits
+// on these; they show that the reference and the scripts agree with it.
+TEST(RandomBeam, OnRigidSupportsAndHinges) {
+  const Kind ordinary{.fewest_bays = 1,
+                      .most_bays = 10,
+                      .springs = false,
+                      .lowest_exponent = 0,
+                      .highest_exponent = 0,
+                      .support_chance = 0.7,
+                      .hinge_chance = 0.2};
+  expect_random_beams(ordinary, 100, 20, "ordinary beam");
+}
+
+// A few soft springs, c l^3/EI from 0.1 to 10, over a few bays.
+TEST(RandomBeam, OnAFewSoftSprings) {
+  const Kind soft{.fewest_bays = 3,
+                  .most_bays = 6,
+                  .springs = true,
+                  .lowest_exponent = -1,
+                  .highest_exponent = 1,
+                  .support_chance = 0.1,
+                  .hinge_chance = 0.05};
+  expect_random_beams(soft, 200, 20, "soft row");
+}
+
+// Long rows of springs, c l^3/EI from 10 to 1e10, with rigid supports among
+// them, over every kind of end.
+TEST(RandomBeam, OnLongRowsOfStiffSprings) {
+  const Kind stiff{.fewest_bays = 3,
+                   .most_bays = 60,
+                   .springs = true,
+                   .lowest_exponent = 1,
+                   .highest_exponent = 10,
+                   .support_chance = 0.12,
+                   .hinge_chance = 0};
+  expect_random_beams(stiff, 1000, 45, "stiff row");
+}
+
+// The same with hinges among the springs, each right of a held joint.
+TEST(RandomBeam, OnLongRowsOfStiffSpringsWithHinges) {
+  const Kind hinged{.fewest_bays = 3,
+                    .most_bays = 60,
+                    .springs = true,
+                    .lowest_exponent = 1,
+                    .highest_exponent = 10,
+                    .support_chance = 0.12,
+                    .hinge_chance = 0.1};
+  expect_random_beams(hinged, 2000, 15, "stiff row with hinges");
+}

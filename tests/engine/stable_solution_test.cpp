@@ -1,0 +1,211 @@
+// The stable solution beside the registers: its columns, the kept beam a
+// right end leaves, the state a later pass carries, and what g prints of it.
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/carried_state.h"
+#include "engine/element.h"
+#include "engine/point_loads.h"
+#include "engine/results.h"
+#include "engine/stable_columns.h"
+#include "tests/support/dialogue.h"
+#include "tests/support/transcript.h"
+
+using namespace dlt;
+
+namespace {
+
+Element left_end(Quantity S1, Quantity S2) { return {.kind = ElementKind::left_end, .S1 = S1, .S2 = S2}; }
+Element segment(double length, double EI, double q = 0) {
+  return {.kind = ElementKind::beam_segment, .length = length, .EI = EI, .loaded = q != 0, .q = q};
+}
+Element spring(double c) { return {.kind = ElementKind::spring, .c = c}; }
+Element support() { return {.kind = ElementKind::condition, .S1 = Quantity::w}; }
+Element pinned_right_end() { return {.kind = ElementKind::right_end, .S1 = Quantity::w, .S2 = Quantity::M}; }
+
+void apply_all(RegisterFile& R, const std::vector<Element>& elements) {
+  for (const Element& e : elements) ASSERT_EQ(apply_element(R, e), Refusal::none);
+}
+
+}  // namespace
+
+TEST(StableColumns, EqualTheRegisterColumnsBitForBitUpToTheFirstAnchor) {
+  // Same formulas, same order: before a condition or spring the stable
+  // columns are the registers' load, X1 and X2 columns.
+  RegisterFile R;
+  apply_all(
+      R, {left_end(Quantity::M, Quantity::Q),
+          segment(2.5, 3000, 7),
+          {.kind = ElementKind::shaft_segment, .length = 1.2, .E = 210000, .diameter = 0.3},
+          {.kind = ElementKind::point_action, .S1 = Quantity::Q, .load = 40},
+          {.kind = ElementKind::beam_segment, .length = 0.7, .EI = 500, .loaded = true, .q = 3, .qs = -2}});
+  const Columns& c = R.stable.here.columns;
+  for (int r = 0; r < kQuantityCount; ++r) {
+    std::size_t at = static_cast<std::size_t>(r);
+    EXPECT_EQ(c.L[at], R[1 + r]) << r;
+    EXPECT_EQ(c.A[at], R[5 + r]) << r;
+    EXPECT_EQ(c.B[at], R[9 + r]) << r;
+  }
+}
+
+TEST(StableColumns, ConditionsAndSpringsLeaveExactRowsBehind) {
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(3, 100, 5), support()});
+  // The support's w no longer depends on the unknowns, and its value is
+  // exactly the prescribed one; after re-anchoring two quantities are the
+  // unknowns themselves.
+  const Columns& c = R.stable.here.columns;
+  EXPECT_EQ(c.L[0], 0);
+  EXPECT_EQ(c.A[0], 0);
+  EXPECT_EQ(c.B[0], 0);
+  apply_all(R, {segment(2, 100, 5), spring(1e9)});
+  int unit_rows = 0;
+  for (std::size_t r = 0; r < kQuantityCount; ++r) {
+    if (c.L[r] == 0 && ((c.A[r] == 1 && c.B[r] == 0) || (c.A[r] == 0 && c.B[r] == 1))) ++unit_rows;
+  }
+  EXPECT_EQ(unit_rows, 2);
+  EXPECT_EQ(R.stable.anchors.size(), 2u);
+  EXPECT_EQ(R.stable.conditions, 1);
+  EXPECT_EQ(R.stable.springs, 1);
+}
+
+TEST(StableColumns, DecideConditionsWhereTheRegistersKeepAResidue) {
+  // A second support at the same point: rounding may leave a trace of the
+  // first in the registers, which would let it through; the stable columns
+  // know that w is fixed.
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(3, 100, 5), support()});
+  R[5] = 4.4e-16;
+  EXPECT_EQ(condition_refusal(R, Quantity::w), Refusal::undetermined_condition);
+  EXPECT_EQ(apply_element(R, support()), Refusal::undetermined_condition);
+  EXPECT_EQ(R.stable.conditions, 1);
+  // Where the registers have lost a coefficient the columns still have, the
+  // columns let the condition through.
+  R[5] = 0;
+  R[9] = 0;
+  apply_all(R, {segment(1, 100, 5)});
+  R[5] = 0;
+  R[9] = 0;
+  EXPECT_EQ(apply_element(R, support()), Refusal::none);
+  EXPECT_EQ(R.stable.conditions, 2);
+}
+
+TEST(StableColumns, ARightEndWithoutAUsableUnknownIsRefused) {
+  // A pinned end right after a hinge cannot be given.
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::M, Quantity::Q),
+                segment(2, 100, 1),
+                {.kind = ElementKind::condition, .S1 = Quantity::M}});
+  EXPECT_EQ(apply_element(R, {.kind = ElementKind::right_end, .S1 = Quantity::w, .S2 = Quantity::M}),
+            Refusal::undetermined_right_end);
+  EXPECT_FALSE(R.stable.solved);
+}
+
+TEST(StableColumns, SpringsAPassMayHoldAreBounded) {
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(1, 1)});
+  R.stable.springs = kMaxSprings - 1;
+  EXPECT_EQ(apply_element(R, spring(5)), Refusal::none);
+  EXPECT_EQ(apply_element(R, spring(5)), Refusal::too_many_springs);
+  InputValues in;
+  EXPECT_EQ(dialogue(cmd_elastic_support, R, in, "5 "),
+            "hoechstens 100000 Federn je Durchgang, Feder nicht gesetzt\n");
+  // A new pass counts afresh.
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), spring(5)});
+}
+
+TEST(StableColumns, NonFiniteColumnsAreDroppedAndTheRegistersDecide) {
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(1, 0)});
+  EXPECT_FALSE(columns_decide(R.stable));
+  apply_element(R, pinned_right_end());
+  EXPECT_FALSE(R.stable.solved);
+  apply_all(R, {left_end(Quantity::p, Quantity::Q)});
+  EXPECT_FALSE(R.stable.kept);
+  EXPECT_FALSE(R.stable.here.carries_state);
+}
+
+TEST(KeptBeam, SimplySupportedBeamUnderUniformLoad) {
+  // q = 10, L = 4, EI = 100: slope qL^3/(24EI) and support force qL/2.
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), pinned_right_end(),
+                left_end(Quantity::p, Quantity::Q)});
+  ASSERT_TRUE(R.stable.kept);
+  const KeptBeam& beam = *R.stable.kept;
+  EXPECT_NEAR(beam.start[1], 10.0 * 64 / 2400, 1e-15);
+  EXPECT_NEAR(beam.start[3], 20, 1e-13);
+  ASSERT_EQ(beam.points.size(), 1u);
+  EXPECT_EQ(beam.points[0].x, 4);
+  EXPECT_NEAR(beam.points[0].left[3], -20, 1e-13);
+  EXPECT_EQ(beam.points[0].left[0], 0);
+}
+
+TEST(CarriedState, APassThatLeavesTheBeamCarriesNoStateFurther) {
+  std::vector<Element> beam = {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), support(),
+                               segment(5, 100, 10), pinned_right_end()};
+  struct Case {
+    const char* what;
+    std::vector<Element> pass;
+  };
+  for (const Case& c : {
+           Case{"walks past the support",
+                {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), segment(1, 100, 10)}},
+           Case{"other loads", {left_end(Quantity::p, Quantity::Q), segment(4, 100, 3), support()}},
+           Case{"a spring for the support",
+                {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), spring(5)}},
+           Case{"other unknowns at the left end", {left_end(Quantity::M, Quantity::Q)}},
+       }) {
+    RegisterFile R;
+    apply_all(R, beam);
+    apply_all(R, c.pass);
+    EXPECT_TRUE(R.stable.here.left_beam) << c.what;
+    EXPECT_FALSE(R.stable.here.carries_state) << c.what;
+    // A new right end makes this pass the kept beam.
+    apply_all(R, {segment(5, 100, 10), pinned_right_end()});
+    EXPECT_FALSE(R.stable.here.left_beam) << c.what;
+  }
+  // Up to the support, and exactly at it, the pass still follows.
+  RegisterFile R;
+  apply_all(R, beam);
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(1.5, 100, 10), segment(2.5, 100, 10)});
+  EXPECT_FALSE(R.stable.here.left_beam);
+  apply_all(R, {support(), segment(5, 100, 10)});
+  EXPECT_FALSE(R.stable.here.left_beam);
+  EXPECT_TRUE(R.stable.here.carries_state);
+}
+
+TEST(CarriedState, NoKeptBeamNoStateAndNoHint) {
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), segment(9, 100, 10)});
+  EXPECT_FALSE(R.stable.here.carries_state);
+  EXPECT_FALSE(R.stable.here.left_beam);
+}
+
+TEST(ShownValue, TheRegisterValueWhereItAgreesWithTheState) {
+  EXPECT_EQ(shown_value(1.0000004, 1.0), 1.0000004);
+  EXPECT_EQ(shown_value(1.000001, 1.0), 1.0);
+  EXPECT_EQ(shown_value(1000.0000014, 1000.0), 1000.0000014);  // within 5e-7 + 1e-9 |state|
+  EXPECT_EQ(shown_value(1000.000002, 1000.0), 1000.0);
+  EXPECT_EQ(shown_value(NAN, 2.0), 2.0);
+  EXPECT_EQ(shown_value(-HUGE_VAL, 2.0), 2.0);
+  EXPECT_EQ(shown_value(3.0, NAN), 3.0);
+  EXPECT_EQ(shown_value(3.0, HUGE_VAL), 3.0);
+}
+
+TEST(ResultsHint, KeyGSaysWhereThePassLeftTheBeam) {
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), support(), segment(5, 100, 10),
+                pinned_right_end(), left_end(Quantity::p, Quantity::Q), segment(4, 100, 10)});
+  InputValues in;
+  const std::string hint = "Hinweis: Durchgang weicht vom berechneten Traeger ab\n";
+  std::string at_support = dialogue(cmd_results, R, in, " ");
+  EXPECT_EQ(at_support.find(hint), std::string::npos);
+  apply_all(R, {segment(1, 100, 10)});
+  std::string past_it = dialogue(cmd_results, R, in, " ");
+  std::size_t values_end = past_it.find(hint);
+  ASSERT_NE(values_end, std::string::npos) << past_it;
+  EXPECT_EQ(past_it.substr(values_end), hint + kPause);
+}

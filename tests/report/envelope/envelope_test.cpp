@@ -1,0 +1,512 @@
+// Load cases and their envelope: the handbook's continuous beams end to end,
+// every arrangement of random beams entered as a pass of its own against
+// the envelope, which passes are load cases of one beam, and the options.
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/element.h"
+#include "report/envelope/load_cases.h"
+#include "report/envelope/summary.h"
+#include "report/envelope/walk.h"
+#include "report/pass/record.h"
+#include "report/pass/replay.h"
+#include "tests/support/report_text.h"
+
+using namespace dlt;
+
+namespace {
+
+// q on every span as load case 1, then q on each span alone as a load case.
+std::string spans_with_live_load(int spans) {
+  std::string script;
+  for (int loaded = 0; loaded <= spans; ++loaded) {
+    script += "a 2 4";
+    for (int i = 1; i <= spans; ++i) {
+      script += loaded == 0 || loaded == i ? " c 1 1 1 1 0" : " c 1 1 0";
+      script += i < spans ? " f 1 0 0" : " f 1 0 1 3 0\n";
+    }
+  }
+  return script + "q\n";
+}
+
+struct EnvelopeRun {
+  PipedRun run;
+  std::string text;
+};
+
+EnvelopeRun envelope_of(const std::string& script, std::vector<std::string> options) {
+  ScratchDirectory dir;
+  options.insert(options.begin(), {"--grenzwerte", dir.file("g.txt")});
+  EnvelopeRun out{run_piped(script, options), ""};
+  EXPECT_EQ(out.run.ending.status, 0) << out.run.errors;
+  out.text = read_file(dir.file("g.txt"));
+  return out;
+}
+
+// The words of the line of a section that starts with name, or of its
+// line-th row.
+std::vector<std::string> row_of(const std::string& text, const std::string& heading, std::size_t line) {
+  std::vector<std::string> lines = section(text, heading);
+  return line < lines.size() ? words(lines[line]) : std::vector<std::string>{};
+}
+
+constexpr char kSpans[] = "Groesstes und kleinstes M je Feld";
+constexpr char kSupports[] = "Stuetzmomente";
+constexpr char kReactions[] = "Auflagerreaktionen";
+
+}  // namespace
+
+TEST(Envelope, ThreeEqualSpansGiveTheHandbooksLimits) {
+  EnvelopeRun three = envelope_of(spans_with_live_load(3), {"--faktoren", "1/1"});
+  EXPECT_NE(three.run.output.find("(4 Lastfaelle)\n"), std::string::npos);
+  // Span 1: g on all spans and q on spans 1 and 3 (0.080 + 0.101) q L^2,
+  // exactly where that arrangement's Q passes zero, between table points.
+  EXPECT_EQ(row_of(three.text, kSpans, 1),
+            (std::vector<std::string>{"Feld", "1", "0.000000", "1.000000", "0.180625", "0.425000", "1,", "2,",
+                                      "4", "-0.216667", "1.000000", "1,", "2,", "3"}));
+  // Span 2: q on span 2 alone, 0.025 + 0.075; its smallest M at the table
+  // point x = 1.5 with q on spans 1 and 3, 0.025 - 0.050.
+  std::vector<std::string> span2 = row_of(three.text, kSpans, 2);
+  ASSERT_GE(span2.size(), 8U);
+  EXPECT_EQ(span2[4], "0.100000");
+  EXPECT_EQ(span2[5], "1.500000");
+  EXPECT_NE(three.text.find(
+                "\n    1.500000    0.007292   -0.005729    0.003472   -0.003472    0.100000   -0.025000"),
+            std::string::npos);
+  // Support B: -0.100 - 0.116667 with q on spans 1 and 2; reaction 1.1 + 1.2.
+  EXPECT_EQ(
+      row_of(three.text, kSupports, 2),
+      (std::vector<std::string>{"Lager", "1.000000", "-0.216667", "1,", "2,", "3", "-0.083333", "1,", "4"}));
+  std::vector<std::string> reaction = row_of(three.text, kReactions, 2);
+  ASSERT_GE(reaction.size(), 5U);
+  EXPECT_EQ(reaction[3], "2.300000");
+
+  // With the design factors each limit is the same arrangement, the permanent
+  // load's factor chosen by its sign: 1.35 (-0.1) + 1.5 (-0.116667) and
+  // 1.0 (-0.1) + 1.5 (1/60).
+  EnvelopeRun design = envelope_of(spans_with_live_load(3), {});
+  EXPECT_EQ(
+      row_of(design.text, kSupports, 2),
+      (std::vector<std::string>{"Lager", "1.000000", "-0.310000", "1,", "2,", "3", "-0.075000", "1,", "4"}));
+  EXPECT_NE(design.text.find("staendige Last, unguenstig (GSUP)       1.350000\n"), std::string::npos);
+}
+
+TEST(Envelope, TwoEqualSpans) {
+  EnvelopeRun two = envelope_of(spans_with_live_load(2), {"--faktoren", "1,0/1,0"});
+  // -0.125 (g + q) L^2 over the middle support, and the largest field moment
+  // with q on one span alone.
+  std::vector<std::string> support = row_of(two.text, kSupports, 2);
+  ASSERT_GE(support.size(), 3U);
+  EXPECT_EQ(support[2], "-0.250000");
+  std::vector<std::string> span = row_of(two.text, kSpans, 1);
+  ASSERT_GE(span.size(), 6U);
+  EXPECT_EQ(span[4], "0.165039");
+  EXPECT_EQ(span[5], "0.406250");
+}
+
+TEST(Envelope, AnotherBeamStartsOverAndARepeatedPassAddsNone) {
+  ScratchDirectory dir;
+  std::string beam_a = "a 2 4 c 2 1 1 1 0 f 1 0 1 3 0\n";
+  std::string live_a = "a 2 4 c 2 1 0 d 4 1 c 0 1 0 f 1 0 1 3 0\n";
+  std::string beam_b = "a 2 4 c 3 1 1 1 0 f 1 0 1 3 0\n";
+  PipedRun run = run_piped(beam_a + live_a + beam_a + beam_b + "q\n", {"--grenzwerte", dir.file("g.csv")});
+  EXPECT_EQ(run.ending.status, 0);
+  std::string notices;
+  for (std::size_t at = 0; (at = run.output.find("Grenzwerte", at)) != std::string::npos;) {
+    std::size_t end = run.output.find('\n', at);
+    notices += run.output.substr(at, end + 1 - at);
+    at = end;
+  }
+  std::string written = "Grenzwerte geschrieben: " + dir.file("g.csv");
+  EXPECT_EQ(notices, written + " (1 Lastfaelle)\n" + written + " (2 Lastfaelle)\n" + written +
+                         " (2 Lastfaelle)\n" + written + " (1 Lastfaelle)\n");
+  std::size_t notice = run.output.find("neuer Traeger, Lastfaelle beginnen bei 1\n");
+  ASSERT_NE(notice, std::string::npos);
+  EXPECT_LT(notice, run.output.rfind(written));
+  EXPECT_EQ(run.output.find("neuer Traeger"), run.output.rfind("neuer Traeger"));
+  // The file holds beam b alone: 3 long, q = 1, M = q L^2 / 8 in the middle.
+  std::string csv = read_file(dir.file("g.csv"));
+  EXPECT_EQ(csv.rfind("x,w_max,w_min,p_max,p_min,M_max,M_min,Q_max,Q_min\r\n", 0), 0U);
+  EXPECT_NE(csv.find("\r\n1.5,"), std::string::npos);
+  // 1.35 and 1.0 times q L^2 / 8.
+  EXPECT_NE(csv.find("\r\n1.5,1.423828125,1.0546875,0,0,1.51875,1.125,"), std::string::npos);
+  EXPECT_NE(csv.find("\r\n3,"), std::string::npos);
+}
+
+TEST(Envelope, WithoutTheOptionOrItsFilesTheDialogueIsUnchanged) {
+  std::string script = spans_with_live_load(3) + example("gerbertraeger.txt");
+  PipedRun plain = run_piped(script);
+  ScratchDirectory dir;
+  PipedRun with = run_piped(script, {"--grenzwerte", dir.file("g.html"), "--faktoren", "1.35/1.5"});
+  std::string without_notices;
+  for (std::size_t at = 0; at < with.output.size();) {
+    std::size_t end = with.output.find('\n', at);
+    end = end == std::string::npos ? with.output.size() : end + 1;
+    std::string line = with.output.substr(at, end - at);
+    if (line.find("Grenzwerte geschrieben: ") == std::string::npos && line.find("neuer Traeger") != 0)
+      without_notices += line;
+    else if (line.find("Grenzwerte geschrieben: ") != 0)
+      without_notices += line.substr(0, line.find("Grenzwerte geschrieben: "));
+    at = end;
+  }
+  EXPECT_EQ(without_notices, plain.output);
+}
+
+TEST(Envelope, FactorsAreTwoOrThreeNumbersNotNegative) {
+  Factors f;
+  ASSERT_TRUE(read_factors("1,35/1/1,5", f));
+  EXPECT_EQ(f.g_sup, 1.35);
+  EXPECT_EQ(f.g_inf, 1.0);
+  EXPECT_EQ(f.q, 1.5);
+  ASSERT_TRUE(read_factors("1.2/0", f));
+  EXPECT_EQ(f.g_sup, 1.2);
+  EXPECT_EQ(f.g_inf, 1.2);
+  EXPECT_EQ(f.q, 0.0);
+  for (const char* bad : {"", "1", "1/2/3/4", "-1/1", "1//1", "1/1/", "inf/1", "nan/1", "1e3/1", "1.2.3/1",
+                          "1,5,/1", "./1", " 1/1", "0x1/1", "1/+1"})
+    EXPECT_FALSE(read_factors(bad, f)) << bad;
+}
+
+namespace {
+
+// Builds passes from elements as the dialogue applies them.
+struct Passes {
+  RegisterFile R;
+  BeamRecord record;
+  void enter(const std::vector<Element>& elements) {
+    for (const Element& e : elements) {
+      ASSERT_EQ(apply_element(R, e), Refusal::none);
+      record_command(record, {Effect::element, e});
+    }
+  }
+};
+
+Element left_end() {
+  Element e;
+  e.kind = ElementKind::left_end;
+  e.S1 = Quantity::p;
+  e.S2 = Quantity::Q;
+  return e;
+}
+
+Element segment(double length, double EI, double q, double qs) {
+  Element e;
+  e.kind = ElementKind::beam_segment;
+  e.length = length;
+  e.EI = EI;
+  e.loaded = q != 0 || qs != 0;
+  e.q = q;
+  e.qs = qs;
+  return e;
+}
+
+Element point(Quantity S1, double load) {
+  Element e;
+  e.kind = ElementKind::point_action;
+  e.S1 = S1;
+  e.load = load;
+  return e;
+}
+
+Element support(bool right_end, double settlement) {
+  Element e;
+  e.kind = right_end ? ElementKind::right_end : ElementKind::condition;
+  e.S1 = Quantity::w;
+  e.W1 = settlement;
+  if (right_end) e.S2 = Quantity::M;
+  return e;
+}
+
+// A random beam: its spans, and each load case's loads on them.
+struct CaseLoad {
+  std::size_t span = 0;
+  double q = 0;
+  double qs = 0;
+  bool has_force = false;  // F at a, inside the span, and no distributed load
+  double a = 0;
+  double F = 0;
+};
+
+struct RandomBeam {
+  std::vector<double> lengths;
+  std::vector<double> EI;
+  std::vector<CaseLoad> permanent;  // one per span
+  std::vector<CaseLoad> variable;   // one per variable load case
+};
+
+RandomBeam random_beam(std::mt19937& random) {
+  std::uniform_real_distribution<double> length(0.5, 3), stiffness(0.5, 5), load(0.2, 2), slope(-0.3, 0.3),
+      place(0.2, 0.8);
+  RandomBeam beam;
+  std::size_t spans = std::uniform_int_distribution<std::size_t>(2, 5)(random);
+  for (std::size_t i = 0; i < spans; ++i) {
+    beam.lengths.push_back(length(random));
+    beam.EI.push_back(stiffness(random));
+    beam.permanent.push_back({i, load(random), slope(random), false, 0, 0});
+  }
+  std::size_t cases = std::uniform_int_distribution<std::size_t>(1, 3)(random);
+  for (std::size_t k = 0; k < cases; ++k) {
+    CaseLoad c;
+    c.span = std::uniform_int_distribution<std::size_t>(0, spans - 1)(random);
+    // The first variable load is a force that splits its span.
+    if (k == 0) {
+      c.has_force = true;
+      c.a = place(random) * beam.lengths[c.span];
+      c.F = load(random);
+    } else {
+      c.q = load(random);
+      c.qs = slope(random);
+    }
+    beam.variable.push_back(c);
+  }
+  return beam;
+}
+
+// A load case as a pass: each span one segment, or two around its force.
+std::vector<Element> case_pass(const RandomBeam& beam, const std::vector<CaseLoad>& loads) {
+  std::vector<Element> pass = {left_end()};
+  for (std::size_t i = 0; i < beam.lengths.size(); ++i) {
+    CaseLoad on{};
+    for (const CaseLoad& l : loads) {
+      if (l.span == i) on = l;
+    }
+    if (on.has_force) {
+      pass.push_back(segment(on.a, beam.EI[i], 0, 0));
+      pass.push_back(point(Quantity::Q, on.F));
+      pass.push_back(segment(beam.lengths[i] - on.a, beam.EI[i], 0, 0));
+    } else {
+      pass.push_back(segment(beam.lengths[i], beam.EI[i], on.q, on.qs));
+    }
+    pass.push_back(support(i + 1 == beam.lengths.size(), 0));
+  }
+  return pass;
+}
+
+// One arrangement as a single pass with the summed loads, stopping at the
+// envelope's points: a segment between each two, and at each point of the
+// envelope its support or the summed forces there, zero included.
+std::vector<Element> arrangement_pass(const RandomBeam& beam, const std::vector<double>& factors,
+                                      const std::vector<EnvelopeRow>& rows) {
+  std::vector<Element> pass = {left_end()};
+  std::vector<double> starts = {0};
+  for (double L : beam.lengths) starts.push_back(starts.back() + L);
+  std::size_t span = 0;
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    if (rows[r].after_point) {
+      bool at_support = std::fabs(rows[r].x - starts[span + 1]) < 1e-9;
+      if (at_support) {
+        pass.push_back(support(false, 0));
+        span = span + 1;
+        continue;
+      }
+      double F = 0;
+      for (std::size_t k = 0; k < beam.variable.size(); ++k) {
+        const CaseLoad& l = beam.variable[k];
+        if (l.has_force && std::fabs(starts[l.span] + l.a - rows[r].x) < 1e-9) F = F + factors[k + 1] * l.F;
+      }
+      pass.push_back(point(Quantity::Q, F));
+      continue;
+    }
+    double from = rows[r - 1].x;
+    double t = from - starts[span];
+    double q = factors[0] * (beam.permanent[span].q + beam.permanent[span].qs * t);
+    double qs = factors[0] * beam.permanent[span].qs;
+    for (std::size_t k = 0; k < beam.variable.size(); ++k) {
+      const CaseLoad& l = beam.variable[k];
+      if (l.span != span || l.has_force) continue;
+      q = q + factors[k + 1] * (l.q + l.qs * t);
+      qs = qs + factors[k + 1] * l.qs;
+    }
+    pass.push_back(segment(rows[r].x - from, beam.EI[span], q, qs));
+  }
+  pass.push_back(support(true, 0));
+  return pass;
+}
+
+std::vector<TableRow> rows_of_pass(const std::vector<Element>& elements) {
+  Passes single;
+  single.enter(elements);
+  RegisterFile start = closed_copy(single.R);
+  CompletePass pass{single.record, start, 1};
+  Walk walk = start_walk(pass, false);
+  std::vector<TableRow> rows;
+  TableRow row;
+  while (next_row(walk, row)) rows.push_back(row);
+  return rows;
+}
+
+}  // namespace
+
+TEST(Envelope, IsTheLargestAndSmallestOfEveryArrangementEnteredAsItsOwnPass) {
+  std::mt19937 random(20261208);
+  const Factors factors{1.35, 1.0, 1.5};
+  for (int trial = 0; trial < 25; ++trial) {
+    SCOPED_TRACE("beam " + std::to_string(trial));
+    RandomBeam beam = random_beam(random);
+    Passes passes;
+    LoadCases cases;
+    passes.enter(case_pass(beam, beam.permanent));
+    add_load_case(cases, passes.record, passes.R);
+    for (const CaseLoad& load : beam.variable) {
+      passes.enter(case_pass(beam, {load}));
+      ASSERT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
+    }
+    std::vector<EnvelopeRow> rows;
+    EnvelopeWalk walk = start_envelope_walk(cases, 4);
+    for (EnvelopeRow row; next_envelope_row(walk, row);) rows.push_back(row);
+
+    std::vector<PointValues> largest(rows.size()), smallest(rows.size());
+    std::size_t arrangements = std::size_t{1} << beam.variable.size();
+    for (std::size_t acting = 0; acting < 2 * arrangements; ++acting) {
+      std::vector<double> f = {acting % 2 == 0 ? factors.g_sup : factors.g_inf};
+      for (std::size_t k = 0; k < beam.variable.size(); ++k)
+        f.push_back(((acting >> (k + 1)) & 1U) != 0 ? factors.q : 0);
+      std::vector<TableRow> single = rows_of_pass(arrangement_pass(beam, f, rows));
+      ASSERT_EQ(single.size(), rows.size());
+      for (std::size_t r = 0; r < rows.size(); ++r) {
+        ASSERT_NEAR(single[r].x, rows[r].x, 1e-9);
+        for (Quantity q : kQuantities) {
+          double v = value_of(single[r].at, q);
+          double& hi = (&largest[r].w)[quantity_index(q)];
+          double& lo = (&smallest[r].w)[quantity_index(q)];
+          if (acting == 0 || v > hi) hi = v;
+          if (acting == 0 || v < lo) lo = v;
+        }
+      }
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      EnvelopeValues env = combine_row(factors, rows[r]);
+      for (Quantity q : kQuantities) {
+        EXPECT_NEAR(value_of(env.largest, q), value_of(largest[r], q), 1e-6)
+            << quantity_name(q) << " max at row " << r << ", x = " << rows[r].x;
+        EXPECT_NEAR(value_of(env.smallest, q), value_of(smallest[r], q), 1e-6)
+            << quantity_name(q) << " min at row " << r << ", x = " << rows[r].x;
+      }
+    }
+  }
+}
+
+TEST(LoadCases, SameBeamWhateverTheLoadsAndTheSplitting) {
+  std::vector<Element> base = {left_end(), segment(2, 3, 1, 0), support(false, 0), segment(1, 3, 0, 0),
+                               support(true, 0)};
+  // A force splitting the first span, another load and a settlement.
+  std::vector<Element> split = {
+      left_end(),           segment(0.5, 3, 0, 0), point(Quantity::Q, 4), segment(1.5, 3, 0, 0),
+      support(false, 0.01), segment(1, 3, 2, 1),   support(true, 0)};
+  EXPECT_TRUE(same_beam(base, split));
+  std::vector<Element> close = split;
+  close[1].length = 0.5 + 1e-12;
+  EXPECT_TRUE(same_beam(base, close));
+  std::vector<Element> moved = base;
+  moved[1].length = 2 + 1e-6;
+  moved[3].length = 1 - 1e-6;
+  EXPECT_FALSE(same_beam(base, moved));
+  std::vector<Element> stiffer = split;
+  stiffer[3].EI = 3.5;
+  EXPECT_FALSE(same_beam(base, stiffer));
+  std::vector<Element> hinge = base;
+  hinge[2].S1 = Quantity::M;
+  EXPECT_FALSE(same_beam(base, hinge));
+  std::vector<Element> spring = base;
+  spring.insert(spring.begin() + 2, Element{.kind = ElementKind::spring, .c = 5});
+  EXPECT_FALSE(same_beam(base, spring));
+}
+
+TEST(LoadCases, ALaterRightEndOfThePassTakesThePlaceOfItsFirst) {
+  Passes passes;
+  LoadCases cases;
+  passes.enter({left_end(), segment(2, 3, 1, 0), support(true, 0)});
+  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
+  passes.enter({left_end(), segment(2, 3, 2, 0), support(true, 0)});
+  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
+  // The pass goes on past its right end: now a beam of two spans.
+  passes.enter({segment(1, 3, 0, 0), support(true, 0)});
+  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::new_beam);
+  ASSERT_EQ(cases.cases.size(), 1U);
+  // Its load case again, read once more: none added.
+  passes.enter({left_end(), segment(2, 3, 2, 0), support(false, 0), segment(1, 3, 0, 0), support(true, 0)});
+  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::repeated);
+  EXPECT_EQ(cases.cases.size(), 1U);
+}
+
+namespace {
+
+std::vector<std::string> csv_lines(const std::string& csv) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0; at < csv.size();) {
+    std::size_t end = csv.find("\r\n", at);
+    if (end == std::string::npos) end = csv.size();
+    lines.push_back(csv.substr(at, end - at));
+    at = end + 2;
+  }
+  return lines;
+}
+
+std::vector<std::string> fields(const std::string& line) {
+  std::vector<std::string> out;
+  std::size_t at = 0;
+  for (std::size_t end; (end = line.find(',', at)) != std::string::npos; at = end + 1)
+    out.push_back(line.substr(at, end - at));
+  out.push_back(line.substr(at));
+  return out;
+}
+
+}  // namespace
+
+TEST(Envelope, OfOneLoadCaseIsWhatTheReportPrintsToTheLastBit) {
+  // Each example computes one beam: its envelope with the factors 1/1 is its
+  // course on both sides of every point, as the report's table gives it.
+  for (const char* name :
+       {"einfeldtraeger.txt", "gerbertraeger.txt", "abgesetzte_welle.txt", "federreihe_steif.txt",
+        "lagersenkung.txt", "kragarm_einzellast.txt", "bettung.txt", "gelenk_am_lager.txt"}) {
+    SCOPED_TRACE(name);
+    ScratchDirectory dir;
+    PipedRun run = run_piped(example(name), {"--bericht", dir.file("r.csv"), "--grenzwerte",
+                                             dir.file("g.csv"), "--faktoren", "1/1", "--punkte", "7"});
+    ASSERT_EQ(run.ending.status, 0);
+    std::vector<std::string> report = csv_lines(read_file(dir.file("r.csv")));
+    std::vector<std::string> envelope = csv_lines(read_file(dir.file("g.csv")));
+    ASSERT_GT(report.size(), 2U);
+    ASSERT_GT(envelope.size(), 2U);
+    // The first and last report row at each x, in order: the two sides of
+    // a point, or the one row where there is none.
+    std::vector<std::vector<std::string>> sides;
+    for (std::size_t r = 1; r < report.size();) {
+      std::size_t last = r;
+      while (last + 1 < report.size() && fields(report[last + 1])[0] == fields(report[r])[0]) ++last;
+      sides.push_back(fields(report[r]));
+      if (last > r) sides.push_back(fields(report[last]));
+      r = last + 1;
+    }
+    ASSERT_EQ(envelope.size() - 1, sides.size());
+    for (std::size_t r = 1; r < envelope.size(); ++r) {
+      std::vector<std::string> env = fields(envelope[r]);
+      const std::vector<std::string>& at = sides[r - 1];
+      ASSERT_EQ(env.size(), 9U);
+      EXPECT_EQ(env[0], at[0]) << "row " << r;
+      for (std::size_t q = 0; q < 4; ++q) {
+        EXPECT_EQ(env[1 + 2 * q], at[1 + q]) << "row " << r << " max of column " << q;
+        EXPECT_EQ(env[2 + 2 * q], at[1 + q]) << "row " << r << " min of column " << q;
+      }
+    }
+  }
+}
+
+TEST(Envelope, TheThreeSpanExampleGivesTheHandbooksCoefficients) {
+  // (0.080 g + 0.101 q) L^2 in the first span, -(0.100 g + 0.116667 q) L^2
+  // over the supports: g = 10, q = 15, L = 5.
+  EnvelopeRun three = envelope_of(example("dreifeldtraeger_lastfaelle.txt"), {"--faktoren", "1/1"});
+  std::vector<std::string> span = row_of(three.text, kSpans, 1);
+  ASSERT_GE(span.size(), 6U);
+  EXPECT_EQ(span[4], "57.781250");
+  EXPECT_EQ(span[5], "2.150000");
+  std::vector<std::string> support = row_of(three.text, kSupports, 2);
+  ASSERT_GE(support.size(), 3U);
+  EXPECT_EQ(support[2], "-68.750000");
+}
