@@ -5,15 +5,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string_view>
-
 #include <utility>
+
+#include "console/shown_name.h"
 #include "report/format/units.h"
+#include "report/format/version.h"
 
 namespace dlt {
-
-#ifndef DLT_VERSION
-#define DLT_VERSION "unbekannt"
-#endif
 
 const char kHelpText[] =
     "Aufruf: durchlauftraeger [OPTIONEN]\n"
@@ -50,7 +48,13 @@ const char kHelpText[] =
     "wenn ein Bericht oder eine Datei der Grenzwerte nicht geschrieben werden\n"
     "konnte, 2 bei falschen Optionen.\n";
 
-const char kVersionText[] = "durchlauftraeger " DLT_VERSION "\n";
+std::string version_text() {
+  std::string text = kProgramName;
+  text.push_back(' ');
+  text.append(kProgramVersion);
+  text.push_back('\n');
+  return text;
+}
 
 const char kUsageText[] =
     "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"

@@ -21,7 +21,7 @@ struct CommandLine {
 // The texts for --help and --version on standard output, and for a bad
 // command line on standard error.
 extern const char kHelpText[];
-extern const char kVersionText[];
+std::string version_text();
 extern const char kUsageText[];
 
 // Reads the options; prints nothing. Can be called again: it starts

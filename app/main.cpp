@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
       std::fputs(dlt::kHelpText, stdout);
       return 0;
     case dlt::CommandLineAction::version:
-      std::fputs(dlt::kVersionText, stdout);
+      std::fputs(dlt::version_text().c_str(), stdout);
       return 0;
     case dlt::CommandLineAction::bad:
       std::fputs(line.error.c_str(), stderr);

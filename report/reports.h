@@ -17,6 +17,7 @@
 #include "engine/register_file.h"
 #include "report/beam/tables.h"
 #include "report/envelope/walk.h"
+#include "report/format/files.h"
 #include "report/format/output.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
@@ -37,10 +38,6 @@ struct ReportOptions {
   bool in_memory = false;
 };
 
-// The program's name and version, as the foot of the page gives them.
-extern const char kProgramName[];
-extern const char kProgramVersion[];
-
 // Why a report is not written, where the file is not to blame: memory ran
 // out, or the report would ask for more work than any beam needs (a bound
 // on the work a report may ask for, however long the script).
@@ -48,42 +45,11 @@ extern const char kProgramVersion[];
 // columns cleared, so every condition after it is refused as undetermined
 // and this is not expected to happen; should it, no beam was entered.
 inline constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang";
-inline constexpr char kNoMemoryReason[] = "Speicher reicht nicht";
 inline constexpr std::uint64_t kMaxTableRows = 100000000;
 inline constexpr char kTooManyRowsReason[] = "mehr als 100000000 Tabellenzeilen";
 
 // Whether a right end has any report to make.
 bool wants_reports(const ReportOptions& options);
-
-// What a report file holds, by the end of its name in any case: the CSV
-// table (".csv"), the page with the drawings (".html", ".htm") or else the
-// text report.
-enum class ReportFormat { text, csv, page };
-ReportFormat report_format(std::string_view path);
-
-// A file name as the notices print it: control characters escaped ("\n",
-// "\x1b"), so that a name can neither break the line nor command the terminal.
-std::string shown_name(std::string_view path);
-
-// Writes a report, or an envelope file, in a format to out.
-using ReportWriter = std::function<void(ReportOutput& out, ReportFormat format)>;
-
-// Writes each file by write, in the format its name asks for and safely (see
-// report/report_file.h), and prints for each "WHAT geschrieben: FILE" with
-// written_note after it, or "WHAT nicht geschrieben: FILE: reason", the
-// latter on standard error too where standard output is not a terminal. A
-// file for which memory runs out is not written. False where one or more
-// was not written.
-bool write_report_files(const std::vector<std::string>& files, std::string_view what,
-                        std::string_view written_note, const ReportWriter& write);
-
-// Where nothing can be written, each file says why; true where there are
-// none.
-bool refuse_report_files(const std::vector<std::string>& files, std::string_view what,
-                         std::string_view reason);
-
-// Makes every format in memory and writes none: the fuzz target's way.
-void write_in_memory(const ReportWriter& write);
 
 // Writes every report file for the pass just completed by a right end, whose
 // commands are in record and whose solution is in R, and prints for each

@@ -1,4 +1,5 @@
 #include "report/beam/page_writer.h"
+#include "report/format/version.h"
 
 #include <cstdint>
 #include <string>
@@ -12,7 +13,6 @@
 #include "report/beam/tables.h"
 #include "report/format/markup.h"
 #include "report/format/svg.h"
-#include "report/reports.h"
 
 namespace dlt {
 

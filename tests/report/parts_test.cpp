@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "console/shown_name.h"
 #include "console/stream.h"
 #include "report/beam/csv_writer.h"
 #include "report/beam/curves.h"

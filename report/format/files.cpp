@@ -1,0 +1,89 @@
+#include "report/format/files.h"
+
+#include <cctype>
+#include <cstddef>
+#include <new>
+
+#include "console/console.h"
+#include "console/shown_name.h"
+#include "report/format/safe_file.h"
+
+namespace dlt {
+
+namespace {
+
+// Whether path ends in suffix (lower case), in any case.
+bool ends_in(std::string_view path, std::string_view suffix) {
+  if (path.size() < suffix.size()) return false;
+  std::string_view end = path.substr(path.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(end[i])) != suffix[i]) return false;
+  return true;
+}
+
+void notice_not_written(std::string_view what, const std::string& path, std::string_view reason) {
+  std::string line(what);
+  line.append(" nicht geschrieben: ");
+  line.append(shown_name(path));
+  line.append(": ");
+  line.append(reason);
+  line.push_back('\n');
+  print_failure(line);
+}
+
+// Writes one file; false with the reason where it is not written.
+bool write_report_file(const std::string& path, const ReportWriter& write, std::string& reason) {
+  ReportFile file;
+  if (!open_report_file(path, file, reason)) return false;
+  try {
+    write(file.out, report_format(path));
+  } catch (const std::bad_alloc&) {
+    abandon_report_file(file);
+    reason = kNoMemoryReason;
+    return false;
+  }
+  return finish_report_file(file, reason);
+}
+
+}  // namespace
+
+ReportFormat report_format(std::string_view path) {
+  if (ends_in(path, ".csv")) return ReportFormat::csv;
+  if (ends_in(path, ".html") || ends_in(path, ".htm")) return ReportFormat::page;
+  return ReportFormat::text;
+}
+
+bool refuse_report_files(const std::vector<std::string>& files, std::string_view what,
+                         std::string_view reason) {
+  for (const std::string& path : files) notice_not_written(what, path, reason);
+  return files.empty();
+}
+
+void write_in_memory(const ReportWriter& write) {
+  for (ReportFormat format : {ReportFormat::text, ReportFormat::csv, ReportFormat::page}) {
+    ReportOutput out;
+    write(out, format);
+  }
+}
+
+bool write_report_files(const std::vector<std::string>& files, std::string_view what,
+                        std::string_view written_note, const ReportWriter& write) {
+  bool all_written = true;
+  for (const std::string& path : files) {
+    std::string reason;
+    if (write_report_file(path, write, reason)) {
+      std::string line(what);
+      line.append(" geschrieben: ");
+      line.append(shown_name(path));
+      line.append(written_note);
+      line.push_back('\n');
+      print(line);
+    } else {
+      notice_not_written(what, path, reason);
+      all_written = false;
+    }
+  }
+  return all_written;
+}
+
+}  // namespace dlt
