@@ -8,8 +8,7 @@
 #include <utility>
 
 #include "console/shown_name.h"
-#include "report/format/units.h"
-#include "report/format/version.h"
+#include "report/reports.h"
 
 namespace dlt {
 

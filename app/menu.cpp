@@ -9,9 +9,6 @@
 #include "engine/register_file.h"
 #include "engine/results.h"
 #include "engine/segments.h"
-#include "report/envelope/envelope_files.h"
-#include "report/envelope/load_cases.h"
-#include "report/pass/record.h"
 
 namespace dlt {
 
@@ -66,20 +63,14 @@ static CommandEffect run_command(int key, RegisterFile& R, InputValues& in) {
 int run_menu(const ReportOptions& reports) {
   InputValues in;
   RegisterFile R;
-  BeamRecord record;
-  LoadCases cases;
-  bool keep_record = wants_reports(reports);
+  ReportSession session = start_reports(reports);
   int status = 0;
   for (;;) {
     print(kMenu);
     in.key = command_key(read_key());
     if (in.key == 'q' || in.key == kEndOfInput) return status;
     CommandEffect effect = run_command(in.key, R, in);
-    if (!keep_record) continue;
-    record_command(record, effect);
-    if (!completes_pass(effect)) continue;
-    if (!write_reports(reports, record, R)) status = 1;
-    if (!write_envelopes(reports, cases, record, R)) status = 1;
+    if (!report_command(session, effect, R)) status = 1;
   }
 }
 

@@ -4,7 +4,7 @@
 // record of the pass and has the reports written at every right end.
 //
 // app/ is main, the command line and this loop, nothing else. It may include
-// report/, engine/ and console/; nothing includes app/.
+// report/reports.h of report/, engine/ and console/; nothing includes app/.
 #pragma once
 
 #include "report/reports.h"

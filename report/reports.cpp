@@ -1,64 +1,81 @@
 #include "report/reports.h"
 
-#include <cstdint>
-#include <new>
-
-#include "report/beam/csv_writer.h"
-#include "report/beam/page_writer.h"
-#include "report/beam/statics.h"
-#include "report/beam/text_writer.h"
-#include "report/format/files.h"
+#include "report/beam/beam_files.h"
+#include "report/envelope/envelope_files.h"
+#include "report/pass/settings.h"
 
 namespace dlt {
 
-bool wants_reports(const ReportOptions& options) {
-  return options.in_memory || !options.files.empty() || !options.envelope_files.empty();
-}
-
 namespace {
 
-void write_report(ReportOutput& out, ReportFormat format, const CompletePass& pass,
-                  const BeamSummary& summary, const Statics& statics, const ReportLabels& labels) {
-  switch (format) {
-    case ReportFormat::text:
-      write_text_report(out, pass, summary, statics, labels);
-      return;
-    case ReportFormat::csv:
-      write_csv_report(out, pass);
-      return;
-    case ReportFormat::page:
-      write_html_report(out, pass, summary, statics, labels);
-      return;
+ReportSettings settings_of(const ReportOptions& options) {
+  return {options.pieces, options.labels, options.in_memory};
+}
+
+// Applies the elements of every load case to a register file of its own,
+// pass after pass, and says where the first fault lies.
+BeamReported check_cases(const BeamCases& cases) {
+  RegisterFile R;
+  BeamReported checked;
+  for (std::size_t c = 0; c < cases.size(); ++c) {
+    const std::vector<Element>& elements = cases[c];
+    checked.load_case = c;
+    checked.element = 0;
+    if (elements.size() < 2) {
+      checked.fault = BeamFault::misplaced_end;
+      return checked;
+    }
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+      checked.element = k;
+      bool left_end = elements[k].kind == ElementKind::left_end;
+      bool right_end = elements[k].kind == ElementKind::right_end;
+      if (left_end != (k == 0) || right_end != (k + 1 == elements.size())) {
+        checked.fault = BeamFault::misplaced_end;
+        return checked;
+      }
+      checked.refusal = apply_element(R, elements[k]);
+      if (checked.refusal != Refusal::none) {
+        checked.fault = BeamFault::refused;
+        return checked;
+      }
+    }
   }
+  return {};
 }
 
 }  // namespace
 
-bool write_reports(const ReportOptions& options, const BeamRecord& record, const RegisterFile& R) {
-  static constexpr std::string_view kWhat = "Bericht";
-  if (options.files.empty() && !options.in_memory) return true;
-  if (record.out_of_memory) return refuse_report_files(options.files, kWhat, kNoMemoryReason);
-  if (!is_complete(record)) return refuse_report_files(options.files, kWhat, kNoLeftEndReason);
-  if (table_rows(record.elements, options.pieces) > kMaxTableRows)
-    return refuse_report_files(options.files, kWhat, kTooManyRowsReason);
-  RegisterFile start;
-  BeamSummary summary;
-  Statics statics;
-  CompletePass pass{record, start, options.pieces};
-  // Each file replays the beam again, so that no table is ever held whole.
-  ReportWriter write = [&](ReportOutput& out, ReportFormat format) {
-    write_report(out, format, pass, summary, statics, options.labels);
-  };
-  try {
-    // Every walk of the reports starts from this copy.
-    start = closed_copy(R);
-    summary = summarize_beam(pass);
-    statics = beam_statics(record, summary);
-    if (options.in_memory) write_in_memory(write);
-  } catch (const std::bad_alloc&) {
-    return refuse_report_files(options.files, kWhat, kNoMemoryReason);
+ReportSession start_reports(const ReportOptions& options) {
+  ReportSession session;
+  session.options = options;
+  session.keeps_record = options.in_memory || !options.files.empty() || !options.envelope_files.empty();
+  return session;
+}
+
+bool report_command(ReportSession& session, const CommandEffect& effect, const RegisterFile& R) {
+  if (!session.keeps_record) return true;
+  record_command(session.record, effect);
+  if (!completes_pass(effect)) return true;
+  const ReportOptions& options = session.options;
+  ReportSettings settings = settings_of(options);
+  bool written = write_beam_files(options.files, settings, session.record, R);
+  if (!write_envelope_files(options.envelope_files, settings, options.factors, session.cases, session.record,
+                            R))
+    written = false;
+  return written;
+}
+
+BeamReported report_beam(ReportSession& session, const BeamCases& cases) {
+  BeamReported reported = check_cases(cases);
+  if (reported.fault != BeamFault::none) return reported;
+  RegisterFile R;
+  for (const std::vector<Element>& elements : cases) {
+    for (const Element& e : elements) {
+      apply_element(R, e);
+      if (!report_command(session, {Effect::element, e}, R)) reported.all_written = false;
+    }
   }
-  return write_report_files(options.files, kWhat, "", write);
+  return reported;
 }
 
 }  // namespace dlt

@@ -1,29 +1,35 @@
-// The reports a right end writes: which files, how finely the table divides
-// the segments, and the writing of each with its notice.
+// The one door into the reports: what app/ hands them and nothing else. A
+// session keeps the record of the pass being entered and the load cases of
+// its beam; the menu loop hands it what every command did, a way in that
+// has a whole beam at once hands it that beam, and at every right end the
+// session writes the report files (report/beam/) and the envelope files
+// (report/envelope/).
 //
-// report/ is what --bericht adds to the program: the record of a pass's
-// elements, their replay through the engine one row at a time, the summary
-// and statics of the beam, the tables as data, and thin writers for the text
-// report, the CSV table and the page. It includes engine/ and console/;
-// neither of them, nor anything but app/, includes report/.
+// report/ includes engine/ and console/; nothing but app/ includes it, and
+// app/ includes only this header of it. Its layers, each in a folder that
+// includes only those below it: format/ (the kit, knowing no beam), pass/
+// (the record of a pass and its walk), beam/ (what the reports say of one
+// beam), envelope/ (the load cases and their limits).
 #pragma once
 
-#include <cstdint>
-#include <functional>
+#include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "engine/effect.h"
+#include "engine/element.h"
 #include "engine/register_file.h"
-#include "report/beam/tables.h"
+#include "report/envelope/load_cases.h"
 #include "report/envelope/walk.h"
-#include "report/format/files.h"
-#include "report/format/output.h"
+#include "report/format/labels.h"
+#include "report/format/units.h"
+#include "report/format/version.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
 
 namespace dlt {
 
+// What the command line asks of the reports.
 struct ReportOptions {
   std::vector<std::string> files;
   int pieces = kDefaultPieces;
@@ -38,27 +44,46 @@ struct ReportOptions {
   bool in_memory = false;
 };
 
-// Why a report is not written, where the file is not to blame: memory ran
-// out, or the report would ask for more work than any beam needs (a bound
-// on the work a report may ask for, however long the script).
-// Where a right end follows a refused left end. A refused left end leaves the
-// columns cleared, so every condition after it is refused as undetermined
-// and this is not expected to happen; should it, no beam was entered.
-inline constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang";
-inline constexpr std::uint64_t kMaxTableRows = 100000000;
-inline constexpr char kTooManyRowsReason[] = "mehr als 100000000 Tabellenzeilen";
+// What the reports keep from one command to the next.
+struct ReportSession {
+  ReportOptions options;
+  // Without any file to write nothing is kept.
+  bool keeps_record = false;
+  BeamRecord record;
+  LoadCases cases;
+};
 
-// Whether a right end has any report to make.
-bool wants_reports(const ReportOptions& options);
+ReportSession start_reports(const ReportOptions& options);
 
-// Writes every report file for the pass just completed by a right end, whose
-// commands are in record and whose solution is in R, and prints for each
-// "Bericht geschrieben: FILE" or "Bericht nicht geschrieben: FILE: reason",
-// the latter on standard error too where standard output is not a terminal.
-// Nothing is written where the record ran out of memory or the tables would
-// have more than 100 million rows; where memory runs out while a file is
-// written, that file is not written. False where one or more was not
-// written.
-bool write_reports(const ReportOptions& options, const BeamRecord& record, const RegisterFile& R);
+// Takes what a command did, whose register file is now R; where it
+// completed a pass, writes every report and envelope file with its notice.
+// False where one or more was not written.
+bool report_command(ReportSession& session, const CommandEffect& effect, const RegisterFile& R);
+
+// A beam given whole: its load cases, each the elements of one pass from its
+// left end to its right end, the first the permanent load.
+using BeamCases = std::vector<std::vector<Element>>;
+
+// What stands in the way of a beam given whole.
+enum class BeamFault {
+  none,
+  refused,        // an element would be refused, for the reason given
+  misplaced_end,  // a load case does not start at its left end and end at its right end alone
+};
+
+// What report_beam did: the fault and where it lies (the load case and its
+// element, from 0), and whether every file was written.
+struct BeamReported {
+  BeamFault fault = BeamFault::none;
+  Refusal refusal = Refusal::none;
+  std::size_t load_case = 0;
+  std::size_t element = 0;
+  bool all_written = true;
+};
+
+// Computes every load case of a beam as the dialogue would, pass after pass,
+// and writes the files at each right end. Where an element would be refused
+// or an end is misplaced, nothing is written and the result says where.
+BeamReported report_beam(ReportSession& session, const BeamCases& cases);
 
 }  // namespace dlt

@@ -4,25 +4,6 @@
 
 namespace dlt {
 
-bool is_support(const Element& e) {
-  bool names_w = e.S1 == Quantity::w || e.S2 == Quantity::w;
-  switch (e.kind) {
-    case ElementKind::left_end:
-      return !names_w;  // what is not unknown at the left end is held
-    case ElementKind::spring:
-      return true;
-    case ElementKind::condition:
-      return e.S1 == Quantity::w;
-    case ElementKind::right_end:
-      return names_w;
-    case ElementKind::beam_segment:
-    case ElementKind::shaft_segment:
-    case ElementKind::point_action:
-      return false;
-  }
-  return false;
-}
-
 bool field_moment(const Span& span, double from, double to, Extreme& field) {
   if (span.is_cantilever || !span.has_values || !(span.largest_M.value > 0)) return false;
   field = span.largest_M;

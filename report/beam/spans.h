@@ -11,6 +11,7 @@
 
 #include "engine/element.h"
 #include "engine/results.h"
+#include "report/pass/element_roles.h"
 
 namespace dlt {
 
@@ -39,9 +40,6 @@ struct Span {
 // inside the span, between from and to, the x of its ends; false where the
 // span has none (a cantilever, or a span hogging throughout).
 bool field_moment(const Span& span, double from, double to, Extreme& field);
-
-// Whether the element holds w: a support in the sense of the spans.
-bool is_support(const Element& e);
 
 // The spans of a walk as it goes: the rows come in order, each from the
 // element the walk reports.

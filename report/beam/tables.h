@@ -17,6 +17,7 @@
 #include "report/beam/shaft_stress.h"
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
+#include "report/format/labels.h"
 #include "report/format/units.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
@@ -25,13 +26,6 @@ namespace dlt {
 
 // The first line of the text report and the title of the page.
 inline constexpr char kReportTitle[] = "Durchlauftraeger - Bericht";
-
-// What a report is headed and labelled with: a title of the user's (empty
-// for none) and the units of force and length.
-struct ReportLabels {
-  std::string title;
-  Units units;
-};
 
 // A number, right-aligned in its column, or words.
 struct Cell {

@@ -10,6 +10,8 @@
 #include "report/beam/text_writer.h"
 #include "report/envelope/page_writer.h"
 #include "report/envelope/tables.h"
+#include "report/format/files.h"
+#include "report/pass/refusals.h"
 
 namespace dlt {
 
@@ -18,48 +20,46 @@ namespace {
 constexpr std::string_view kWhat = "Grenzwerte";
 
 void write_envelope(ReportOutput& out, ReportFormat format, const LoadCases& cases,
-                    const EnvelopeSummary& summary, const ReportOptions& options) {
+                    const EnvelopeSummary& summary, const Factors& factors, const ReportSettings& settings) {
   switch (format) {
     case ReportFormat::text:
-      write_envelope_text(out, cases, summary, options.factors, options.pieces, options.labels);
+      write_envelope_text(out, cases, summary, factors, settings.pieces, settings.labels);
       return;
     case ReportFormat::csv:
-      write_envelope_csv(out, cases, options.factors, options.pieces);
+      write_envelope_csv(out, cases, factors, settings.pieces);
       return;
     case ReportFormat::page:
-      write_envelope_page(out, cases, summary, options.factors, options.pieces, options.labels);
+      write_envelope_page(out, cases, summary, factors, settings.pieces, settings.labels);
       return;
   }
 }
 
 // The work an envelope asks for: its rows times its load cases.
-bool too_much_work(const LoadCases& cases, int pieces) {
+std::uint64_t envelope_work(const LoadCases& cases, int pieces) {
   std::uint64_t rows = envelope_rows(cases, pieces);
-  return rows > kMaxTableRows || rows * cases.cases.size() > kMaxTableRows;
+  if (rows > kMaxTableRows) return rows;
+  return rows * cases.cases.size();
 }
 
 }  // namespace
 
-bool wants_envelopes(const ReportOptions& options) {
-  return options.in_memory || !options.envelope_files.empty();
-}
-
-bool write_envelopes(const ReportOptions& options, LoadCases& cases, const BeamRecord& record,
-                     const RegisterFile& R) {
-  if (!wants_envelopes(options)) return true;
-  const std::vector<std::string>& files = options.envelope_files;
+bool write_envelope_files(const std::vector<std::string>& files, const ReportSettings& settings,
+                          const Factors& factors, LoadCases& cases, const BeamRecord& record,
+                          const RegisterFile& R) {
+  if (files.empty() && !settings.in_memory) return true;
   // No load case can be taken from such a pass; the files keep what they hold.
-  if (record.out_of_memory) return refuse_report_files(files, kWhat, kNoMemoryReason);
-  if (!is_complete(record)) return refuse_report_files(files, kWhat, kNoLeftEndReason);
+  std::string_view reason = record_refusal(record);
+  if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
   EnvelopeSummary summary;
   ReportWriter write = [&](ReportOutput& out, ReportFormat format) {
-    write_envelope(out, format, cases, summary, options);
+    write_envelope(out, format, cases, summary, factors, settings);
   };
   try {
     if (add_load_case(cases, record, R) == CaseAdded::new_beam) print(kNewBeamNotice);
-    if (too_much_work(cases, options.pieces)) return refuse_report_files(files, kWhat, kTooManyRowsReason);
-    summary = summarize_envelope(cases, options.factors, options.pieces);
-    if (options.in_memory) write_in_memory(write);
+    reason = work_refusal(envelope_work(cases, settings.pieces));
+    if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
+    summary = summarize_envelope(cases, factors, settings.pieces);
+    if (settings.in_memory) write_in_memory(write);
   } catch (const std::bad_alloc&) {
     return refuse_report_files(files, kWhat, kNoMemoryReason);
   }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/register_file.h"
 #include "report/envelope/load_cases.h"
@@ -12,21 +13,19 @@
 #include "report/envelope/walk.h"
 #include "report/format/output.h"
 #include "report/pass/record.h"
-#include "report/reports.h"
+#include "report/pass/settings.h"
 
 namespace dlt {
-
-// Whether a right end has envelope files to write, or envelopes to build in
-// memory.
-bool wants_envelopes(const ReportOptions& options);
 
 // Adds the pass just completed by a right end to cases and writes every
 // envelope file, printing "neuer Traeger, Lastfaelle beginnen bei 1" first
 // where the pass starts a new beam, and for each file "Grenzwerte
 // geschrieben: FILE (N Lastfaelle)" or "Grenzwerte nicht geschrieben: FILE:
-// reason". False where one or more was not written.
-bool write_envelopes(const ReportOptions& options, LoadCases& cases, const BeamRecord& record,
-                     const RegisterFile& R);
+// reason". Without files (and not in memory) nothing is kept. False where
+// one or more was not written.
+bool write_envelope_files(const std::vector<std::string>& files, const ReportSettings& settings,
+                          const Factors& factors, LoadCases& cases, const BeamRecord& record,
+                          const RegisterFile& R);
 
 // The notice of a pass that is not a load case of the beam before it.
 inline constexpr char kNewBeamNotice[] = "neuer Traeger, Lastfaelle beginnen bei 1\n";

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <new>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "report/beam/spans.h"
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
+#include "report/pass/element_roles.h"
 
 namespace dlt {
 
@@ -21,32 +23,29 @@ struct Stiffness {
   double minus_EI = 0;
 };
 
-// What a load case may not change: the ends, supports, hinges and springs
-// in order, with their x, and the stretches of equal stiffness.
+// A point of the beam a load case may not change: an end, support, hinge
+// or spring, with its codes, its stiffness and where it stands.
+struct FixedPoint {
+  ElementKind kind = ElementKind::left_end;
+  Quantity S1 = Quantity::w;
+  Quantity S2 = Quantity::w;  // the ends' only
+  double c = 0;               // the springs' only
+  double x = 0;
+};
+
+// What a load case may not change: the fixed points in order and the
+// stretches of equal stiffness.
 struct Geometry {
-  std::vector<Element> points;  // x in W1, all else but codes and c cleared
+  std::vector<FixedPoint> points;
   std::vector<Stiffness> stiffness;
 };
 
-bool is_structural(const Element& e) {
-  switch (e.kind) {
-    case ElementKind::left_end:
-    case ElementKind::spring:
-    case ElementKind::condition:
-    case ElementKind::right_end:
-      return true;
-    case ElementKind::beam_segment:
-    case ElementKind::shaft_segment:
-    case ElementKind::point_action:
-      return false;
-  }
-  return false;
-}
-
 Geometry geometry_of(const std::vector<Element>& elements) {
   Geometry geometry;
-  double x = 0;
-  for (const Element& e : elements) {
+  std::vector<double> positions = element_positions(elements);
+  for (std::size_t k = 0; k < elements.size(); ++k) {
+    const Element& e = elements[k];
+    double x = positions[k];
     if (is_segment(e)) {
       double to = x + e.length;
       if (e.length != 0) {
@@ -56,14 +55,13 @@ Geometry geometry_of(const std::vector<Element>& elements) {
         else
           geometry.stiffness.push_back({x, to, minus_EI});
       }
-      x = to;
     } else if (is_structural(e)) {
-      Element point;
+      FixedPoint point;
       point.kind = e.kind;
       point.S1 = e.S1;
       point.S2 = e.kind == ElementKind::left_end || e.kind == ElementKind::right_end ? e.S2 : Quantity::w;
       point.c = e.kind == ElementKind::spring ? e.c : 0;
-      point.W1 = x;
+      point.x = x;
       geometry.points.push_back(point);
     }
   }
@@ -107,14 +105,6 @@ void gather_support_values(LoadCase& load_case) {
 
 }  // namespace
 
-double beam_length(const std::vector<Element>& elements) {
-  double x = 0;
-  for (const Element& e : elements) {
-    if (is_segment(e)) x = x + e.length;
-  }
-  return x;
-}
-
 double position_tolerance(const std::vector<Element>& elements) {
   return 1e-9 * std::fabs(beam_length(elements));
 }
@@ -125,10 +115,10 @@ bool same_beam(const std::vector<Element>& a, const std::vector<Element>& b) {
   Geometry gb = geometry_of(b);
   if (ga.points.size() != gb.points.size() || ga.stiffness.size() != gb.stiffness.size()) return false;
   for (std::size_t k = 0; k < ga.points.size(); ++k) {
-    const Element& pa = ga.points[k];
-    const Element& pb = gb.points[k];
+    const FixedPoint& pa = ga.points[k];
+    const FixedPoint& pb = gb.points[k];
     if (pa.kind != pb.kind || pa.S1 != pb.S1 || pa.S2 != pb.S2 || !same_bits(pa.c, pb.c) ||
-        !near(pa.W1, pb.W1, tolerance))
+        !near(pa.x, pb.x, tolerance))
       return false;
   }
   for (std::size_t k = 0; k < ga.stiffness.size(); ++k) {

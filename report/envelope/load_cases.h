@@ -52,7 +52,4 @@ bool same_beam(const std::vector<Element>& a, const std::vector<Element>& b);
 // How far positions may differ and still be one: 1e-9 of the beam's length.
 double position_tolerance(const std::vector<Element>& elements);
 
-// The beam's length: the x of its right end.
-double beam_length(const std::vector<Element>& elements);
-
 }  // namespace dlt

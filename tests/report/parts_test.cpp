@@ -26,6 +26,7 @@
 #include "report/pass/piece_roots.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
+#include "report/beam/beam_files.h"
 #include "report/reports.h"
 #include "tests/support/scratch_directory.h"
 
@@ -253,12 +254,11 @@ TEST(ReportNotices, TablesOfMoreThanAHundredMillionRowsAreRefusedBeforeAnyWork) 
   BeamRecord record = record_of_segments(100000);
   EXPECT_EQ(table_rows(record.elements, 1000), 100000001U);
   EXPECT_EQ(table_rows(record_of_segments(99999).elements, 1000), 99999001U);
-  ReportOptions options;
-  options.files = {dir.file("r.txt")};
-  options.pieces = 1000;
+  ReportSettings settings;
+  settings.pieces = 1000;
   console_open_script("");
   RegisterFile R;
-  EXPECT_FALSE(write_reports(options, record, R));
+  EXPECT_FALSE(write_beam_files({dir.file("r.txt")}, settings, record, R));
   EXPECT_EQ(console_take_output(),
             "Bericht nicht geschrieben: " + dir.file("r.txt") + ": mehr als 100000000 Tabellenzeilen\n");
   EXPECT_EQ(dir.entries(), 0);

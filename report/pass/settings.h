@@ -1,0 +1,17 @@
+// What every file of a pass is made with, the reports and the envelope files
+// alike: how finely the tables divide each segment, the labels, and whether
+// every format is also made in memory (the reports' fuzz target's way).
+#pragma once
+
+#include "report/format/labels.h"
+#include "report/pass/replay.h"
+
+namespace dlt {
+
+struct ReportSettings {
+  int pieces = kDefaultPieces;
+  ReportLabels labels;
+  bool in_memory = false;
+};
+
+}  // namespace dlt
