@@ -13,7 +13,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
@@ -30,17 +29,5 @@ extern const char* const kBeamFill;
 // Values are labelled with their units where there are units.
 std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
                             const XScale& scale, const UnitNames& units = {});
-
-// The sketch of a beam's load cases on one scale: over the first case's
-// beam as entered, without its loads and reactions, a band for each case
-// with its loads in the case's colour, named "LF 1", "LF 2", ... at its
-// left: its distributed loads, to one scale in all bands, its point
-// actions, and the values its supports and right end hold other than zero.
-// The permanent load (the first case) is grey, the variable loads take
-// the colours of a small palette in turn.
-// REQUIRES: cases holds at least one record, each a complete pass, and
-// summary is that of the first.
-std::string load_case_sketch_svg(const std::vector<const BeamRecord*>& cases, const BeamSummary& summary,
-                                 const XScale& scale, const UnitNames& units = {});
 
 }  // namespace dlt
