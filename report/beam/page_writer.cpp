@@ -194,7 +194,7 @@ void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSu
   UnitNames units = unit_names(labels.units, UnitForm::page);
   XScale scale = beam_scale(summary);
   out.text.append("<h2>Traeger</h2>\n");
-  append_figure(out.text, beam_sketch_svg(pass.record, summary, statics, scale, units));
+  append_figure(out.text, beam_sketch_svg(pass.record, statics, scale, units));
   write_piece(out);
   out.text.append("<h2>Zustandslinien</h2>\n");
   Curves curves = trace_curves(pass, summary, scale);

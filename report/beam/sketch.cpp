@@ -8,9 +8,9 @@ const char* const kBeamFill = "#5f7d95";
 
 // The points come last, so that their symbols and arrows stand over the
 // segments.
-std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
-                            const XScale& scale, const UnitNames& units) {
-  sketch::Sketch s = sketch::new_sketch(record, sketch::positions_of(summary), statics, units, scale,
+std::string beam_sketch_svg(const BeamRecord& record, const Statics& statics, const XScale& scale,
+                            const UnitNames& units) {
+  sketch::Sketch s = sketch::new_sketch(record, element_positions(record.elements), statics, units, scale,
                                         sketch::Content::whole, sketch::whole_layout());
   sketch::measure_beam(s);
   s.out = sketch::svg_start(s.layout.bottom);

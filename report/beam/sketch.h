@@ -25,9 +25,9 @@ namespace dlt {
 // The fill of the beam's segments.
 extern const char* const kBeamFill;
 
-// REQUIRES: summary and statics are those of record, a complete pass.
+// REQUIRES: statics are those of record, a complete pass.
 // Values are labelled with their units where there are units.
-std::string beam_sketch_svg(const BeamRecord& record, const BeamSummary& summary, const Statics& statics,
-                            const XScale& scale, const UnitNames& units = {});
+std::string beam_sketch_svg(const BeamRecord& record, const Statics& statics, const XScale& scale,
+                            const UnitNames& units = {});
 
 }  // namespace dlt

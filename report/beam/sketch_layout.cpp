@@ -98,24 +98,6 @@ Sketch new_sketch(const BeamRecord& record, std::vector<double> x, const Statics
   return {record, std::move(x), statics, units, scale, content, layout, 0, {}, 0, 0, {}, {}, {}};
 }
 
-std::vector<double> positions_of(const BeamSummary& summary) {
-  std::vector<double> x;
-  x.reserve(summary.elements.size());
-  for (const ElementValues& at : summary.elements) x.push_back(at.x);
-  return x;
-}
-
-std::vector<double> positions_of(const BeamRecord& record) {
-  std::vector<double> x;
-  x.reserve(record.elements.size());
-  double at = 0;
-  for (const Element& e : record.elements) {
-    x.push_back(at);
-    if (is_segment(e)) at = at + e.length;
-  }
-  return x;
-}
-
 std::string svg_start(double height) {
   std::string out =
       "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"skizze\" class=\"zeichnung\" viewBox=\"0 0 ";

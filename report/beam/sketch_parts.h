@@ -18,6 +18,7 @@
 #include "report/beam/summary.h"
 #include "report/format/svg.h"
 #include "report/format/units.h"
+#include "report/pass/element_roles.h"
 #include "report/pass/record.h"
 
 namespace dlt::sketch {
@@ -94,12 +95,6 @@ struct Sketch {
 
 Sketch new_sketch(const BeamRecord& record, std::vector<double> x, const Statics& statics,
                   const UnitNames& units, const XScale& scale, Content content, const Layout& layout);
-
-// Where each element stands, from the summary of its beam.
-std::vector<double> positions_of(const BeamSummary& summary);
-// Where each element stands: the lengths of the segments before it added
-// up, in the order the walk of the beam adds them.
-std::vector<double> positions_of(const BeamRecord& record);
 
 // The opening tag of a sketch `height` units high.
 std::string svg_start(double height);

@@ -61,7 +61,7 @@ std::string case_colour_style() {
 void load_band(std::string& out, const BeamRecord& record, std::size_t number, double top, double lo,
                double hi, const XScale& scale, const UnitNames& units) {
   Statics none;
-  sketch::Sketch s = sketch::new_sketch(record, sketch::positions_of(record), none, units, scale,
+  sketch::Sketch s = sketch::new_sketch(record, element_positions(record.elements), none, units, scale,
                                         sketch::Content::loads, sketch::band_layout(top));
   // The loads act on the axis itself.
   s.half_at.assign(record.elements.size(), 0.0);
@@ -82,15 +82,15 @@ void load_band(std::string& out, const BeamRecord& record, std::size_t number, d
 
 }  // namespace
 
-std::string load_case_sketch_svg(const std::vector<const BeamRecord*>& cases, const BeamSummary& summary,
-                                 const XScale& scale, const UnitNames& units) {
+std::string load_case_sketch_svg(const std::vector<const BeamRecord*>& cases, const XScale& scale,
+                                 const UnitNames& units) {
   double lo = 0;
   double hi = 0;
   for (const BeamRecord* record : cases) sketch::widen_load_range(*record, lo, hi);
   double bands = static_cast<double>(cases.size()) * sketch::band_layout(0).bottom;
   Statics none;
-  sketch::Sketch s = sketch::new_sketch(*cases.front(), sketch::positions_of(summary), none, units, scale,
-                                        sketch::Content::beam, sketch::beam_layout(bands));
+  sketch::Sketch s = sketch::new_sketch(*cases.front(), element_positions(cases.front()->elements), none,
+                                        units, scale, sketch::Content::beam, sketch::beam_layout(bands));
   s.out = sketch::svg_start(s.layout.bottom);
   s.out.append(case_colour_style());
   double top = 0;

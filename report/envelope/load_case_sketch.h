@@ -20,9 +20,8 @@ namespace dlt {
 // actions, and the values its supports and right end hold other than zero.
 // The permanent load (the first case) is grey, the variable loads take
 // the colours of a small palette in turn.
-// REQUIRES: cases holds at least one record, each a complete pass, and
-// summary is that of the first.
-std::string load_case_sketch_svg(const std::vector<const BeamRecord*>& cases, const BeamSummary& summary,
-                                 const XScale& scale, const UnitNames& units = {});
+// REQUIRES: cases holds at least one record, each a complete pass.
+std::string load_case_sketch_svg(const std::vector<const BeamRecord*>& cases, const XScale& scale,
+                                 const UnitNames& units = {});
 
 }  // namespace dlt

@@ -39,7 +39,7 @@ void write_envelope_page(ReportOutput& out, const LoadCases& cases, const Envelo
     sketched.push_back(&c.record);
   }
   out.text.append("<h2>Traeger</h2>\n");
-  append_figure(out.text, load_case_sketch_svg(sketched, summary.first_case, scale, units));
+  append_figure(out.text, load_case_sketch_svg(sketched, scale, units));
   if (sketched.size() < cases.cases.size()) {
     out.text.append("<p>Die Skizze zeigt die Lasten der Lastfaelle 1 bis ");
     out.text.append(std::to_string(sketched.size()));

@@ -41,8 +41,7 @@ std::string sketch_of_elements(const BeamRecord& record) {
   for (const Element& e : record.elements) EXPECT_EQ(apply_element(R, e), Refusal::none);
   CompletePass pass{record, R, 1};
   BeamSummary summary = summarize_beam(pass);
-  return beam_sketch_svg(record, summary, beam_statics(record, summary),
-                         x_scale(summary.x_min, summary.x_max));
+  return beam_sketch_svg(record, beam_statics(record, summary), x_scale(summary.x_min, summary.x_max));
 }
 
 // An upright arrow: a line from its tail and a filled head at its tip, with

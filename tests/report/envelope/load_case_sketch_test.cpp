@@ -46,7 +46,7 @@ std::string sketch_of(const std::vector<BeamRecord>& cases) {
   BeamSummary summary = summarize_beam(pass);
   std::vector<const BeamRecord*> records;
   for (const BeamRecord& c : cases) records.push_back(&c);
-  return load_case_sketch_svg(records, summary, x_scale(summary.x_min, summary.x_max));
+  return load_case_sketch_svg(records, x_scale(summary.x_min, summary.x_max));
 }
 
 std::vector<std::string> texts_of(const std::string& svg) {
