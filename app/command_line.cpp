@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include <utility>
+#include "app/option_values.h"
 #include "report/format/units.h"
 
 namespace dlt {

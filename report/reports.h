@@ -16,7 +16,7 @@
 
 #include "engine/register_file.h"
 #include "report/beam/tables.h"
-#include "report/envelope/walk.h"
+#include "report/envelope/combination.h"
 #include "report/format/output.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
