@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "app/option_values.h"
 #include "console/shown_name.h"
 #include "report/reports.h"
 

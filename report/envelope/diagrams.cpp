@@ -10,6 +10,7 @@
 
 #include "report/beam/curves.h"
 #include "report/beam/diagrams.h"
+#include "report/envelope/walk.h"
 #include "report/format/numbers.h"
 
 namespace dlt {

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "engine/quantity.h"
+#include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/summary.h"
-#include "report/envelope/walk.h"
 #include "report/format/svg.h"
 #include "report/format/units.h"
 

@@ -10,6 +10,7 @@
 #include "report/beam/text_writer.h"
 #include "report/envelope/page_writer.h"
 #include "report/envelope/tables.h"
+#include "report/envelope/walk.h"
 #include "report/format/files.h"
 #include "report/pass/refusals.h"
 

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "report/beam/tables.h"
+#include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/summary.h"
-#include "report/envelope/walk.h"
 #include "report/format/output.h"
 
 namespace dlt {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "report/beam/spans.h"
+#include "report/envelope/walk.h"
 #include "report/pass/piece_roots.h"
 
 namespace dlt {

@@ -14,8 +14,8 @@
 #include "engine/quantity.h"
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
+#include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
-#include "report/envelope/walk.h"
 
 namespace dlt {
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "report/envelope/walk.h"
+
 namespace dlt {
 
 namespace {

@@ -1,123 +1,11 @@
 #include "report/envelope/walk.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
-#include <iterator>
-#include <string>
+#include <utility>
 
 #include "report/pass/replay.h"
 
 namespace dlt {
-
-namespace {
-
-// One factor of --faktoren: digits with at most one decimal point or comma,
-// all of the text, finite and not negative.
-bool read_factor(std::string text, double& factor) {
-  if (text.empty()) return false;
-  std::size_t separators = 0;
-  for (char& c : text) {
-    if (c == ',') c = '.';
-    if (c == '.') {
-      separators = separators + 1;
-    } else if (c < '0' || c > '9') {
-      return false;
-    }
-  }
-  if (separators > 1 || text == ".") return false;
-  char* end = nullptr;
-  errno = 0;
-  double value = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size() || errno != 0 || !std::isfinite(value)) return false;
-  factor = value;
-  return true;
-}
-
-}  // namespace
-
-bool read_factors(const char* text, Factors& factors) {
-  std::vector<double> numbers;
-  std::string rest = text;
-  for (;;) {
-    std::size_t slash = rest.find('/');
-    double factor = 0;
-    if (!read_factor(rest.substr(0, slash), factor)) return false;
-    numbers.push_back(factor);
-    if (slash == std::string::npos) break;
-    rest = rest.substr(slash + 1);
-  }
-  if (numbers.size() == 2) {
-    factors = {numbers[0], numbers[0], numbers[1]};
-    return true;
-  }
-  if (numbers.size() == 3) {
-    factors = {numbers[0], numbers[1], numbers[2]};
-    return true;
-  }
-  return false;
-}
-
-double combine(const Factors& factors, const std::vector<double>& values, bool largest,
-               Arrangement* arrangement) {
-  if (arrangement != nullptr) arrangement->assign(values.size(), 0.0);
-  if (values.empty()) return 0;
-  double permanent = values[0];
-  bool raises = largest ? permanent > 0 : permanent < 0;
-  double factor = raises ? factors.g_sup : factors.g_inf;
-  if (arrangement != nullptr) (*arrangement)[0] = factor;
-  double sum = factor * permanent;
-  for (std::size_t k = 1; k < values.size(); ++k) {
-    double term = factors.q * values[k];
-    if (largest ? term > 0 : term < 0) {
-      sum = sum + term;
-      if (arrangement != nullptr) (*arrangement)[k] = factors.q;
-    }
-  }
-  return sum;
-}
-
-double arranged_value(const Arrangement& arrangement, const std::vector<double>& values) {
-  if (arrangement.empty() || values.empty()) return 0;
-  double sum = arrangement[0] * values[0];
-  for (std::size_t k = 1; k < arrangement.size() && k < values.size(); ++k) {
-    if (arrangement[k] != 0) sum = sum + (arrangement[k] * values[k]);
-  }
-  return sum;
-}
-
-std::string acting_cases(const Arrangement& arrangement) {
-  std::string text;
-  for (std::size_t k = 0; k < arrangement.size(); ++k) {
-    if (k > 0 && arrangement[k] == 0) continue;
-    if (!text.empty()) text.append(", ");
-    text.append(std::to_string(k + 1));
-  }
-  return text;
-}
-
-std::vector<double> case_values(const std::vector<PointValues>& cases, Quantity q) {
-  std::vector<double> values;
-  values.reserve(cases.size());
-  for (const PointValues& at : cases) values.push_back(value_of(at, q));
-  return values;
-}
-
-EnvelopeValues combine_row(const Factors& factors, const EnvelopeRow& row) {
-  EnvelopeValues values;
-  values.x = row.x;
-  double largest[kQuantityCount];
-  double smallest[kQuantityCount];
-  for (Quantity q : kQuantities) {
-    std::vector<double> of_cases = case_values(row.cases, q);
-    largest[quantity_index(q)] = combine(factors, of_cases, true, nullptr);
-    smallest[quantity_index(q)] = combine(factors, of_cases, false, nullptr);
-  }
-  values.largest = {largest[0], largest[1], largest[2], largest[3]};
-  values.smallest = {smallest[0], smallest[1], smallest[2], smallest[3]};
-  return values;
-}
 
 std::uint64_t envelope_rows(const LoadCases& cases, int pieces) {
   std::uint64_t rows = 0;
@@ -149,11 +37,17 @@ double load_at(const Element& segment, double offset) {
   return segment.q + (segment.qs * offset);
 }
 
-void apply_part(RegisterFile& R, const Element& segment, double length, double offset) {
+// The part of segment of the given length from offset on, with the load
+// there.
+Element segment_part(const Element& segment, double length, double offset) {
   Element part = segment;
   part.length = length;
   part.q = load_at(segment, offset);
-  apply_element(R, part);
+  return part;
+}
+
+void apply_part(RegisterFile& R, const Element& segment, double length, double offset) {
+  apply_element(R, segment_part(segment, length, offset));
 }
 
 // Moves the case on to the station X: to its own stop where that is within
@@ -221,8 +115,7 @@ void keep_interval_start(EnvelopeWalk& walk) {
   for (std::size_t k = 0; k < walk.cursors.size(); ++k) {
     CaseCursor& c = walk.cursors[k];
     IntervalStart& start = walk.interval_start[k];
-    std::copy(std::begin(c.R.values), std::end(c.R.values), start.values.begin());
-    start.spot = c.R.stable.here;
+    start.part = part_start(c.R);
     start.segment = in_segment(c) ? &ahead(c) : nullptr;
     start.offset = c.x - c.element_x;
   }
@@ -252,8 +145,7 @@ EnvelopeWalk start_envelope_walk(const LoadCases& cases, int pieces) {
   for (const LoadCase& load_case : cases.cases) {
     CaseCursor c;
     c.elements = &load_case.record.elements;
-    c.R = load_case.solved;
-    c.R.stable.keeps_anchors = false;
+    c.R = walk_copy(load_case.solved);
     walk.cursors.push_back(std::move(c));
   }
   walk.interval_start.resize(walk.cursors.size());
@@ -296,15 +188,7 @@ std::vector<PointValues> values_inside(EnvelopeWalk& walk, double t) {
       values.push_back(shown_values(R));
       continue;
     }
-    std::array<double, kRegisterCount> now{};
-    std::copy(std::begin(R.values), std::end(R.values), now.begin());
-    StableSpot spot_now = R.stable.here;
-    std::copy(start.values.begin(), start.values.end(), std::begin(R.values));
-    R.stable.here = start.spot;
-    apply_part(R, *start.segment, t, start.offset);
-    values.push_back(shown_values(R));
-    std::copy(now.begin(), now.end(), std::begin(R.values));
-    R.stable.here = spot_now;
+    values.push_back(probe_part(R, start.part, segment_part(*start.segment, t, start.offset)));
   }
   return values;
 }

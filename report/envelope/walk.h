@@ -1,52 +1,22 @@
-// The envelope of the load cases: the largest and smallest value of w, p, M
-// and Q at every point over every arrangement of the variable loads, with
-// the permanent load's factor chosen by its sign. The load cases are
-// replayed side by side through the engine at one common set of points:
-// the pieces of every segment of every case and both sides of every point
-// where any case has an element, each case stopping inside its own segment
-// where another has a point there.
+// The walk of the envelope of the load cases: the load cases replayed side
+// by side through the engine at one common set of points: the pieces of
+// every segment of every case and both sides of every point where any case
+// has an element, each case stopping inside its own segment where another
+// has a point there. report/envelope/combination.h combines the cases'
+// values at each stop.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
-#include "engine/quantity.h"
+#include "engine/element.h"
+#include "engine/probe.h"
 #include "engine/register_file.h"
 #include "engine/results.h"
 #include "report/envelope/load_cases.h"
 
 namespace dlt {
-
-// The partial safety factors of --faktoren: the permanent load's where it
-// makes a value larger (g_sup) and where it makes it smaller (g_inf), and the
-// variable loads'.
-struct Factors {
-  double g_sup = 1.35;
-  double g_inf = 1.0;
-  double q = 1.5;
-};
-
-// Reads "GSUP/GINF/Q" or "G/Q": finite numbers >= 0 with a decimal point or
-// comma. False where the text is not so.
-bool read_factors(const char* text, Factors& factors);
-
-// The factor each load case takes in an arrangement: 0 for a variable load
-// that does not act.
-using Arrangement = std::vector<double>;
-
-// The largest (or smallest) combination of values, one per load case, the
-// first the permanent load's, and the arrangement that gives it.
-double combine(const Factors& factors, const std::vector<double>& values, bool largest,
-               Arrangement* arrangement);
-
-// The value of an arrangement: the sum of factor times value, in order.
-double arranged_value(const Arrangement& arrangement, const std::vector<double>& values);
-
-// "1, 3": the load cases acting in an arrangement, numbered from 1.
-std::string acting_cases(const Arrangement& arrangement);
 
 // A load case on its way along the beam.
 struct CaseCursor {
@@ -59,12 +29,11 @@ struct CaseCursor {
   bool at_piece_start = true;  // x is the start of its own piece
 };
 
-// Where a case stood when the interval up to the next row began: its
-// register values and stable spot, all a stop inside the interval has to
-// start from, and the segment it is in (none past the right end).
+// Where a case stood when the interval up to the next row began: all a
+// stop inside the interval has to start from, and the segment it is in
+// (none past the right end).
 struct IntervalStart {
-  std::array<double, kRegisterCount> values{};
-  StableSpot spot;
+  PartStart part;
   const Element* segment = nullptr;
   double offset = 0;  // how far into the segment
 };
@@ -85,8 +54,8 @@ struct EnvelopeWalk {
   bool started = false;
   bool right_side_due = false;  // the row after the points at x comes next
   double x = 0;
-  // Each case's register values and stable spot where the interval up to
-  // the row last made began: all a stop inside it has to start from.
+  // Where each case stood when the interval up to the row last made began:
+  // all a stop inside it has to start from.
   std::vector<IntervalStart> interval_start;
   double interval_from = 0;  // where that interval began
 };
@@ -108,19 +77,6 @@ struct IntervalLoad {
   double qs = 0;
 };
 std::vector<IntervalLoad> interval_loads(const EnvelopeWalk& walk);
-
-// The largest and smallest of each quantity at a row, over every
-// arrangement.
-struct EnvelopeValues {
-  double x = 0;
-  PointValues largest;
-  PointValues smallest;
-};
-
-EnvelopeValues combine_row(const Factors& factors, const EnvelopeRow& row);
-
-// Each case's value of q, in the order of the cases.
-std::vector<double> case_values(const std::vector<PointValues>& cases, Quantity q);
 
 // How many rows the envelope of cases has at most, for the bound on a
 // report's size: every case's rows, and the right side of each point.

@@ -1,8 +1,8 @@
 #include "report/pass/replay.h"
 
 #include <algorithm>
-#include <iterator>
 
+#include "engine/probe.h"
 #include "report/pass/piece_roots.h"
 
 namespace dlt {
@@ -66,16 +66,11 @@ PointValues walk_piece(Walk& walk, const Element& segment, int i, double x0) {
     double qs = segment.loaded ? segment.qs : 0;
     std::vector<double> inside =
         turning_points(walk.last, piece.length, segment_minus_EI(segment), piece.q, qs);
-    double at_start[kRegisterCount];
-    std::copy(std::begin(R.values), std::end(R.values), at_start);
-    StableSpot stable_at_start = R.stable.here;
+    PartStart at_start = part_start(R);
     for (double t : inside) {
       Element part = piece;
       part.length = t;
-      apply_element(R, part);
-      walk.inside.push_back({x0 + t, shown_values(R)});
-      std::copy(std::begin(at_start), std::end(at_start), R.values);
-      R.stable.here = stable_at_start;
+      walk.inside.push_back({x0 + t, probe_part(R, at_start, part)});
     }
   }
   apply_element(R, piece);
@@ -87,8 +82,7 @@ PointValues walk_piece(Walk& walk, const Element& segment, int i, double x0) {
 Walk start_walk(const CompletePass& pass, bool find_extremes) {
   Walk walk;
   walk.elements = &pass.record.elements;
-  walk.R = pass.solved;
-  walk.R.stable.keeps_anchors = false;
+  walk.R = walk_copy(pass.solved);
   walk.pieces = pass.pieces;
   walk.find_extremes = find_extremes;
   return walk;

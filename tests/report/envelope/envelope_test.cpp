@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/element.h"
+#include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/summary.h"
 #include "report/envelope/walk.h"
@@ -156,21 +157,6 @@ TEST(Envelope, WithoutTheOptionOrItsFilesTheDialogueIsUnchanged) {
     at = end;
   }
   EXPECT_EQ(without_notices, plain.output);
-}
-
-TEST(Envelope, FactorsAreTwoOrThreeNumbersNotNegative) {
-  Factors f;
-  ASSERT_TRUE(read_factors("1,35/1/1,5", f));
-  EXPECT_EQ(f.g_sup, 1.35);
-  EXPECT_EQ(f.g_inf, 1.0);
-  EXPECT_EQ(f.q, 1.5);
-  ASSERT_TRUE(read_factors("1.2/0", f));
-  EXPECT_EQ(f.g_sup, 1.2);
-  EXPECT_EQ(f.g_inf, 1.2);
-  EXPECT_EQ(f.q, 0.0);
-  for (const char* bad : {"", "1", "1/2/3/4", "-1/1", "1//1", "1/1/", "inf/1", "nan/1", "1e3/1", "1.2.3/1",
-                          "1,5,/1", "./1", " 1/1", "0x1/1", "1/+1"})
-    EXPECT_FALSE(read_factors(bad, f)) << bad;
 }
 
 namespace {

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/register_file.h"
+#include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/page_writer.h"
 #include "report/envelope/summary.h"

@@ -1,0 +1,21 @@
+// The values of options read from their text: the factors of --faktoren.
+#include <gtest/gtest.h>
+
+#include "app/option_values.h"
+
+using namespace dlt;
+
+TEST(OptionValues, FactorsAreTwoOrThreeNumbersNotNegative) {
+  Factors f;
+  ASSERT_TRUE(read_factors("1,35/1/1,5", f));
+  EXPECT_EQ(f.g_sup, 1.35);
+  EXPECT_EQ(f.g_inf, 1.0);
+  EXPECT_EQ(f.q, 1.5);
+  ASSERT_TRUE(read_factors("1.2/0", f));
+  EXPECT_EQ(f.g_sup, 1.2);
+  EXPECT_EQ(f.g_inf, 1.2);
+  EXPECT_EQ(f.q, 0.0);
+  for (const char* bad : {"", "1", "1/2/3/4", "-1/1", "1//1", "1/1/", "inf/1", "nan/1", "1e3/1", "1.2.3/1",
+                          "1,5,/1", "./1", " 1/1", "0x1/1", "1/+1"})
+    EXPECT_FALSE(read_factors(bad, f)) << bad;
+}
