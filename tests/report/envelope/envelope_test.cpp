@@ -17,6 +17,7 @@
 #include "report/envelope/walk.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
+#include "tests/support/passes.h"
 #include "tests/support/report_text.h"
 
 using namespace dlt;
@@ -161,52 +162,13 @@ TEST(Envelope, WithoutTheOptionOrItsFilesTheDialogueIsUnchanged) {
 
 namespace {
 
-// Builds passes from elements as the dialogue applies them.
-struct Passes {
-  RegisterFile R;
-  BeamRecord record;
-  void enter(const std::vector<Element>& elements) {
-    for (const Element& e : elements) {
-      ASSERT_EQ(apply_element(R, e), Refusal::none);
-      record_command(record, {Effect::element, e});
-    }
-  }
-};
-
-Element left_end() {
-  Element e;
-  e.kind = ElementKind::left_end;
-  e.S1 = Quantity::p;
-  e.S2 = Quantity::Q;
-  return e;
-}
-
-Element segment(double length, double EI, double q, double qs) {
-  Element e;
-  e.kind = ElementKind::beam_segment;
-  e.length = length;
-  e.EI = EI;
-  e.loaded = q != 0 || qs != 0;
-  e.q = q;
-  e.qs = qs;
-  return e;
-}
-
-Element point(Quantity S1, double load) {
-  Element e;
-  e.kind = ElementKind::point_action;
-  e.S1 = S1;
-  e.load = load;
-  return e;
-}
+// A pinned left end, and a support on w with its settlement: the right end,
+// pinned, or a condition inside the beam.
+Element left_end() { return left_end_with(Quantity::p, Quantity::Q); }
 
 Element support(bool right_end, double settlement) {
-  Element e;
-  e.kind = right_end ? ElementKind::right_end : ElementKind::condition;
-  e.S1 = Quantity::w;
-  e.W1 = settlement;
-  if (right_end) e.S2 = Quantity::M;
-  return e;
+  return right_end ? right_end_with(Quantity::w, Quantity::M, settlement)
+                   : condition_on(Quantity::w, settlement);
 }
 
 // A random beam: its spans, and each load case's loads on them.
@@ -263,11 +225,11 @@ std::vector<Element> case_pass(const RandomBeam& beam, const std::vector<CaseLoa
       if (l.span == i) on = l;
     }
     if (on.has_force) {
-      pass.push_back(segment(on.a, beam.EI[i], 0, 0));
-      pass.push_back(point(Quantity::Q, on.F));
-      pass.push_back(segment(beam.lengths[i] - on.a, beam.EI[i], 0, 0));
+      pass.push_back(beam_segment(on.a, beam.EI[i], 0, 0));
+      pass.push_back(point_action(Quantity::Q, on.F));
+      pass.push_back(beam_segment(beam.lengths[i] - on.a, beam.EI[i], 0, 0));
     } else {
-      pass.push_back(segment(beam.lengths[i], beam.EI[i], on.q, on.qs));
+      pass.push_back(beam_segment(beam.lengths[i], beam.EI[i], on.q, on.qs));
     }
     pass.push_back(support(i + 1 == beam.lengths.size(), 0));
   }
@@ -296,7 +258,7 @@ std::vector<Element> arrangement_pass(const RandomBeam& beam, const std::vector<
         const CaseLoad& l = beam.variable[k];
         if (l.has_force && std::fabs(starts[l.span] + l.a - rows[r].x) < 1e-9) F = F + factors[k + 1] * l.F;
       }
-      pass.push_back(point(Quantity::Q, F));
+      pass.push_back(point_action(Quantity::Q, F));
       continue;
     }
     double from = rows[r - 1].x;
@@ -309,7 +271,7 @@ std::vector<Element> arrangement_pass(const RandomBeam& beam, const std::vector<
       q = q + factors[k + 1] * (l.q + l.qs * t);
       qs = qs + factors[k + 1] * l.qs;
     }
-    pass.push_back(segment(rows[r].x - from, beam.EI[span], q, qs));
+    pass.push_back(beam_segment(rows[r].x - from, beam.EI[span], q, qs));
   }
   pass.push_back(support(true, 0));
   return pass;
@@ -379,12 +341,16 @@ TEST(Envelope, IsTheLargestAndSmallestOfEveryArrangementEnteredAsItsOwnPass) {
 }
 
 TEST(LoadCases, SameBeamWhateverTheLoadsAndTheSplitting) {
-  std::vector<Element> base = {left_end(), segment(2, 3, 1, 0), support(false, 0), segment(1, 3, 0, 0),
-                               support(true, 0)};
+  std::vector<Element> base = {left_end(), beam_segment(2, 3, 1, 0), support(false, 0),
+                               beam_segment(1, 3, 0, 0), support(true, 0)};
   // A force splitting the first span, another load and a settlement.
-  std::vector<Element> split = {
-      left_end(),           segment(0.5, 3, 0, 0), point(Quantity::Q, 4), segment(1.5, 3, 0, 0),
-      support(false, 0.01), segment(1, 3, 2, 1),   support(true, 0)};
+  std::vector<Element> split = {left_end(),
+                                beam_segment(0.5, 3, 0, 0),
+                                point_action(Quantity::Q, 4),
+                                beam_segment(1.5, 3, 0, 0),
+                                support(false, 0.01),
+                                beam_segment(1, 3, 2, 1),
+                                support(true, 0)};
   EXPECT_TRUE(same_beam(base, split));
   std::vector<Element> close = split;
   close[1].length = 0.5 + 1e-12;
@@ -407,16 +373,17 @@ TEST(LoadCases, SameBeamWhateverTheLoadsAndTheSplitting) {
 TEST(LoadCases, ALaterRightEndOfThePassTakesThePlaceOfItsFirst) {
   Passes passes;
   LoadCases cases;
-  passes.enter({left_end(), segment(2, 3, 1, 0), support(true, 0)});
+  passes.enter({left_end(), beam_segment(2, 3, 1, 0), support(true, 0)});
   EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
-  passes.enter({left_end(), segment(2, 3, 2, 0), support(true, 0)});
+  passes.enter({left_end(), beam_segment(2, 3, 2, 0), support(true, 0)});
   EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
   // The pass goes on past its right end: now a beam of two spans.
-  passes.enter({segment(1, 3, 0, 0), support(true, 0)});
+  passes.enter({beam_segment(1, 3, 0, 0), support(true, 0)});
   EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::new_beam);
   ASSERT_EQ(cases.cases.size(), 1U);
   // Its load case again, read once more: none added.
-  passes.enter({left_end(), segment(2, 3, 2, 0), support(false, 0), segment(1, 3, 0, 0), support(true, 0)});
+  passes.enter(
+      {left_end(), beam_segment(2, 3, 2, 0), support(false, 0), beam_segment(1, 3, 0, 0), support(true, 0)});
   EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::repeated);
   EXPECT_EQ(cases.cases.size(), 1U);
 }
