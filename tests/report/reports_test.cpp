@@ -1,0 +1,164 @@
+// The door to the reports: a beam handed over whole writes what the same
+// beam typed into the dialogue writes, byte for byte, and a beam that the
+// dialogue would refuse writes nothing and says where it fails.
+#include <cstddef>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/menu.h"
+#include "console/stream.h"
+#include "report/reports.h"
+#include "tests/support/passes.h"
+#include "tests/support/scratch_directory.h"
+
+using namespace dlt;
+
+namespace {
+
+std::string contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+const char* const kFiles[] = {"r.txt", "r.csv", "r.html", "g.txt", "g.csv", "g.html"};
+
+ReportOptions options_in(const ScratchDirectory& dir) {
+  ReportOptions options;
+  options.files = {dir.file("r.txt"), dir.file("r.csv"), dir.file("r.html")};
+  options.envelope_files = {dir.file("g.txt"), dir.file("g.csv"), dir.file("g.html")};
+  options.pieces = 4;
+  options.labels = {"Pos. 1", {"kN", "m"}};
+  return options;
+}
+
+// The lines of text that hold the notices of the files written, with the
+// directory's name taken out.
+std::string notices(const std::string& text, const ScratchDirectory& dir) {
+  std::string kept;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    std::size_t at = line.find("geschrieben: ");
+    if (at == std::string::npos && line.find("Lastfaelle beginnen") == std::string::npos) continue;
+    // What the dialogue printed before the notice on its line: its prompt.
+    std::size_t from = line.rfind("Bericht", at);
+    if (from == std::string::npos || line.find("Grenzwerte") < from) from = line.find("Grenzwerte");
+    if (from == std::string::npos) from = line.find("neuer");
+    line = line.substr(from);
+    for (std::size_t p; (p = line.find(dir.path)) != std::string::npos;) line.erase(p, dir.path.size());
+    kept += line + "\n";
+  }
+  return kept;
+}
+
+// Two spans of 4 with EI 100: q = 10 on both as the permanent load, then 20
+// on the first span alone, and on the second with a force of 30 in it.
+BeamCases two_spans() {
+  Element left = left_end_with(Quantity::p, Quantity::Q);
+  Element support = condition_on(Quantity::w);
+  Element right = right_end_with(Quantity::w, Quantity::M);
+  return {
+      {left, beam_segment(4, 100, 10, 0), support, beam_segment(4, 100, 10, 0), right},
+      {left, beam_segment(4, 100, 20, 0), support, beam_segment(4, 100), right},
+      {left, beam_segment(4, 100), support, beam_segment(1, 100, 20, 0), point_action(Quantity::Q, 30),
+       beam_segment(3, 100, 20, 0), right},
+  };
+}
+
+const char kTwoSpansScript[] =
+    "a 2 4\nc 4 100 1 10 0\nf 1 0 0\nc 4 100 1 10 0\nf 1 0 1 3 0\n"
+    "a 2 4\nc 4 100 1 20 0\nf 1 0 0\nc 4 100 0\nf 1 0 1 3 0\n"
+    "a 2 4\nc 4 100 0\nf 1 0 0\nc 1 100 1 20 0\nd 4 30\nc 3 100 1 20 0\nf 1 0 1 3 0\nq";
+
+}  // namespace
+
+TEST(ReportBeam, WritesWhatTheDialogueWritesForTheSameBeam) {
+  ScratchDirectory whole;
+  ScratchDirectory typed;
+  console_open_script("");
+  ReportSession session = start_reports(options_in(whole));
+  BeamReported reported = report_beam(session, two_spans());
+  std::string whole_output = console_take_output();
+  EXPECT_EQ(reported.fault, BeamFault::none);
+  EXPECT_TRUE(reported.all_written);
+  EXPECT_EQ(session.cases.cases.size(), 3U);
+
+  console_open_script(kTwoSpansScript);
+  EXPECT_EQ(run_menu(options_in(typed)), 0);
+  std::string typed_output = console_take_output();
+
+  // Nothing but the notices, the same as the dialogue's, file by file.
+  EXPECT_EQ(notices(whole_output, whole), whole_output.empty() ? "" : notices(typed_output, typed));
+  EXPECT_EQ(whole_output.find("Durchlauftraeger,i Info"), std::string::npos);
+  EXPECT_NE(whole_output.find("Grenzwerte geschrieben: " + whole.file("g.txt") + " (3 Lastfaelle)"),
+            std::string::npos);
+  for (const char* name : kFiles) {
+    std::string file = contents(whole.file(name));
+    EXPECT_FALSE(file.empty()) << name;
+    EXPECT_EQ(file, contents(typed.file(name))) << name;
+  }
+}
+
+TEST(ReportBeam, ABeamTheDialogueWouldRefuseWritesNothingAndSaysWhere) {
+  Element left = left_end_with(Quantity::p, Quantity::Q);
+  Element right = right_end_with(Quantity::w, Quantity::M);
+  struct Case {
+    BeamCases cases;
+    BeamFault fault;
+    Refusal refusal;
+    std::size_t load_case;
+    std::size_t element;
+  };
+  const Case kCases[] = {
+      // A hinge at a pinned left end releases nothing.
+      {{{left, condition_on(Quantity::M), beam_segment(4, 100), right}},
+       BeamFault::refused,
+       Refusal::undetermined_condition,
+       0,
+       1},
+      // The second load case repeats the left end's codes.
+      {{{left, beam_segment(4, 100, 10, 0), right}, {left_end_with(Quantity::Q, Quantity::Q), right}},
+       BeamFault::refused,
+       Refusal::same_codes,
+       1,
+       0},
+      // No right end, a right end before the last element, no left end
+      // first, and a load case of nothing.
+      {{{left, beam_segment(4, 100, 10, 0)}}, BeamFault::misplaced_end, Refusal::none, 0, 1},
+      {{{left, right, beam_segment(4, 100), right}}, BeamFault::misplaced_end, Refusal::none, 0, 1},
+      {{{beam_segment(4, 100), left, right}}, BeamFault::misplaced_end, Refusal::none, 0, 0},
+      {{{left, beam_segment(4, 100, 10, 0), condition_on(Quantity::w), beam_segment(4, 100), right}, {}},
+       BeamFault::misplaced_end,
+       Refusal::none,
+       1,
+       0},
+  };
+  for (const Case& c : kCases) {
+    ScratchDirectory dir;
+    console_open_script("");
+    ReportSession session = start_reports(options_in(dir));
+    BeamReported reported = report_beam(session, c.cases);
+    EXPECT_EQ(console_take_output(), "");
+    EXPECT_EQ(reported.fault, c.fault);
+    EXPECT_EQ(reported.refusal, c.refusal);
+    EXPECT_EQ(reported.load_case, c.load_case);
+    EXPECT_EQ(reported.element, c.element);
+    EXPECT_EQ(dir.entries(), 0);
+    EXPECT_TRUE(session.cases.cases.empty());
+  }
+}
+
+TEST(ReportSession, WithoutFilesNothingIsKept) {
+  ReportSession session = start_reports({});
+  RegisterFile R;
+  Element left = left_end_with(Quantity::p, Quantity::Q);
+  ASSERT_EQ(apply_element(R, left), Refusal::none);
+  EXPECT_TRUE(report_command(session, {Effect::element, left}, R));
+  EXPECT_TRUE(session.record.elements.empty());
+  EXPECT_EQ(session.record.pass, 0U);
+}
