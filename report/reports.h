@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "engine/register_file.h"
-#include "report/beam/tables.h"
 #include "report/envelope/walk.h"
 #include "report/format/files.h"
+#include "report/format/labels.h"
 #include "report/format/output.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"

@@ -3,10 +3,10 @@
 // and the tables of the envelope text report.
 #pragma once
 
-#include "report/beam/tables.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/summary.h"
 #include "report/envelope/walk.h"
+#include "report/format/labels.h"
 #include "report/format/output.h"
 
 namespace dlt {

@@ -4,6 +4,9 @@
 #include <string>
 #include <utility>
 
+#include "report/beam/tables.h"
+#include "report/format/labels.h"
+
 namespace dlt {
 
 namespace {

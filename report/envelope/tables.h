@@ -7,10 +7,10 @@
 
 #include <vector>
 
-#include "report/beam/tables.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/summary.h"
 #include "report/envelope/walk.h"
+#include "report/format/table.h"
 #include "report/format/units.h"
 
 namespace dlt {

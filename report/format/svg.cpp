@@ -31,6 +31,12 @@ void append_coordinate(std::string& out, double value) {
   out.append(digits, static_cast<std::size_t>(end.ptr - digits));
 }
 
+void append_point(std::string& out, double X, double Y, char between) {
+  append_coordinate(out, X);
+  out.push_back(between);
+  append_coordinate(out, Y);
+}
+
 double text_width(const std::vector<std::string>& lines) {
   std::size_t longest = 0;
   for (const std::string& line : lines) longest = std::max(longest, line.size());
@@ -170,9 +176,14 @@ void append_polyline(std::string& out, const std::vector<double>& xy, std::strin
   out.append(closed ? "<polygon" : "<polyline");
   append_class(out, css_class);
   out.append(" points=\"");
-  for (std::size_t i = 0; i < xy.size(); ++i) {
-    if (i > 0) out.push_back(i % 2 == 0 ? ' ' : ',');
-    append_coordinate(out, xy[i]);
+  for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
+    if (i > 0) out.push_back(' ');
+    append_point(out, xy[i], xy[i + 1], ',');
+  }
+  // A last coordinate without its pair stands alone.
+  if (xy.size() % 2 == 1) {
+    if (xy.size() > 1) out.push_back(' ');
+    append_coordinate(out, xy.back());
   }
   out.append("\"/>\n");
 }

@@ -37,6 +37,10 @@ double to_drawing(const XScale& scale, double x);
 // are held at +-100000 so that a degenerate beam cannot blow up the file.
 void append_coordinate(std::string& out, double value);
 
+// A point of a path or a polyline, X and Y each as a coordinate: a blank
+// between them in a path's data, a comma in a polyline's points.
+void append_point(std::string& out, double X, double Y, char between);
+
 struct Box {
   double left = 0;
   double top = 0;
