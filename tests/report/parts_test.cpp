@@ -19,6 +19,8 @@
 #include "console/stream.h"
 #include "report/beam/csv_writer.h"
 #include "report/beam/curves.h"
+#include "report/format/csv.h"
+#include "report/format/curve.h"
 #include "report/format/markup.h"
 #include "report/format/safe_file.h"
 #include "report/format/svg.h"
