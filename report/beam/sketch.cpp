@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "report/format/label_boxes.h"
 #include "report/format/numbers.h"
 
 namespace dlt {

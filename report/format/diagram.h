@@ -13,6 +13,7 @@
 
 #include "engine/quantity.h"
 #include "report/format/curve.h"
+#include "report/format/label_boxes.h"
 #include "report/format/svg.h"
 #include "report/format/units.h"
 

@@ -21,6 +21,7 @@
 #include "report/beam/curves.h"
 #include "report/format/csv.h"
 #include "report/format/curve.h"
+#include "report/format/label_boxes.h"
 #include "report/format/markup.h"
 #include "report/format/safe_file.h"
 #include "report/format/svg.h"
