@@ -24,6 +24,9 @@
 #include "report/format/labels.h"
 #include "report/format/units.h"
 #include "report/format/version.h"
+#include "report/envelope/walk.h"
+#include "report/format/files.h"
+#include "report/format/output.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
 

@@ -1,12 +1,10 @@
 // The value table as CSV (RFC 4180): a header x,w,p,M,Q and one record per
 // table row, lines ended by CR LF, numbers in the shortest form that reads
-// back as the same double.
+// back as the same double, as format/csv writes them.
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "report/beam/tables.h"
 #include "report/format/output.h"
 #include "report/pass/replay.h"
 
@@ -18,13 +16,6 @@ void write_csv_report(ReportOutput& out, const CompletePass& pass);
 
 // The whole CSV table in one string.
 std::string csv_report(const CompletePass& pass);
-
-// A number in the shortest form that reads back as the same double; "inf",
-// "-inf", "nan" and "-nan" as key g prints them.
-void append_csv_number(std::string& text, double value);
-
-// The header: the columns' titles, comma-separated, ended by CR LF.
-void append_csv_header(std::string& text, const std::vector<Column>& columns);
 
 // One record: the row's numbers, comma-separated, ended by CR LF.
 void append_csv_row(std::string& text, const TableRow& row);

@@ -11,82 +11,14 @@
 #include <utility>
 #include <vector>
 
-#include "report/beam/tables.h"
-#include "report/format/markup.h"
+#include "report/format/diagram.h"
 #include "report/format/numbers.h"
 
 namespace dlt {
 
-const char* const kDiagramFill[kQuantityCount] = {"#9ecae1", "#a1d99b", "#fc9272", "#fdd0a2"};
-const char* const kDiagramStroke[kQuantityCount] = {"#08519c", "#006d2c", "#a50f15", "#a63603"};
-
 namespace {
 
-constexpr const char* kTitle[kQuantityCount] = {"Durchbiegung w", "Neigung p", "Biegemoment M",
-                                                "Querkraft Q"};
-
-constexpr double kTitleHeight = kDiagramTitleHeight;
-constexpr double kLabelBand = 3 * kLineHeight;
-static_assert(kCurveTop == kTitleHeight + kLabelBand);
-constexpr double kHeight = kDiagramHeight;
-// Space between a label and the curve.
-constexpr double kGap = 3;
-constexpr double kStep = 4;
-
-// Numbers further apart than this never print alike with six decimals:
-// they round to different millionths.
-constexpr double kApart = 2e-6;
-
-// Whether a and b print alike, without printing them where the numbers
-// tell (a zero may print as "-0.000000").
-bool print_alike(double a, double b) {
-  if (a == b && a != 0) return true;
-  if (std::fabs(a - b) > kApart) return false;
-  return fixed_text(a) == fixed_text(b);
-}
-
-bool is_zero_text(double value) { return !(std::fabs(value) > kApart) && prints_as_zero(value); }
-
-// A label's load cases are left out where they would make it wider than
-// this; the tables name them all.
-constexpr std::size_t kLongestCases = 40;
-
-// The lines of a label: its value named, and its x with the load cases
-// that give it where it names them. Two lines fit over the curve's
-// extreme in the band of labels.
-std::vector<std::string> label_lines(const Wanted& label, Quantity q, const UnitNames& units) {
-  const std::string& unit = unit_of(units, dimension_of(q));
-  std::string x = value_text("x", label.x, unit_of(units, Dimension::length));
-  if (!label.cases.empty() && label.cases.size() <= kLongestCases) x += " (LF " + label.cases + ")";
-  std::string field = "Feld " + std::to_string(label.field) + ": ";
-  switch (label.kind) {
-    case LabelKind::value:
-      return {with_unit(label.value, unit)};
-    case LabelKind::largest:
-      return {value_text(extreme_name(q, true), label.value, unit), x};
-    case LabelKind::smallest:
-      return {value_text(extreme_name(q, false), label.value, unit), x};
-    case LabelKind::field:
-      return {field + value_text("M", label.value, unit), x};
-    case LabelKind::largest_in_field:
-      return {field + value_text(extreme_name(q, true), label.value, unit), x};
-  }
-  return {};
-}
-
-const char* label_class(LabelKind kind) {
-  switch (kind) {
-    case LabelKind::value:
-      return "wert";
-    case LabelKind::largest:
-    case LabelKind::smallest:
-      return "extrem";
-    case LabelKind::field:
-    case LabelKind::largest_in_field:
-      return "feld";
-  }
-  return "wert";
-}
+bool is_zero_text(double value) { return !(std::fabs(value) > kPrintedApart) && prints_as_zero(value); }
 
 // The labels wanted so far, so that none is wanted twice: two are alike
 // where their x and their value print alike. Where the point elements'
@@ -112,14 +44,14 @@ void read_by_text(Seen& seen) {
 bool first_time(Seen& seen, double x, double value, bool is_extreme) {
   if (seen.by_text) return seen.texts.insert({fixed_text(x), fixed_text(value)}).second;
   auto alike = [&](const std::pair<double, double>& other) {
-    return print_alike(other.first, x) && print_alike(other.second, value);
+    return prints_alike(other.first, x) && prints_alike(other.second, value);
   };
   if (std::any_of(seen.extremes.begin(), seen.extremes.end(), alike)) return false;
   if (is_extreme) {
     seen.extremes.push_back({x, value});
     return true;
   }
-  if (!seen.near.empty() && x - seen.near.back().first > kApart) seen.near.clear();
+  if (!seen.near.empty() && x - seen.near.back().first > kPrintedApart) seen.near.clear();
   if (std::any_of(seen.near.begin(), seen.near.end(), alike)) return false;
   seen.near.push_back({x, value});
   if (seen.near.size() > kMostNear) read_by_text(seen);
@@ -192,7 +124,7 @@ WantedLabels wanted_labels(const BeamRecord& record, const BeamSummary& summary,
     const ElementValues& at = summary.elements[k];
     double before = value_of(at.before, q);
     double after = value_of(at.after, q);
-    if (print_alike(before, after)) {
+    if (prints_alike(before, after)) {
       want(values, {at.x, after, Anchor::middle, LabelKind::value});
     } else {
       want(values, {at.x, before, Anchor::end, LabelKind::value});
@@ -211,191 +143,7 @@ WantedLabels wanted_labels(const BeamRecord& record, const BeamSummary& summary,
   return wanted;
 }
 
-// Where labels can still go, by drawing unit across the diagram: the
-// curve's extent over the unit, the boxes taken that reach into it, and
-// whether a label could still go above and below the curve there. A label
-// covers some unit whole (see unit_covered), so it cannot go on a side of
-// the curve where that unit has no gap as high as one line between the
-// boxes, the curve and the drawing's edge: it is skipped without trying,
-// and a long beam, whose many labels mostly find no room, costs little.
-struct Room {
-  std::vector<std::pair<double, double>> curve;               // top and bottom
-  std::vector<std::vector<std::pair<double, double>>> boxes;  // top and bottom, by top
-  std::vector<bool> full_above;
-  std::vector<bool> full_below;
-};
-
-Room room_of(const Curve& curve) {
-  Room room;
-  room.curve.resize(kDrawingUnits);
-  for (std::size_t u = 0; u < kDrawingUnits; ++u) {
-    double left = static_cast<double>(u);
-    room.curve[u] = extent(curve, left, left + 1);
-  }
-  room.boxes.resize(kDrawingUnits);
-  room.full_above.assign(kDrawingUnits, false);
-  room.full_below.assign(kDrawingUnits, false);
-  return room;
-}
-
-// Whether a box of a line's height fits between lo and hi beside the boxes
-// (ordered by top). A little less than a line counts as room, so that a
-// rounding error never skips a label that would fit.
-bool has_room(const std::vector<std::pair<double, double>>& boxes, double lo, double hi) {
-  constexpr double kNeed = kLineHeight - 0.01;
-  double edge = lo;
-  for (const auto& [top, bottom] : boxes) {
-    if (std::min(top, hi) - edge >= kNeed) return true;
-    edge = std::max(edge, bottom);
-  }
-  return hi - edge >= kNeed;
-}
-
-// The unit a drawing's X falls in; false where it is none.
-bool unit_at(double X, std::size_t& unit) {
-  double u = std::floor(X);
-  if (!(u >= 0 && u < static_cast<double>(kDrawingUnits))) return false;
-  unit = static_cast<std::size_t>(u);
-  return true;
-}
-
-// A unit a label of at least one character at X covers whole, wherever
-// label_left moves it: within 1.5 of X (shifted by the gap for end and
-// start), which lies at least that far inside the box for any width up to
-// the drawing's, X being on the plot.
-bool unit_covered(double X, Anchor anchor, std::size_t& unit) {
-  if (!(X >= kPlotLeft && X <= kPlotLeft + kPlotWidth)) return false;
-  double inside = X;
-  if (anchor == Anchor::end) inside = X - kGap - 1.5;
-  if (anchor == Anchor::start) inside = X + kGap + 1.5;
-  return unit_at(inside, unit);
-}
-
-void take_room(Room& room, const Box& box) {
-  std::size_t first = 0;
-  std::size_t last = 0;
-  if (!unit_at(std::max(box.left, 0.0), first) ||
-      !unit_at(std::min(box.right, static_cast<double>(kDrawingUnits) - 0.5), last))
-    return;
-  for (std::size_t u = first; u <= last; ++u) {
-    double left = static_cast<double>(u);
-    if (!(left < box.right && box.left < left + 1)) continue;
-    std::vector<std::pair<double, double>>& boxes = room.boxes[u];
-    std::pair<double, double> span{box.top, box.bottom};
-    boxes.insert(std::upper_bound(boxes.begin(), boxes.end(), span), span);
-    auto [top, bottom] = room.curve[u];
-    room.full_above[u] = !has_room(boxes, kTitleHeight, top - kGap);
-    room.full_below[u] = !has_room(boxes, bottom + kGap, kHeight);
-  }
-}
-
-// Places a label beside the curve, on the side of its value first; false
-// where neither side has room.
-bool place_label(TakenBoxes& taken, Room& room, const Curve& curve, double X, double Y, const Wanted& label,
-                 Quantity q, const UnitNames& units, std::vector<std::string>& lines, Box& box) {
-  bool above_first = Y <= curve.zero;
-  bool try_side[2] = {true, true};  // first, second
-  std::size_t unit = 0;
-  if (unit_covered(X, label.anchor, unit)) {
-    try_side[0] = !(above_first ? room.full_above[unit] : room.full_below[unit]);
-    try_side[1] = !(above_first ? room.full_below[unit] : room.full_above[unit]);
-    if (!try_side[0] && !try_side[1]) return false;
-  }
-  lines = label_lines(label, q, units);
-  double width = text_width(lines);
-  if (width > kDrawingWidth - 4) return false;
-  double nudge = label.anchor == Anchor::end ? -kGap : (label.anchor == Anchor::start ? kGap : 0);
-  double left = label_left(X + nudge, width, label.anchor);
-  double height = static_cast<double>(lines.size()) * kLineHeight;
-  auto [top, bottom] = extent(curve, left, left + width);
-  for (int side = 0; side < 2; ++side) {
-    if (!try_side[side]) continue;
-    bool above = side == 0 ? above_first : !above_first;
-    double start = above ? top - kGap - height : bottom + kGap;
-    box = {left, start, left + width, start + height};
-    if (place_box(taken, box, above ? -kStep : kStep, kTitleHeight, kHeight)) {
-      take_room(room, box);
-      return true;
-    }
-  }
-  return false;
-}
-
-void append_path(std::string& out, const CurvePoint* run, std::size_t count, bool closed, double zero) {
-  for (std::size_t i = 0; i < count; ++i) {
-    if (closed && i == 0) {
-      out.append("M");
-      append_coordinate(out, run[0].X);
-      out.push_back(' ');
-      append_coordinate(out, zero);
-    }
-    out.append(i == 0 && !closed ? "M" : " L");
-    append_coordinate(out, run[i].X);
-    out.push_back(' ');
-    append_coordinate(out, run[i].Y);
-  }
-  if (closed) {
-    out.append(" L");
-    append_coordinate(out, run[count - 1].X);
-    out.push_back(' ');
-    append_coordinate(out, zero);
-    out.append("Z");
-  }
-}
-
 }  // namespace
-
-void append_curve(std::string& out, const Curve& curve, std::string_view style, bool closed) {
-  if (curve.runs.empty()) return;
-  out.append("<path ");
-  out.append(style);
-  out.append(" d=\"");
-  for (std::size_t r = 0; r < curve.runs.size(); ++r) {
-    std::size_t end = r + 1 < curve.runs.size() ? curve.runs[r + 1] : curve.points.size();
-    append_path(out, curve.points.data() + curve.runs[r], end - curve.runs[r], closed, curve.zero);
-  }
-  out.append("\"/>\n");
-}
-
-std::string diagram_start(std::string_view id, Quantity q, const UnitNames& units) {
-  std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"";
-  out.append(id);
-  out.append("\" class=\"zeichnung\" viewBox=\"0 0 ");
-  append_coordinate(out, kDrawingWidth);
-  out.push_back(' ');
-  append_coordinate(out, kHeight);
-  out.append("\">\n");
-  out.append("<text class=\"titel\" x=\"");
-  append_coordinate(out, kPlotLeft);
-  out.append("\" y=\"12\">");
-  append_escaped(out, diagram_title(q, units));
-  out.append("</text>\n");
-  return out;
-}
-
-std::string diagram_title(Quantity q, const UnitNames& units) {
-  std::string title = titled(kTitle[quantity_index(q)], unit_of(units, dimension_of(q)));
-  title.append(is_downward(q) ? " (positiv nach unten)" : " (positiv nach oben)");
-  return title;
-}
-
-void append_labels(std::string& out, const Curve& curve,
-                   std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale, Quantity q,
-                   const UnitNames& units) {
-  TakenBoxes taken;
-  Room room = room_of(curve);
-  std::vector<std::string> lines;
-  for (const std::vector<Wanted>* list : lists) {
-    for (const Wanted& label : *list) {
-      double X = to_drawing(scale, label.x);
-      double Y = to_drawing(curve.scale, label.value);
-      Box box;
-      if (!place_label(taken, room, curve, X, Y, label, q, units, lines, box)) continue;
-      append_circle(out, X, Y, 2, "punkt");
-      append_text(out, box, lines, label_class(label.kind));
-    }
-  }
-}
 
 std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
                         const XScale& scale, Quantity q, const UnitNames& units) {

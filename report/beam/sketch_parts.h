@@ -16,6 +16,7 @@
 #include "engine/quantity.h"
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
+#include "report/format/label_boxes.h"
 #include "report/format/svg.h"
 #include "report/format/units.h"
 #include "report/pass/element_roles.h"

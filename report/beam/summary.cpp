@@ -11,11 +11,6 @@ namespace dlt {
 
 namespace {
 
-void widen(RowRange& range, bool first, double v) {
-  if (replaces_extreme(v, range.hi, first, true)) range.hi = v;
-  if (replaces_extreme(v, range.lo, first, false)) range.lo = v;
-}
-
 // Takes in the values at x.
 void consider(BeamSummary& summary, bool first, double x, const PointValues& at) {
   for (Quantity q : kQuantities) {
@@ -35,7 +30,7 @@ void consider_stress(BeamSummary& summary, const SectionCourse& sections, double
   bool first = !summary.has_stress;
   if (replaces_extreme(std::fabs(sigma), summary.largest_stress.value, first, true))
     summary.largest_stress = {std::fabs(sigma), x};
-  if (in_table) widen(summary.stress_rows, first, sigma);
+  if (in_table) widen(summary.stress_rows, sigma, first, Widening::every_value);
   summary.has_stress = true;
 }
 
@@ -63,7 +58,8 @@ BeamSummary summarize_beam(const CompletePass& pass) {
       consider_stress(summary, sections, point.x, point.at.M, false);
     }
     consider(summary, first, row.x, row.at);
-    for (Quantity q : kQuantities) widen(summary.rows[quantity_index(q)], first, value_of(row.at, q));
+    for (Quantity q : kQuantities)
+      widen(summary.rows[quantity_index(q)], value_of(row.at, q), first, Widening::every_value);
     track_span_row(spans, elements, walk.element, row.x, row.at);
     consider_stress(summary, sections, row.x, row.at.M, true);
     if (std::isfinite(row.x)) {
@@ -88,12 +84,6 @@ BeamSummary summarize_beam(const CompletePass& pass) {
 
 const Extreme& extreme_of(const BeamSummary& summary, Quantity q, bool largest) {
   return largest ? summary.largest[quantity_index(q)] : summary.smallest[quantity_index(q)];
-}
-
-std::string extreme_name(Quantity q, bool largest) {
-  std::string name(largest ? "max " : "min ");
-  name.append(quantity_name(q));
-  return name;
 }
 
 }  // namespace dlt

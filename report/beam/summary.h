@@ -5,12 +5,12 @@
 // beam reaches along x.
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "engine/quantity.h"
 #include "engine/results.h"
 #include "report/beam/spans.h"
+#include "report/format/table.h"
 #include "report/pass/replay.h"
 
 namespace dlt {
@@ -24,20 +24,14 @@ struct ElementValues {
   PointValues after;
 };
 
-// The smallest and largest of the values in the value table's rows: how
-// wide its columns must be.
-struct RowRange {
-  double lo = 0;
-  double hi = 0;
-};
-
 struct BeamSummary {
   std::vector<ElementValues> elements;  // one per element of the record
   Extreme largest[kQuantityCount];
   Extreme smallest[kQuantityCount];
   std::vector<Span> spans;  // from left to right
   // Where the beam has shaft segments: the largest |sigma| and the range of
-  // sigma over the value table's rows.
+  // sigma over the value table's rows. The ranges of the rows take every
+  // value, NaN and infinities too, as their columns print them.
   bool has_stress = false;
   Extreme largest_stress;
   RowRange stress_rows;
@@ -51,8 +45,5 @@ struct BeamSummary {
 BeamSummary summarize_beam(const CompletePass& pass);
 
 const Extreme& extreme_of(const BeamSummary& summary, Quantity q, bool largest);
-
-// "max w" or "min w": an extreme as the reports name it.
-std::string extreme_name(Quantity q, bool largest);
 
 }  // namespace dlt

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "report/beam/spans.h"
+#include "report/format/labels.h"
 #include "report/format/numbers.h"
 
 namespace dlt {
@@ -298,31 +299,6 @@ void stress_cell(const ValueRow& row, std::vector<Cell>& cells) {
 
 }  // namespace
 
-Cell number_cell(double value) { return {fixed_text(value), true}; }
-Cell blank_number() { return {std::string(), true}; }
-Cell words_cell(std::string text) { return {std::move(text), false}; }
-Column number_column(std::string title) { return {std::move(title), true, 0}; }
-Column words_column(std::string title, std::size_t text_width) {
-  return {std::move(title), false, text_width};
-}
-
-RowMaker rows_of(std::vector<std::vector<Cell>> rows) {
-  return [rows = std::move(rows), next = std::size_t{0}](std::vector<Cell>& cells) mutable {
-    if (next == rows.size()) return false;
-    cells = rows[next++];
-    return true;
-  };
-}
-
-RowMaker widest_of(const std::vector<RowRange>& ranges) {
-  std::vector<std::vector<Cell>> rows(2);
-  for (const RowRange& range : ranges) {
-    rows[0].push_back(number_cell(range.lo));
-    rows[1].push_back(number_cell(range.hi));
-  }
-  return rows_of(std::move(rows));
-}
-
 std::vector<Table> summary_tables(const BeamRecord& record, const BeamSummary& summary,
                                   const Statics& statics, const UnitNames& units) {
   static const std::string kForces[2] = {"Summe der Lasten", "Summe der Auflagerkraefte"};
@@ -399,14 +375,6 @@ Table value_table(const CompletePass& pass, const BeamSummary& summary, const Un
     return true;
   };
   return table;
-}
-
-std::string titled(std::string title, const std::string& unit) {
-  if (unit.empty()) return title;
-  title.append(" [");
-  title.append(unit);
-  title.push_back(']');
-  return title;
 }
 
 const std::string& reaction_unit(const Reaction& reaction, const UnitNames& units) {

@@ -11,7 +11,10 @@
 #include "report/beam/curves.h"
 #include "report/beam/diagrams.h"
 #include "report/envelope/walk.h"
+#include "report/format/curve.h"
+#include "report/format/diagram.h"
 #include "report/format/numbers.h"
+#include "report/format/table.h"
 
 namespace dlt {
 
@@ -41,24 +44,19 @@ struct Tracing {
 // outside it. The extremes bound the rows where they are finite.
 YScale value_scale(const EnvelopeSummary& summary, Quantity q) {
   int i = quantity_index(q);
-  double lo = 0;
-  double hi = 0;
-  auto widen = [&](double v) {
-    if (!std::isfinite(v)) return;
-    lo = std::min(lo, v);
-    hi = std::max(hi, v);
-  };
+  RowRange values;  // from zero
+  auto take = [&values](double v) { widen(values, v, false, Widening::finite_values); };
   for (const RowRange& range :
        {summary.largest_rows[i], summary.smallest_rows[i], summary.first_case.rows[i]}) {
-    widen(range.lo);
-    widen(range.hi);
+    take(range.lo);
+    take(range.hi);
   }
   for (const CaseExtreme* e : {&summary.largest[i], &summary.smallest[i]}) {
-    if (e->found) widen(e->value);
+    if (e->found) take(e->value);
   }
-  widen(summary.first_case.largest[i].value);
-  widen(summary.first_case.smallest[i].value);
-  return y_scale(lo, hi, is_downward(q));
+  take(summary.first_case.largest[i].value);
+  take(summary.first_case.smallest[i].value);
+  return y_scale(values.lo, values.hi, is_downward(q));
 }
 
 // The extremes each edge passes through, by x: the envelope's, and in M
@@ -119,11 +117,10 @@ void add_row(Tracing& t, const XScale& xs, double previous_x, const EnvelopeRow&
   }
 }
 
-void append_point(std::string& out, const char* command, const CurvePoint& p) {
+// A point of a path after its command: "M" or " L".
+void append_path_point(std::string& out, const char* command, const CurvePoint& p) {
   out.append(command);
-  append_coordinate(out, p.X);
-  out.push_back(' ');
-  append_coordinate(out, p.Y);
+  append_point(out, p.X, p.Y, ' ');
 }
 
 // The band between the edges, a closed path for each pair of runs: along
@@ -138,9 +135,9 @@ void append_band(std::string& out, const Curve& largest, const Curve& smallest, 
   };
   for (std::size_t r = 0; r < largest.runs.size(); ++r) {
     for (std::size_t i = largest.runs[r]; i < end_of(largest, r); ++i)
-      append_point(out, i == largest.runs[r] ? "M" : " L", largest.points[i]);
+      append_path_point(out, i == largest.runs[r] ? "M" : " L", largest.points[i]);
     for (std::size_t i = end_of(smallest, r); i-- > smallest.runs[r];)
-      append_point(out, " L", smallest.points[i]);
+      append_path_point(out, " L", smallest.points[i]);
     out.append("Z");
   }
   out.append("\"/>\n");
@@ -165,11 +162,6 @@ Curve outline_of(const Curve (&curves)[3]) {
   return outline;
 }
 
-// Whether two labels would say the same: their x and value print alike.
-bool alike(const Wanted& a, const Wanted& b) {
-  return fixed_text(a.x) == fixed_text(b.x) && fixed_text(a.value) == fixed_text(b.value);
-}
-
 // The labels: the largest and smallest value first, then in M each span's
 // largest where it is positive and inside the span, largest first. None
 // is wanted twice, nor one that prints as zero.
@@ -178,7 +170,10 @@ void wanted_labels(const EnvelopeSummary& summary, Quantity q, std::vector<Wante
   int i = quantity_index(q);
   auto wanted = [&](const Wanted& label) {
     if (!is_drawable(label.x, label.value) || prints_as_zero(label.value)) return false;
-    auto same = [&](const Wanted& other) { return alike(other, label); };
+    // Two labels would say the same where their x and value print alike.
+    auto same = [&](const Wanted& other) {
+      return prints_alike(other.x, label.x) && prints_alike(other.value, label.value);
+    };
     return std::none_of(extremes.begin(), extremes.end(), same);
   };
   for (bool largest : {true, false}) {

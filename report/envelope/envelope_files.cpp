@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "console/console.h"
-#include "report/beam/csv_writer.h"
-#include "report/beam/text_writer.h"
+#include "report/envelope/csv_writer.h"
 #include "report/envelope/page_writer.h"
 #include "report/envelope/tables.h"
 #include "report/envelope/walk.h"
 #include "report/format/files.h"
 #include "report/pass/refusals.h"
+#include "report/envelope/text_writer.h"
 
 namespace dlt {
 
@@ -65,35 +65,6 @@ bool write_envelope_files(const std::vector<std::string>& files, const ReportSet
     return refuse_report_files(files, kWhat, kNoMemoryReason);
   }
   return write_report_files(files, kWhat, " (" + std::to_string(cases.cases.size()) + " Lastfaelle)", write);
-}
-
-void write_envelope_text(ReportOutput& out, const LoadCases& cases, const EnvelopeSummary& summary,
-                         const Factors& factors, int pieces, const ReportLabels& labels) {
-  write_text_heading(out, kEnvelopeTitle, labels.title);
-  UnitNames units = unit_names(labels.units, UnitForm::text);
-  for (const Table& table : envelope_summary_tables(cases, summary, factors, units)) {
-    write_text_table(out, table);
-    out.text.push_back('\n');
-  }
-  write_text_table(out, envelope_table(cases, summary, factors, pieces, units));
-}
-
-void write_envelope_csv(ReportOutput& out, const LoadCases& cases, const Factors& factors, int pieces) {
-  append_csv_header(out.text, envelope_columns());
-  EnvelopeWalk walk = start_envelope_walk(cases, pieces);
-  EnvelopeRow row;
-  while (out.error == 0 && next_envelope_row(walk, row)) {
-    EnvelopeValues values = combine_row(factors, row);
-    append_csv_number(out.text, values.x);
-    for (Quantity q : kQuantities) {
-      out.text.push_back(',');
-      append_csv_number(out.text, value_of(values.largest, q));
-      out.text.push_back(',');
-      append_csv_number(out.text, value_of(values.smallest, q));
-    }
-    out.text.append("\r\n");
-    write_piece(out);
-  }
 }
 
 }  // namespace dlt

@@ -30,9 +30,4 @@ bool write_envelope_files(const std::vector<std::string>& files, const ReportSet
 // The notice of a pass that is not a load case of the beam before it.
 inline constexpr char kNewBeamNotice[] = "neuer Traeger, Lastfaelle beginnen bei 1\n";
 
-// The writers, each over the load cases and their summary.
-void write_envelope_text(ReportOutput& out, const LoadCases& cases, const EnvelopeSummary& summary,
-                         const Factors& factors, int pieces, const ReportLabels& labels);
-void write_envelope_csv(ReportOutput& out, const LoadCases& cases, const Factors& factors, int pieces);
-
 }  // namespace dlt

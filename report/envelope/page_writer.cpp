@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "report/beam/page_writer.h"
+#include "report/beam/sketch.h"
 #include "report/envelope/diagrams.h"
 #include "report/envelope/load_case_sketch.h"
 #include "report/envelope/tables.h"
+#include "report/format/page.h"
 #include "report/format/svg.h"
 
 namespace dlt {

@@ -7,6 +7,8 @@
 #include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/summary.h"
+#include "report/envelope/walk.h"
+#include "report/format/labels.h"
 #include "report/format/output.h"
 
 namespace dlt {

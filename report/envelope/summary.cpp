@@ -19,12 +19,6 @@ void consider(CaseExtreme& extreme, double v, double x, const Arrangement& arran
   extreme.found = true;
 }
 
-void widen(RowRange& range, double v, bool first) {
-  if (!std::isfinite(v)) return;
-  if (first || v < range.lo) range.lo = v;
-  if (first || v > range.hi) range.hi = v;
-}
-
 // The spans and supports of the first case, from its summary.
 void lay_out(EnvelopeSummary& envelope, const LoadCase& first) {
   CompletePass pass{first.record, first.solved, 1};
@@ -144,16 +138,16 @@ void track_span(EnvelopeSummary& envelope, SpanCursor& cursor, EnvelopeWalk& wal
 
 void track_row(EnvelopeSummary& envelope, const EnvelopeRow& row, const Factors& factors, bool first) {
   Arrangement arrangement;
-  widen(envelope.x_range, row.x, first);
+  widen(envelope.x_range, row.x, first, Widening::finite_values);
   for (Quantity q : kQuantities) {
     int i = quantity_index(q);
     std::vector<double> values = case_values(row.cases, q);
     double largest = combine(factors, values, true, &arrangement);
     consider(envelope.largest[i], largest, row.x, arrangement, true);
-    widen(envelope.largest_rows[i], largest, first);
+    widen(envelope.largest_rows[i], largest, first, Widening::finite_values);
     double smallest = combine(factors, values, false, &arrangement);
     consider(envelope.smallest[i], smallest, row.x, arrangement, false);
-    widen(envelope.smallest_rows[i], smallest, first);
+    widen(envelope.smallest_rows[i], smallest, first, Widening::finite_values);
   }
 }
 

@@ -16,6 +16,8 @@
 #include "report/beam/summary.h"
 #include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
+#include "report/envelope/walk.h"
+#include "report/format/table.h"
 
 namespace dlt {
 
@@ -58,7 +60,7 @@ struct EnvelopeSummary {
   std::array<CaseExtreme, kQuantityCount> largest;
   std::array<CaseExtreme, kQuantityCount> smallest;
   // The range of x and of each column of the table, for its widths and the
-  // drawings' scales.
+  // drawings' scales: of the finite values alone.
   RowRange x_range;
   RowRange largest_rows[kQuantityCount];
   RowRange smallest_rows[kQuantityCount];

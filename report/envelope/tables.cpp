@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "report/envelope/walk.h"
+#include "report/beam/tables.h"
+#include "report/format/labels.h"
 
 namespace dlt {
 

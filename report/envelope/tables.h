@@ -11,6 +11,8 @@
 #include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/summary.h"
+#include "report/envelope/walk.h"
+#include "report/format/table.h"
 #include "report/format/units.h"
 
 namespace dlt {

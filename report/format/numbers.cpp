@@ -1,5 +1,7 @@
 #include "report/format/numbers.h"
 
+#include <cmath>
+
 #include "console/console.h"
 
 namespace dlt {
@@ -33,6 +35,12 @@ std::string with_unit(double value, std::string_view unit) {
     text.append(unit);
   }
   return text;
+}
+
+bool prints_alike(double a, double b) {
+  if (a == b && a != 0) return true;
+  if (std::fabs(a - b) > kPrintedApart) return false;
+  return fixed_text(a) == fixed_text(b);
 }
 
 bool prints_as_zero(double value) {

@@ -19,6 +19,14 @@ std::string value_text(std::string_view name, double value, std::string_view uni
 // "10.000000 kN/m", or the number alone where there is no unit.
 std::string with_unit(double value, std::string_view unit);
 
+// Numbers further apart than this never print alike with six decimals:
+// they round to different millionths.
+inline constexpr double kPrintedApart = 2e-6;
+
+// Whether a and b print alike as key g prints them, without printing them
+// where the numbers tell (a zero may print as "-0.000000").
+bool prints_alike(double a, double b);
+
 // Whether value prints as zero ("0.000000" or "-0.000000").
 bool prints_as_zero(double value);
 

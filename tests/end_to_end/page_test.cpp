@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/format/label_boxes.h"
 #include "report/format/svg.h"
 #include "tests/support/drawings.h"
 #include "tests/support/program.h"

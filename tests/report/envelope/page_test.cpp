@@ -24,6 +24,7 @@
 #include "report/envelope/page_writer.h"
 #include "report/envelope/summary.h"
 #include "report/envelope/walk.h"
+#include "report/format/label_boxes.h"
 #include "report/pass/replay.h"
 #include "tests/support/drawings.h"
 #include "tests/support/scratch_directory.h"

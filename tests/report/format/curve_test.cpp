@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report/beam/curves.h"
+#include "report/format/curve.h"
 
 using namespace dlt;
 

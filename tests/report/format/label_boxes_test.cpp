@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "report/format/svg.h"
+#include "report/format/label_boxes.h"
 
 using namespace dlt;
 

@@ -1,0 +1,64 @@
+// What a diagram of w, p, M or Q is made of, whatever it shows: its
+// colours, its height and title, its curves as SVG paths, and the labels of
+// its values with their dots, placed beside the curve without overlapping
+// each other, the most important first. The beam's diagrams and the
+// envelope's are made of these.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/quantity.h"
+#include "report/format/curve.h"
+#include "report/format/label_boxes.h"
+#include "report/format/svg.h"
+#include "report/format/units.h"
+
+namespace dlt {
+
+// The fill colour of each diagram's area, by quantity_index.
+extern const char* const kDiagramFill[kQuantityCount];
+
+// The colour of each diagram's curve, by quantity_index.
+extern const char* const kDiagramStroke[kQuantityCount];
+
+// From top to bottom: the title, a band of labels, the curve's band and
+// another band of labels.
+inline constexpr double kDiagramTitleHeight = 16;
+inline constexpr double kDiagramHeight = kCurveTop + kCurveHeight + (3 * kLineHeight) + 4;
+
+// "Biegemoment M [kN*m] (positiv nach unten)": what a diagram shows, with
+// its unit and the direction it is drawn in.
+std::string diagram_title(Quantity q, const UnitNames& units);
+
+// The drawing's start, with its id and title.
+std::string diagram_start(std::string_view id, Quantity q, const UnitNames& units);
+
+// One path of all runs of the curve: its line, or closed along the zero
+// line, its area.
+void append_curve(std::string& out, const Curve& curve, std::string_view style, bool closed);
+
+enum class LabelKind { value, largest, smallest, field, largest_in_field };
+
+// A label wanted, before its text is made.
+struct Wanted {
+  double x = 0;
+  double value = 0;
+  Anchor anchor = Anchor::middle;
+  LabelKind kind = LabelKind::value;
+  int field = 0;            // the span's number, for a field moment
+  std::uint32_t order = 0;  // in its list, as wanted
+  std::string cases{};      // "1, 3": the load cases that give it, if named
+};
+
+// The labels of the lists, one list after the other and each in its order,
+// where they fit beside the curve (its extent, zero line included) without
+// overlapping each other, each with a dot where its value lies.
+void append_labels(std::string& out, const Curve& curve,
+                   std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale, Quantity q,
+                   const UnitNames& units);
+
+}  // namespace dlt
