@@ -5,12 +5,12 @@
 
 namespace dlt {
 
-void write_envelope_csv(ReportOutput& out, const LoadCases& cases, const Factors& factors, int pieces) {
+void write_envelope_csv(ReportOutput& out, const EnvelopeRun& run) {
   append_csv_header(out.text, envelope_columns());
-  EnvelopeWalk walk = start_envelope_walk(cases, pieces);
+  EnvelopeWalk walk = start_envelope_walk(run.cases, run.pieces);
   EnvelopeRow row;
   while (out.error == 0 && next_envelope_row(walk, row)) {
-    EnvelopeValues values = combine_row(factors, row);
+    EnvelopeValues values = combine_row(run.factors, row);
     append_csv_number(out.text, values.x);
     for (Quantity q : kQuantities) {
       out.text.push_back(',');

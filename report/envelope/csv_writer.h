@@ -3,14 +3,13 @@
 // shortest form that reads back as the same double.
 #pragma once
 
-#include "report/envelope/load_cases.h"
-#include "report/envelope/combination.h"
+#include "report/envelope/envelope_run.h"
 #include "report/format/output.h"
 
 namespace dlt {
 
 // Writes the CSV table over the load cases to out a row at a time; stops
 // early where a write fails.
-void write_envelope_csv(ReportOutput& out, const LoadCases& cases, const Factors& factors, int pieces);
+void write_envelope_csv(ReportOutput& out, const EnvelopeRun& run);
 
 }  // namespace dlt

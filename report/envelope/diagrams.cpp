@@ -255,9 +255,8 @@ std::string diagram(const Tracing& t, const Curve (&curves)[3], const EnvelopeSu
 
 }  // namespace
 
-std::vector<std::string> envelope_diagrams_svg(const LoadCases& cases, const EnvelopeSummary& summary,
-                                               const Factors& factors, int pieces, const XScale& scale,
-                                               const UnitNames& units) {
+std::vector<std::string> envelope_diagrams_svg(const EnvelopeRun& run, const EnvelopeSummary& summary,
+                                               const XScale& scale, const UnitNames& units) {
   Tracing tracings[std::size(kEnvelopeDiagrams)];
   for (std::size_t d = 0; d < std::size(kEnvelopeDiagrams); ++d) {
     Tracing& t = tracings[d];
@@ -269,11 +268,11 @@ std::vector<std::string> envelope_diagrams_svg(const LoadCases& cases, const Env
     }
     mark_extremes(t, summary);
   }
-  EnvelopeWalk walk = start_envelope_walk(cases, pieces);
+  EnvelopeWalk walk = start_envelope_walk(run.cases, run.pieces);
   EnvelopeRow row;
   double previous_x = 0;
   while (next_envelope_row(walk, row)) {
-    EnvelopeValues values = combine_row(factors, row);
+    EnvelopeValues values = combine_row(run.factors, row);
     for (Tracing& t : tracings) add_row(t, scale, previous_x, row, values);
     previous_x = row.x;
   }

@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "engine/quantity.h"
-#include "report/envelope/combination.h"
-#include "report/envelope/load_cases.h"
+#include "report/envelope/envelope_run.h"
 #include "report/envelope/summary.h"
 #include "report/format/svg.h"
 #include "report/format/units.h"
@@ -23,9 +22,8 @@ namespace dlt {
 // The quantities of the envelope diagrams, in their order on the page.
 inline constexpr Quantity kEnvelopeDiagrams[] = {Quantity::M, Quantity::Q, Quantity::w};
 
-// The diagrams in that order. REQUIRES: summary is that of cases.
-std::vector<std::string> envelope_diagrams_svg(const LoadCases& cases, const EnvelopeSummary& summary,
-                                               const Factors& factors, int pieces, const XScale& scale,
-                                               const UnitNames& units = {});
+// The diagrams in that order. REQUIRES: summary is that of run.
+std::vector<std::string> envelope_diagrams_svg(const EnvelopeRun& run, const EnvelopeSummary& summary,
+                                               const XScale& scale, const UnitNames& units = {});
 
 }  // namespace dlt

@@ -9,10 +9,10 @@
 #include "report/envelope/csv_writer.h"
 #include "report/envelope/page_writer.h"
 #include "report/envelope/tables.h"
+#include "report/envelope/text_writer.h"
 #include "report/envelope/walk.h"
 #include "report/format/files.h"
 #include "report/pass/refusals.h"
-#include "report/envelope/text_writer.h"
 
 namespace dlt {
 
@@ -20,17 +20,17 @@ namespace {
 
 constexpr std::string_view kWhat = "Grenzwerte";
 
-void write_envelope(ReportOutput& out, ReportFormat format, const LoadCases& cases,
-                    const EnvelopeSummary& summary, const Factors& factors, const ReportSettings& settings) {
+void write_envelope(ReportOutput& out, ReportFormat format, const EnvelopeRun& run,
+                    const EnvelopeSummary& summary, const ReportLabels& labels) {
   switch (format) {
     case ReportFormat::text:
-      write_envelope_text(out, cases, summary, factors, settings.pieces, settings.labels);
+      write_envelope_text(out, run, summary, labels);
       return;
     case ReportFormat::csv:
-      write_envelope_csv(out, cases, factors, settings.pieces);
+      write_envelope_csv(out, run);
       return;
     case ReportFormat::page:
-      write_envelope_page(out, cases, summary, factors, settings.pieces, settings.labels);
+      write_envelope_page(out, run, summary, labels);
       return;
   }
 }
@@ -51,15 +51,16 @@ bool write_envelope_files(const std::vector<std::string>& files, const ReportSet
   // No load case can be taken from such a pass; the files keep what they hold.
   std::string_view reason = record_refusal(record);
   if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
+  EnvelopeRun run{cases, factors, settings.pieces};
   EnvelopeSummary summary;
   ReportWriter write = [&](ReportOutput& out, ReportFormat format) {
-    write_envelope(out, format, cases, summary, factors, settings);
+    write_envelope(out, format, run, summary, settings.labels);
   };
   try {
     if (add_load_case(cases, record, R) == CaseAdded::new_beam) print(kNewBeamNotice);
     reason = work_refusal(envelope_work(cases, settings.pieces));
     if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
-    summary = summarize_envelope(cases, factors, settings.pieces);
+    summary = summarize_envelope(run);
     if (settings.in_memory) write_in_memory(write);
   } catch (const std::bad_alloc&) {
     return refuse_report_files(files, kWhat, kNoMemoryReason);

@@ -30,8 +30,9 @@ XScale envelope_scale(const EnvelopeSummary& summary) {
 
 }  // namespace
 
-void write_envelope_page(ReportOutput& out, const LoadCases& cases, const EnvelopeSummary& summary,
-                         const Factors& factors, int pieces, const ReportLabels& labels) {
+void write_envelope_page(ReportOutput& out, const EnvelopeRun& run, const EnvelopeSummary& summary,
+                         const ReportLabels& labels) {
+  const LoadCases& cases = run.cases;
   out.text.append(page_head(kEnvelopeTitle, labels.title));
   UnitNames units = unit_names(labels.units, UnitForm::page);
   XScale scale = envelope_scale(summary);
@@ -51,13 +52,12 @@ void write_envelope_page(ReportOutput& out, const LoadCases& cases, const Envelo
   }
   write_piece(out);
   out.text.append("<h2>Grenzlinien</h2>\n");
-  for (const std::string& svg : envelope_diagrams_svg(cases, summary, factors, pieces, scale, units)) {
+  for (const std::string& svg : envelope_diagrams_svg(run, summary, scale, units)) {
     append_figure(out.text, svg);
     write_piece(out);
   }
-  for (const Table& table : envelope_summary_tables(cases, summary, factors, units))
-    write_page_table(out, table);
-  write_page_table(out, envelope_table(cases, summary, factors, pieces, units));
+  for (const Table& table : envelope_summary_tables(run, summary, units)) write_page_table(out, table);
+  write_page_table(out, envelope_table(run, summary, units));
   append_page_foot(out.text);
 }
 

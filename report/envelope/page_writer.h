@@ -4,18 +4,16 @@
 #pragma once
 
 #include "report/beam/tables.h"
-#include "report/envelope/combination.h"
-#include "report/envelope/load_cases.h"
+#include "report/envelope/envelope_run.h"
 #include "report/envelope/summary.h"
-#include "report/envelope/walk.h"
 #include "report/format/labels.h"
 #include "report/format/output.h"
 
 namespace dlt {
 
 // Writes the page to out, the table a row at a time; stops early where a
-// write fails. REQUIRES: summary is that of cases.
-void write_envelope_page(ReportOutput& out, const LoadCases& cases, const EnvelopeSummary& summary,
-                         const Factors& factors, int pieces, const ReportLabels& labels);
+// write fails. REQUIRES: summary is that of run.
+void write_envelope_page(ReportOutput& out, const EnvelopeRun& run, const EnvelopeSummary& summary,
+                         const ReportLabels& labels);
 
 }  // namespace dlt

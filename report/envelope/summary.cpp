@@ -153,11 +153,13 @@ void track_row(EnvelopeSummary& envelope, const EnvelopeRow& row, const Factors&
 
 }  // namespace
 
-EnvelopeSummary summarize_envelope(const LoadCases& cases, const Factors& factors, int pieces) {
+EnvelopeSummary summarize_envelope(const EnvelopeRun& run) {
+  const LoadCases& cases = run.cases;
+  const Factors& factors = run.factors;
   EnvelopeSummary envelope;
   lay_out(envelope, cases.cases.front());
   combine_at_supports(envelope, cases, factors);
-  EnvelopeWalk walk = start_envelope_walk(cases, pieces);
+  EnvelopeWalk walk = start_envelope_walk(cases, run.pieces);
   EnvelopeRow row;
   SpanCursor cursor;
   std::uint64_t index = 0;

@@ -14,9 +14,7 @@
 #include "engine/quantity.h"
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
-#include "report/envelope/combination.h"
-#include "report/envelope/load_cases.h"
-#include "report/envelope/walk.h"
+#include "report/envelope/envelope_run.h"
 #include "report/format/table.h"
 
 namespace dlt {
@@ -67,7 +65,6 @@ struct EnvelopeSummary {
   std::uint64_t rows = 0;
 };
 
-// REQUIRES: cases holds at least one load case.
-EnvelopeSummary summarize_envelope(const LoadCases& cases, const Factors& factors, int pieces);
+EnvelopeSummary summarize_envelope(const EnvelopeRun& run);
 
 }  // namespace dlt

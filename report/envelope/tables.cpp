@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "report/envelope/walk.h"
 #include "report/beam/tables.h"
+#include "report/envelope/walk.h"
 #include "report/format/labels.h"
 
 namespace dlt {
@@ -170,13 +170,14 @@ Table extreme_table(const EnvelopeSummary& summary, const UnitNames& units) {
 
 }  // namespace
 
-std::vector<Table> envelope_summary_tables(const LoadCases& cases, const EnvelopeSummary& summary,
-                                           const Factors& factors, const UnitNames& units) {
+std::vector<Table> envelope_summary_tables(const EnvelopeRun& run, const EnvelopeSummary& summary,
+                                           const UnitNames& units) {
+  const LoadCases& cases = run.cases;
   std::vector<Table> tables;
   tables.push_back(beam_table(cases.cases.front().record, summary.first_case, units));
   tables.back().heading = "Traeger wie eingegeben (Lastfall 1)";
   tables.push_back(load_case_table(cases, units));
-  tables.push_back(factor_table(factors));
+  tables.push_back(factor_table(run.factors));
   tables.push_back(span_table(summary, units));
   tables.push_back(support_table(cases, summary, units));
   tables.push_back(reaction_table(cases, summary, units));
@@ -193,9 +194,8 @@ std::vector<Column> envelope_columns() {
   return columns;
 }
 
-Table envelope_table(const LoadCases& cases, const EnvelopeSummary& summary, const Factors& factors,
-                     int pieces, const UnitNames& units) {
-  Table table{.heading = "Grenzwerte (" + std::to_string(pieces) +
+Table envelope_table(const EnvelopeRun& run, const EnvelopeSummary& summary, const UnitNames& units) {
+  Table table{.heading = "Grenzwerte (" + std::to_string(run.pieces) +
                          " Teile je Abschnitt, an Spruengen links und rechts)",
               .columns = {number_column(titled("x", unit_of(units, Dimension::length)))}};
   std::vector<RowRange> ranges = {summary.x_range};
@@ -208,8 +208,8 @@ Table envelope_table(const LoadCases& cases, const EnvelopeSummary& summary, con
   }
   table.widest_rows = widest_of(ranges);
   table.known_rows = summary.rows;
-  table.next_row = [walk = start_envelope_walk(cases, pieces), row = EnvelopeRow{},
-                    &factors](std::vector<Cell>& cells) mutable {
+  table.next_row = [walk = start_envelope_walk(run.cases, run.pieces), row = EnvelopeRow{},
+                    &factors = run.factors](std::vector<Cell>& cells) mutable {
     if (!next_envelope_row(walk, row)) return false;
     EnvelopeValues values = combine_row(factors, row);
     cells.clear();

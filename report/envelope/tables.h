@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "report/beam/tables.h"
-#include "report/envelope/combination.h"
-#include "report/envelope/load_cases.h"
+#include "report/envelope/envelope_run.h"
 #include "report/envelope/summary.h"
-#include "report/envelope/walk.h"
 #include "report/format/table.h"
 #include "report/format/units.h"
 
@@ -20,14 +18,13 @@ namespace dlt {
 // The text report's first line and the page's title.
 inline constexpr char kEnvelopeTitle[] = "Durchlauftraeger - Grenzwerte";
 
-// Every table but the last. Their rows refer to cases, summary, factors and
-// units, which must outlive them.
-std::vector<Table> envelope_summary_tables(const LoadCases& cases, const EnvelopeSummary& summary,
-                                           const Factors& factors, const UnitNames& units);
+// Every table but the last. Their rows refer to the run's cases and
+// factors, summary and units, which must outlive them.
+std::vector<Table> envelope_summary_tables(const EnvelopeRun& run, const EnvelopeSummary& summary,
+                                           const UnitNames& units);
 
 // x, w_max, w_min, p_max, p_min, M_max, M_min, Q_max, Q_min at every point.
-Table envelope_table(const LoadCases& cases, const EnvelopeSummary& summary, const Factors& factors,
-                     int pieces, const UnitNames& units);
+Table envelope_table(const EnvelopeRun& run, const EnvelopeSummary& summary, const UnitNames& units);
 
 // The CSV's header: the envelope table's columns without units.
 std::vector<Column> envelope_columns();

@@ -5,12 +5,11 @@
 
 namespace dlt {
 
-void write_envelope_text(ReportOutput& out, const LoadCases& cases, const EnvelopeSummary& summary,
-                         const Factors& factors, int pieces, const ReportLabels& labels) {
+void write_envelope_text(ReportOutput& out, const EnvelopeRun& run, const EnvelopeSummary& summary,
+                         const ReportLabels& labels) {
   UnitNames units = unit_names(labels.units, UnitForm::text);
-  write_text_document(out, kEnvelopeTitle, labels.title,
-                      envelope_summary_tables(cases, summary, factors, units),
-                      envelope_table(cases, summary, factors, pieces, units));
+  write_text_document(out, kEnvelopeTitle, labels.title, envelope_summary_tables(run, summary, units),
+                      envelope_table(run, summary, units));
 }
 
 }  // namespace dlt

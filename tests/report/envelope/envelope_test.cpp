@@ -37,15 +37,15 @@ std::string spans_with_live_load(int spans) {
   return script + "q\n";
 }
 
-struct EnvelopeRun {
+struct EnvelopeFile {
   PipedRun run;
   std::string text;
 };
 
-EnvelopeRun envelope_of(const std::string& script, std::vector<std::string> options) {
+EnvelopeFile envelope_of(const std::string& script, std::vector<std::string> options) {
   ScratchDirectory dir;
   options.insert(options.begin(), {"--grenzwerte", dir.file("g.txt")});
-  EnvelopeRun out{run_piped(script, options), ""};
+  EnvelopeFile out{run_piped(script, options), ""};
   EXPECT_EQ(out.run.ending.status, 0) << out.run.errors;
   out.text = read_file(dir.file("g.txt"));
   return out;
@@ -65,7 +65,7 @@ constexpr char kReactions[] = "Auflagerreaktionen";
 }  // namespace
 
 TEST(Envelope, ThreeEqualSpansGiveTheHandbooksLimits) {
-  EnvelopeRun three = envelope_of(spans_with_live_load(3), {"--faktoren", "1/1"});
+  EnvelopeFile three = envelope_of(spans_with_live_load(3), {"--faktoren", "1/1"});
   EXPECT_NE(three.run.output.find("(4 Lastfaelle)\n"), std::string::npos);
   // Span 1: g on all spans and q on spans 1 and 3 (0.080 + 0.101) q L^2,
   // exactly where that arrangement's Q passes zero, between table points.
@@ -92,7 +92,7 @@ TEST(Envelope, ThreeEqualSpansGiveTheHandbooksLimits) {
   // With the design factors each limit is the same arrangement, the permanent
   // load's factor chosen by its sign: 1.35 (-0.1) + 1.5 (-0.116667) and
   // 1.0 (-0.1) + 1.5 (1/60).
-  EnvelopeRun design = envelope_of(spans_with_live_load(3), {});
+  EnvelopeFile design = envelope_of(spans_with_live_load(3), {});
   EXPECT_EQ(
       row_of(design.text, kSupports, 2),
       (std::vector<std::string>{"Lager", "1.000000", "-0.310000", "1,", "2,", "3", "-0.075000", "1,", "4"}));
@@ -100,7 +100,7 @@ TEST(Envelope, ThreeEqualSpansGiveTheHandbooksLimits) {
 }
 
 TEST(Envelope, TwoEqualSpans) {
-  EnvelopeRun two = envelope_of(spans_with_live_load(2), {"--faktoren", "1,0/1,0"});
+  EnvelopeFile two = envelope_of(spans_with_live_load(2), {"--faktoren", "1,0/1,0"});
   // -0.125 (g + q) L^2 over the middle support, and the largest field moment
   // with q on one span alone.
   std::vector<std::string> support = row_of(two.text, kSupports, 2);
@@ -454,7 +454,7 @@ TEST(Envelope, OfOneLoadCaseIsWhatTheReportPrintsToTheLastBit) {
 TEST(Envelope, TheThreeSpanExampleGivesTheHandbooksCoefficients) {
   // (0.080 g + 0.101 q) L^2 in the first span, -(0.100 g + 0.116667 q) L^2
   // over the supports: g = 10, q = 15, L = 5.
-  EnvelopeRun three = envelope_of(example("dreifeldtraeger_lastfaelle.txt"), {"--faktoren", "1/1"});
+  EnvelopeFile three = envelope_of(example("dreifeldtraeger_lastfaelle.txt"), {"--faktoren", "1/1"});
   std::vector<std::string> span = row_of(three.text, kSpans, 1);
   ASSERT_GE(span.size(), 6U);
   EXPECT_EQ(span[4], "57.781250");

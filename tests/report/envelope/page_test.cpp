@@ -73,9 +73,10 @@ constexpr Factors kUnfactored{1, 1, 1};
 
 std::string page_of(const LoadCases& cases, const Factors& factors = kUnfactored,
                     const ReportLabels& labels = {}) {
-  EnvelopeSummary summary = summarize_envelope(cases, factors, kDefaultPieces);
+  EnvelopeRun run{cases, factors, kDefaultPieces};
+  EnvelopeSummary summary = summarize_envelope(run);
   ReportOutput out;
-  write_envelope_page(out, cases, summary, factors, kDefaultPieces, labels);
+  write_envelope_page(out, run, summary, labels);
   return out.text;
 }
 
