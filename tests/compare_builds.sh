@@ -1,25 +1,30 @@
 #!/usr/bin/env bash
 # Two builds of durchlauftraeger side by side: every script runs through both,
 # and everything they make must be the same bytes, so that a refactoring can
-# show it changed no output. Each script runs twice per build, each run in an
-# empty directory of its own: once with
+# show it changed no output. Each script runs three times per build, each run
+# in an empty directory of its own: once with
 #   --bericht r.txt --bericht r.csv --bericht r.html --punkte P
+# once with the envelope files of its load cases
+#   --grenzwerte g.txt --grenzwerte g.csv --grenzwerte g.html --punkte P
 # (P is 1, 3 or 10 in turn from script to script), once without options.
-# Standard output, standard error, exit status, the three reports and the
-# names of any other files left in the directory are compared.
+# Standard output, standard error, exit status, the three reports, the three
+# envelope files and the names of any other files left in the directory are
+# compared.
 #
 # usage: compare_builds.sh OLD_BINARY NEW_BINARY [SCRIPT...]
 #   RANDOM_COUNT=N  also compares N scripts made by random_scripts.py
 #   RANDOM_SEED=S   their seed (default 1)
 #   JOBS=N          comparisons run at the same time (default 2)
-#   COMPARE_REPORTS="r.csv"  the reports compared byte for byte (default all
-#                   three), where a change alters the others on purpose
+#   COMPARE_REPORTS="r.csv g.csv"  the reports and envelope files compared
+#                   byte for byte (default all six), where a change alters
+#                   the others on purpose
 #
 # Prints a line for each script that differs, then how many scripts wrote
-# reports and "N passed, N failed"; exits with 1 if any failed. The outputs
+# reports, how many wrote envelope files, and "N passed, N failed"; exits
+# with 1 if any failed. The outputs
 # of the scripts that differ are kept in a temporary directory it names.
 set -euo pipefail
-export COMPARE_REPORTS=${COMPARE_REPORTS:-r.txt r.csv r.html}
+export COMPARE_REPORTS=${COMPARE_REPORTS:-r.txt r.csv r.html g.txt g.csv g.html}
 
 if [ $# -lt 2 ]; then
   echo "usage: $0 OLD_BINARY NEW_BINARY [SCRIPT...]" >&2
@@ -82,9 +87,9 @@ run_build() {
   )
 }
 
-# The files in DIR other than the three reports.
+# The files in DIR other than the three reports and the three envelope files.
 others() {
-  (cd "$1" && LC_ALL=C ls -A) | grep -v -x -e r.txt -e r.csv -e r.html || true
+  (cd "$1" && LC_ALL=C ls -A) | grep -v -x -e r.txt -e r.csv -e r.html -e g.txt -e g.csv -e g.html || true
 }
 
 # What differs between the runs OLD and NEW (directories as run_build left
@@ -121,12 +126,13 @@ differences() {
 }
 
 # Compares the builds on script number INDEX; writes a line to results/INDEX:
-# "pass" or "fail" with what differed, and "reports" where the old build's
-# run with options wrote a report. Keeps the runs only where they differ.
+# "pass" or "fail" with what differed; then "reports" where the old build's
+# run with --bericht wrote a report, and "envelopes" where its run with
+# --grenzwerte wrote an envelope file. Keeps the runs only where they differ.
 compare_script() {
   set -euo pipefail
   local index=$1 script=$2
-  local id punkte runs found failed=false line="" wrote
+  local id punkte runs found failed=false line="" wrote wrote_envelopes
   id=$(printf '%05d' "$index")
   local points=(1 3 10)
   punkte=${points[index % 3]}
@@ -138,6 +144,10 @@ compare_script() {
     --bericht r.txt --bericht r.csv --bericht r.html --punkte "$punkte"
   run_build "$COMPARE_NEW" "$script" "$runs/reports.new" \
     --bericht r.txt --bericht r.csv --bericht r.html --punkte "$punkte"
+  run_build "$COMPARE_OLD" "$script" "$runs/envelopes.old" \
+    --grenzwerte g.txt --grenzwerte g.csv --grenzwerte g.html --punkte "$punkte"
+  run_build "$COMPARE_NEW" "$script" "$runs/envelopes.new" \
+    --grenzwerte g.txt --grenzwerte g.csv --grenzwerte g.html --punkte "$punkte"
   run_build "$COMPARE_OLD" "$script" "$runs/plain.old"
   run_build "$COMPARE_NEW" "$script" "$runs/plain.new"
 
@@ -145,6 +155,11 @@ compare_script() {
   if [ -n "$found" ]; then
     failed=true
     line="with --punkte $punkte: $found"
+  fi
+  found=$(differences "$runs/envelopes.old" "$runs/envelopes.new")
+  if [ -n "$found" ]; then
+    failed=true
+    line="${line:+$line; }with --grenzwerte, --punkte $punkte: $found"
   fi
   found=$(differences "$runs/plain.old" "$runs/plain.new")
   if [ -n "$found" ]; then
@@ -156,11 +171,15 @@ compare_script() {
   for name in r.txt r.csv r.html; do
     if [ -e "$runs/reports.old/$name" ]; then wrote=reports; fi
   done
+  wrote_envelopes=none
+  for name in g.txt g.csv g.html; do
+    if [ -e "$runs/envelopes.old/$name" ]; then wrote_envelopes=envelopes; fi
+  done
   if $failed; then
-    printf 'fail %s\n%s\n' "$line" "$wrote" > "$COMPARE_WORK/results/$id"
+    printf 'fail %s\n%s\n%s\n' "$line" "$wrote" "$wrote_envelopes" > "$COMPARE_WORK/results/$id"
   else
     rm -rf "$runs"
-    printf 'pass\n%s\n' "$wrote" > "$COMPARE_WORK/results/$id"
+    printf 'pass\n%s\n%s\n' "$wrote" "$wrote_envelopes" > "$COMPARE_WORK/results/$id"
   fi
 }
 
@@ -174,12 +193,16 @@ done | xargs -0 -n 2 -P "${JOBS:-2}" bash -c 'compare_script "$@"' compare_scrip
 passed=0
 failed=0
 reports=0
+envelopes=0
 for index in "${!scripts[@]}"; do
   id=$(printf '%05d' "$index")
   result=$(sed -n 1p "$COMPARE_WORK/results/$id" 2>/dev/null || true)
   [ -n "$result" ] || result="fail the comparison did not finish"
   if [ "$(sed -n 2p "$COMPARE_WORK/results/$id" 2>/dev/null || true)" = reports ]; then
     reports=$((reports + 1))
+  fi
+  if [ "$(sed -n 3p "$COMPARE_WORK/results/$id" 2>/dev/null || true)" = envelopes ]; then
+    envelopes=$((envelopes + 1))
   fi
   case $result in
     pass*) passed=$((passed + 1)) ;;
@@ -191,10 +214,11 @@ for index in "${!scripts[@]}"; do
 done
 
 echo "${reports} of ${#scripts[@]} scripts wrote reports"
+echo "${envelopes} of ${#scripts[@]} scripts wrote envelope files"
 if [ "$failed" -gt 0 ]; then
   # Keep the outputs that differ, and the generated scripts.
   trap - EXIT
-  echo "kept in $COMPARE_WORK: runs/NUMBER/{reports,plain}.{old,new}{,.out,.err,.status} of each differing script"
+  echo "kept in $COMPARE_WORK: runs/NUMBER/{reports,envelopes,plain}.{old,new}{,.out,.err,.status} of each differing script"
 fi
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

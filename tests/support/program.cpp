@@ -24,14 +24,15 @@ using Clock = std::chrono::steady_clock;
 // Shared CI machines are slow at times; no wait should come near this.
 constexpr auto kTimeout = std::chrono::seconds(20);
 
-[[noreturn]] void exec_program(const std::vector<std::string>& arguments = {}) {
+[[noreturn]] void exec_program(const std::vector<std::string>& arguments = {},
+                               const std::string& binary = DURCHLAUFTRAEGER_BINARY) {
   std::vector<char*> argv;
-  std::string program = DURCHLAUFTRAEGER_BINARY;
+  std::string program = binary;
   argv.push_back(program.data());
   std::vector<std::string> copies = arguments;
   for (std::string& argument : copies) argv.push_back(argument.data());
   argv.push_back(nullptr);
-  execv(DURCHLAUFTRAEGER_BINARY, argv.data());
+  execv(program.c_str(), argv.data());
   _exit(127);
 }
 
@@ -78,6 +79,11 @@ Ending reap(pid_t pid, Clock::time_point deadline) {
 }  // namespace
 
 PipedRun run_piped(std::string_view script, const std::vector<std::string>& arguments, bool (*in_child)()) {
+  return run_piped_binary(DURCHLAUFTRAEGER_BINARY, script, arguments, in_child);
+}
+
+PipedRun run_piped_binary(const std::string& binary, std::string_view script,
+                          const std::vector<std::string>& arguments, bool (*in_child)()) {
   signal(SIGPIPE, SIG_IGN);
   keep_standard_streams_open();
   int to_program[2], from_program[2], errors_from_program[2];
@@ -92,7 +98,7 @@ PipedRun run_piped(std::string_view script, const std::vector<std::string>& argu
                    errors_from_program[1]})
       close(fd);
     if (in_child != nullptr && !in_child()) _exit(127);
-    exec_program(arguments);
+    exec_program(arguments, binary);
   }
   close(to_program[0]);
   close(from_program[1]);

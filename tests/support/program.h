@@ -39,6 +39,10 @@ struct PipedRun {
 PipedRun run_piped(std::string_view script, const std::vector<std::string>& arguments = {},
                    bool (*in_child)() = nullptr);
 
+// The same with another copy of the program: the binary at that path.
+PipedRun run_piped_binary(const std::string& binary, std::string_view script,
+                          const std::vector<std::string>& arguments = {}, bool (*in_child)() = nullptr);
+
 // Starts the program with the file input as its standard input and its
 // output thrown away; returns its process id, or -1.
 pid_t start_with_input(const std::string& input, const std::vector<std::string>& arguments);
