@@ -21,12 +21,12 @@
 #include "engine/register_file.h"
 #include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
-#include "report/format/labels.h"
-#include "report/format/units.h"
-#include "report/format/version.h"
 #include "report/envelope/walk.h"
 #include "report/format/files.h"
+#include "report/format/labels.h"
 #include "report/format/output.h"
+#include "report/format/units.h"
+#include "report/format/version.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
 
@@ -43,7 +43,8 @@ struct ReportOptions {
   std::vector<std::string> envelope_files;
   Factors factors;
   // Builds every kind of report of every completed pass without writing or
-  // announcing them: the fuzz target feeds the replay arbitrary input so.
+  // announcing them: the reports' fuzz target feeds the replay arbitrary
+  // input so.
   bool in_memory = false;
 };
 

@@ -7,7 +7,11 @@ namespace dlt {
 bool field_moment(const Span& span, double from, double to, Extreme& field) {
   if (span.is_cantilever || !span.has_values || !(span.largest_M.value > 0)) return false;
   field = span.largest_M;
-  return (from < field.x && field.x < to) || (to < field.x && field.x < from);
+  return strictly_between(field.x, from, to);
+}
+
+bool strictly_between(double x, double from, double to) {
+  return (from < x && x < to) || (to < x && x < from);
 }
 
 bool replaces_extreme(double v, double current, bool first, bool larger) {

@@ -41,6 +41,10 @@ struct Span {
 // span has none (a cantilever, or a span hogging throughout).
 bool field_moment(const Span& span, double from, double to, Extreme& field);
 
+// Whether x lies inside a span from one end to the other, in either order,
+// and not at either end.
+bool strictly_between(double x, double from, double to);
+
 // The spans of a walk as it goes: the rows come in order, each from the
 // element the walk reports.
 struct SpanTracker {

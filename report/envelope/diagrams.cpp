@@ -10,6 +10,7 @@
 
 #include "report/beam/curves.h"
 #include "report/beam/diagrams.h"
+#include "report/beam/spans.h"
 #include "report/envelope/walk.h"
 #include "report/format/curve.h"
 #include "report/format/diagram.h"
@@ -193,7 +194,7 @@ void wanted_labels(const EnvelopeSummary& summary, Quantity q, std::vector<Wante
     if (span.is_cantilever) continue;
     number = number + 1;
     const CaseExtreme& e = span.largest_M;
-    bool inside = (span.from < e.x && e.x < span.to) || (span.to < e.x && e.x < span.from);
+    bool inside = strictly_between(e.x, span.from, span.to);
     Wanted label{e.x,
                  e.value,
                  Anchor::middle,

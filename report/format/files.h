@@ -37,7 +37,8 @@ bool write_report_files(const std::vector<std::string>& files, std::string_view 
 bool refuse_report_files(const std::vector<std::string>& files, std::string_view what,
                          std::string_view reason);
 
-// Makes every format in memory and writes none: the fuzz target's way.
+// Makes every format in memory and writes none: the reports' fuzz target's
+// way.
 void write_in_memory(const ReportWriter& write);
 
 }  // namespace dlt
