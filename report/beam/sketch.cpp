@@ -19,11 +19,19 @@ std::string beam_sketch_svg(const BeamRecord& record, const Statics& statics, co
   sketch::widen_load_range(record, lo, hi);
   sketch::scale_loads(s, lo, hi);
   sketch::loads(s);
-  sketch::beam_segments(s);
-  sketch::dimension_line(s);
-  sketch::points(s);
+  return sketch::finish_beam(s);
+}
+
+namespace sketch {
+
+std::string finish_beam(Sketch& s) {
+  beam_segments(s);
+  dimension_line(s);
+  points(s);
   s.out.append("</svg>\n");
   return s.out;
 }
+
+}  // namespace sketch
 
 }  // namespace dlt

@@ -171,4 +171,9 @@ void points(Sketch& s);
 // segment's diameter where the segment is wide enough and there is room.
 void dimension_line(Sketch& s);
 
+// The beam over whatever is drawn already (sketch.cpp): its segments, the
+// dimension line and its points, which come last so that their symbols and
+// arrows stand over the segments; then the drawing's end. The whole drawing.
+std::string finish_beam(Sketch& s);
+
 }  // namespace dlt::sketch

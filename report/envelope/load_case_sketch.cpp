@@ -99,11 +99,7 @@ std::string load_case_sketch_svg(const std::vector<const BeamRecord*>& cases, co
     top = top + sketch::band_layout(0).bottom;
   }
   sketch::measure_beam(s);
-  sketch::beam_segments(s);
-  sketch::dimension_line(s);
-  sketch::points(s);
-  s.out.append("</svg>\n");
-  return s.out;
+  return sketch::finish_beam(s);
 }
 
 }  // namespace dlt

@@ -13,6 +13,14 @@
 #include "engine/register_file.h"
 #include "report/pass/record.h"
 
+// The quantities by their short names, for tests that name many of them.
+namespace quantity_names {
+constexpr dlt::Quantity w = dlt::Quantity::w;
+constexpr dlt::Quantity p = dlt::Quantity::p;
+constexpr dlt::Quantity M = dlt::Quantity::M;
+constexpr dlt::Quantity Q = dlt::Quantity::Q;
+}  // namespace quantity_names
+
 // Key a: a left end with the unknowns S1 and S2; the other two quantities
 // are zero there. p and Q make a pinned end, M and Q a clamped one, w and p
 // a free one.

@@ -18,13 +18,9 @@
 #include "tests/support/passes.h"
 
 using namespace dlt;
+using namespace quantity_names;
 
 namespace {
-
-constexpr Quantity w = Quantity::w;
-constexpr Quantity p = Quantity::p;
-constexpr Quantity M = Quantity::M;
-constexpr Quantity Q = Quantity::Q;
 
 // The statics as a right end's reports make them: replayed from the closed
 // copy of the register file that end left.

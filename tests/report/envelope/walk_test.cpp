@@ -22,13 +22,9 @@
 #include "tests/support/passes.h"
 
 using namespace dlt;
+using namespace quantity_names;
 
 namespace {
-
-constexpr Quantity w = Quantity::w;
-constexpr Quantity p = Quantity::p;
-constexpr Quantity M = Quantity::M;
-constexpr Quantity Q = Quantity::Q;
 
 struct NamedBeam {
   const char* name;
