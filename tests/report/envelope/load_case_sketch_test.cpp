@@ -45,6 +45,7 @@ std::string sketch_of(const std::vector<BeamRecord>& cases) {
   CompletePass pass{cases.front(), R, 1};
   BeamSummary summary = summarize_beam(pass);
   std::vector<const BeamRecord*> records;
+  records.reserve(cases.size());
   for (const BeamRecord& c : cases) records.push_back(&c);
   return load_case_sketch_svg(records, x_scale(summary.x_min, summary.x_max));
 }
