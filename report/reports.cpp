@@ -48,15 +48,14 @@ BeamReported check_cases(const BeamCases& cases) {
 ReportSession start_reports(const ReportOptions& options) {
   ReportSession session;
   session.options = options;
-  session.keeps_record = options.in_memory || !options.files.empty() || !options.envelope_files.empty();
   return session;
 }
 
 bool report_command(ReportSession& session, const CommandEffect& effect, const RegisterFile& R) {
-  if (!session.keeps_record) return true;
+  const ReportOptions& options = session.options;
+  if (options.files.empty() && options.envelope_files.empty() && !options.in_memory) return true;
   record_command(session.record, effect);
   if (!completes_pass(effect)) return true;
-  const ReportOptions& options = session.options;
   ReportSettings settings = settings_of(options);
   bool written = write_beam_files(options.files, settings, session.record, R);
   if (!write_envelope_files(options.envelope_files, settings, options.factors, session.cases, session.record,

@@ -50,9 +50,8 @@ struct ReportOptions {
 
 // What the reports keep from one command to the next.
 struct ReportSession {
-  ReportOptions options;
   // Without any file to write nothing is kept.
-  bool keeps_record = false;
+  ReportOptions options;
   BeamRecord record;
   LoadCases cases;
 };

@@ -10,8 +10,6 @@
 #include "engine/register_file.h"
 #include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
-#include "report/envelope/summary.h"
-#include "report/format/output.h"
 #include "report/pass/record.h"
 #include "report/pass/settings.h"
 
