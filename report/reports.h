@@ -27,6 +27,7 @@
 #include "report/format/output.h"
 #include "report/format/units.h"
 #include "report/format/version.h"
+#include "report/pass/chosen_places.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
 
@@ -42,6 +43,9 @@ struct ReportOptions {
   // The envelope files of --grenzwerte and the factors of --faktoren.
   std::vector<std::string> envelope_files;
   Factors factors;
+  // The beam files of --als-datei: the beam of the last right end with
+  // every load case of it, written where the reports are.
+  std::vector<std::string> beam_files;
   // Builds every kind of report of every completed pass without writing or
   // announcing them: the reports' fuzz target feeds the replay arbitrary
   // input so.
@@ -88,5 +92,22 @@ struct BeamReported {
 // and writes the files at each right end. Where an element would be refused
 // or an end is misplaced, nothing is written and the result says where.
 BeamReported report_beam(ReportSession& session, const BeamCases& cases);
+
+// A beam read from a beam file: every load case as a pass (the envelope's),
+// the pass of the chosen load cases acting together (the report's), and the
+// places of that pass whose values the report lists.
+struct BeamFileReports {
+  BeamCases cases;
+  std::vector<Element> together;
+  std::vector<ChosenPlace> places;
+};
+
+// Reports a beam file's beam: the text report of its loads together on
+// standard output and every report file of options, and where it has more
+// than one load case the envelope's text after it; the envelope files of
+// options over every load case. The notices go to standard error. Checks
+// every pass first as report_beam does; a fault in `together` has the load
+// case cases.size(). Where there is one, nothing is written.
+BeamReported report_beam_file(const ReportOptions& options, const BeamFileReports& beam);
 
 }  // namespace dlt
