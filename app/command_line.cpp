@@ -14,9 +14,15 @@
 namespace dlt {
 
 const char kHelpText[] =
-    "Aufruf: durchlauftraeger [OPTIONEN]\n"
+    "Aufruf: durchlauftraeger [OPTIONEN] [TRAEGER.toml]\n"
     "Biegung von Durchlauftraegern und abgesetzten Rundwellen nach dem\n"
-    "Uebertragungsverfahren, im Dialog ueber ein Tastenmenue.\n"
+    "Uebertragungsverfahren, im Dialog ueber ein Tastenmenue oder aus einer\n"
+    "Traegerdatei TRAEGER.toml (TOML), die den ganzen Traeger mit seinen\n"
+    "Lastfaellen beschreibt. Mit einer Traegerdatei liest das Programm die\n"
+    "Standardeingabe nicht: es gibt den Bericht ueber den Traeger mit allen\n"
+    "gewaehlten Lastfaellen zusammen auf der Standardausgabe aus, bei mehreren\n"
+    "Lastfaellen danach ihre Grenzwerte, und schreibt die Dateien der Optionen;\n"
+    "seine Meldungen gehen auf die Standardfehlerausgabe.\n"
     "\n"
     "  --bericht DATEI  bei jedem rechten Traegerende einen Bericht ueber den\n"
     "                   Traeger nach DATEI schreiben (auch mehrmals): DATEI.csv\n"
@@ -41,12 +47,15 @@ const char kHelpText[] =
     "                   Teilsicherheitsbeiwerte der Grenzwerte: staendige Last\n"
     "                   unguenstig und guenstig, veraenderliche Lasten\n"
     "                   (Vorgabe 1.35/1.0/1.5; G/Q fuer GSUP = GINF = G)\n"
+    "  --lastfall NAME  mit einer Traegerdatei nur den Lastfall NAME in den Bericht\n"
+    "                   nehmen (auch mehrmals; die Grenzwerte nehmen immer alle)\n"
     "  --help           diese Hilfe zeigen und enden\n"
     "  --version        die Version zeigen und enden\n"
     "\n"
-    "Ohne Optionen arbeitet das Programm nur im Dialog. Der Exit-Status ist 1,\n"
-    "wenn ein Bericht oder eine Datei der Grenzwerte nicht geschrieben werden\n"
-    "konnte, 2 bei falschen Optionen.\n";
+    "Ohne Optionen und Traegerdatei arbeitet das Programm nur im Dialog. Der\n"
+    "Exit-Status ist 1, wenn ein Bericht oder eine Datei der Grenzwerte nicht\n"
+    "geschrieben werden konnte, 2 bei falschen Optionen oder einer fehlerhaften\n"
+    "Traegerdatei (dann mit DATEI:ZEILE:SPALTE und ohne eine Datei zu schreiben).\n";
 
 std::string version_text() {
   std::string text = kProgramName;
@@ -59,7 +68,7 @@ std::string version_text() {
 const char kUsageText[] =
     "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
     "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
-    "                         [--help] [--version]\n"
+    "                         [--lastfall NAME]... [--help] [--version] [TRAEGER.toml]\n"
     "Mehr mit: durchlauftraeger --help\n";
 
 namespace {
@@ -67,7 +76,7 @@ namespace {
 constexpr char kUnitsWanted[] = "--einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa kN,m";
 constexpr char kFactorsWanted[] = "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1";
 
-enum OptionCode { kBericht = 1000, kPunkte, kEinheiten, kTitel, kGrenzwerte, kFaktoren, kHelp, kVersion };
+enum OptionCode { kBericht = 1000, kPunkte, kEinheiten, kTitel, kGrenzwerte, kFaktoren, kLastfall, kHelp, kVersion };
 
 constexpr option kOptions[] = {
     {"bericht", required_argument, nullptr, kBericht},
@@ -76,6 +85,7 @@ constexpr option kOptions[] = {
     {"titel", required_argument, nullptr, kTitel},
     {"grenzwerte", required_argument, nullptr, kGrenzwerte},
     {"faktoren", required_argument, nullptr, kFaktoren},
+    {"lastfall", required_argument, nullptr, kLastfall},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -126,6 +136,8 @@ CommandLine bad_option(int code, char* argv[]) {
         return bad("--grenzwerte braucht einen Dateinamen");
       case kFaktoren:
         return bad(kFactorsWanted);
+      case kLastfall:
+        return bad("--lastfall braucht den Namen eines Lastfalls");
       default:
         return bad("--punkte braucht eine ganze Zahl von 1 bis 1000");
     }
@@ -162,10 +174,12 @@ CommandLine parse_command_line(int argc, char* argv[]) {
       case kEinheiten:
         if (!read_units(optarg, line.reports.labels.units))
           return bad(std::string(kUnitsWanted) + ", nicht '" + shown_name(optarg) + "'");
+        line.units_given = true;
         break;
       case kTitel:
         if (!is_title(optarg)) return bad("--titel nimmt keinen Zeilenumbruch und kein Steuerzeichen");
         line.reports.labels.title = optarg;
+        line.title_given = true;
         break;
       case kGrenzwerte:
         if (*optarg == '\0') return bad("--grenzwerte braucht einen Dateinamen");
@@ -174,6 +188,10 @@ CommandLine parse_command_line(int argc, char* argv[]) {
       case kFaktoren:
         if (!read_factors(optarg, line.reports.factors))
           return bad(std::string(kFactorsWanted) + ", nicht '" + shown_name(optarg) + "'");
+        break;
+      case kLastfall:
+        if (*optarg == '\0') return bad("--lastfall braucht den Namen eines Lastfalls");
+        line.load_cases.emplace_back(optarg);
         break;
       case kHelp:
         line.action = CommandLineAction::help;
@@ -185,7 +203,14 @@ CommandLine parse_command_line(int argc, char* argv[]) {
         return bad_option(code, argv);
     }
   }
-  if (optind < argc) return bad("unerwartetes Argument '" + shown_name(argv[optind]) + "'");
+  if (optind < argc) {
+    line.beam_file = argv[optind];
+    if (line.beam_file.empty()) return bad("der Name der Traegerdatei ist leer");
+    ++optind;
+  }
+  if (optind < argc)
+    return bad("nur eine Traegerdatei, nicht auch '" + shown_name(argv[optind]) + "'");
+  if (line.beam_file.empty() && !line.load_cases.empty()) return bad("--lastfall nur mit einer Traegerdatei");
   return line;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "report/reports.h"
 
@@ -14,6 +15,13 @@ enum class CommandLineAction { run, help, version, bad };
 struct CommandLine {
   CommandLineAction action = CommandLineAction::run;
   ReportOptions reports;
+  // A beam file to compute instead of the dialogue, and the load cases of
+  // --lastfall its report takes (all where empty).
+  std::string beam_file;
+  std::vector<std::string> load_cases;
+  // Whether --titel and --einheiten were given: they win over the file's.
+  bool title_given = false;
+  bool units_given = false;
   // What is wrong with a bad command line, a line printed before the usage.
   std::string error;
 };

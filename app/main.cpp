@@ -2,6 +2,7 @@
 // the transfer-matrix method, driven from a German single-key menu.
 #include <cstdio>
 
+#include "app/beam_file_run.h"
 #include "app/command_line.h"
 #include "app/menu.h"
 #include "console/stream.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     case dlt::CommandLineAction::run:
       break;
   }
+  if (!line.beam_file.empty()) return dlt::run_beam_file(line);
   dlt::console_open();
   int status = dlt::run_menu(line.reports);
   dlt::console_close();

@@ -28,6 +28,10 @@ void print(std::string_view text) { stream_write(text); }
 
 void print_failure(std::string_view text) { stream_write_failure(text); }
 
+void print_notice(std::string_view text) { stream_write_notice(text); }
+
+void notices_to_errors() { stream_notices_to_errors(); }
+
 // Writes value as "%f" does into text and returns how much it wrote.
 // std::to_chars gives the very digits of "%f" (the exact binary value rounded
 // to six decimals, ties to even, and "inf", "nan" and "-nan"), at a fraction

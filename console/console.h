@@ -41,6 +41,12 @@ void read_double(double& target);
 
 void print(std::string_view text);
 
+// Prints a notice of what the program wrote: as print does, or on standard
+// error alone once notices_to_errors was called, where standard output
+// carries a report.
+void print_notice(std::string_view text);
+void notices_to_errors();
+
 // Prints a notice that something failed. Where standard output is not a
 // terminal, it goes to standard error as well, so that output sent away
 // (to /dev/null, say) cannot hide it; a terminal shows it once.

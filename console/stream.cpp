@@ -24,6 +24,8 @@ const char* g_end = nullptr;
 // number read sees the end instead of waiting again.
 bool g_input_ended = false;
 std::string g_output;
+// Set where standard output carries a report: notices go to standard error.
+bool g_notices_to_errors = false;
 
 }  // namespace
 
@@ -103,9 +105,22 @@ void stream_write(std::string_view text) {
 }
 
 void stream_write_failure(std::string_view text) {
+  if (g_standard && g_notices_to_errors) {
+    term_write_errors(text.data(), text.size());
+    return;
+  }
   stream_write(text);
   if (g_standard && term_failures_to_errors()) term_write_errors(text.data(), text.size());
 }
+
+void stream_write_notice(std::string_view text) {
+  if (g_standard && g_notices_to_errors)
+    term_write_errors(text.data(), text.size());
+  else
+    stream_write(text);
+}
+
+void stream_notices_to_errors() { g_notices_to_errors = true; }
 
 void stream_flush() {
   if (!g_standard || g_output.empty()) return;

@@ -62,6 +62,12 @@ void stream_write(std::string_view text);
 // there (never from a script in memory).
 void stream_write_failure(std::string_view text);
 
+// Writes a notice: into the output as stream_write does, or straight to
+// standard error alone after stream_notices_to_errors (never from a script
+// in memory, which collects it). Notices of failure go there alone then too.
+void stream_write_notice(std::string_view text);
+void stream_notices_to_errors();
+
 void stream_flush();
 
 }  // namespace dlt

@@ -46,7 +46,7 @@ struct FileSegment {
 };
 
 // Something of the beam itself at a point: a support, a hinge, a spring
-// (with c), a place whose values are wanted.
+// (with c), a place whose values are wanted. The place is that of its x.
 struct FilePoint {
   double x = 0;
   double c = 0;
@@ -62,7 +62,7 @@ struct FileAction {
   std::size_t load_case = 0;
   double x = 0;
   double value = 0;
-  FilePlace place;
+  FilePlace place;  // that of its x
 };
 
 // A distributed load of one load case: q at from, linear to q_to at to.
@@ -72,7 +72,9 @@ struct FileLoad {
   double to = 0;
   double q = 0;
   double q_to = 0;
-  FilePlace place;
+  FilePlace place;  // the load's table
+  FilePlace from_place;
+  FilePlace to_place;
 };
 
 struct BeamFile {

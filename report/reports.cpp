@@ -1,5 +1,9 @@
 #include "report/reports.h"
 
+#include <new>
+
+#include "console/console.h"
+
 #include "report/beam/beam_files.h"
 #include "report/envelope/envelope_files.h"
 #include "report/pass/settings.h"
@@ -9,7 +13,38 @@ namespace dlt {
 namespace {
 
 ReportSettings settings_of(const ReportOptions& options) {
-  return {options.pieces, options.labels, options.in_memory};
+  return {.pieces = options.pieces,
+          .labels = options.labels,
+          .in_memory = options.in_memory,
+          .places = {},
+          .to_standard_output = false};
+}
+
+// Applies the elements of one pass to R and says where its first fault
+// lies; false where there is one.
+bool check_pass(RegisterFile& R, const std::vector<Element>& elements, std::size_t load_case,
+                BeamReported& checked) {
+  checked.load_case = load_case;
+  checked.element = 0;
+  if (elements.size() < 2) {
+    checked.fault = BeamFault::misplaced_end;
+    return false;
+  }
+  for (std::size_t k = 0; k < elements.size(); ++k) {
+    checked.element = k;
+    bool left_end = elements[k].kind == ElementKind::left_end;
+    bool right_end = elements[k].kind == ElementKind::right_end;
+    if (left_end != (k == 0) || right_end != (k + 1 == elements.size())) {
+      checked.fault = BeamFault::misplaced_end;
+      return false;
+    }
+    checked.refusal = apply_element(R, elements[k]);
+    if (checked.refusal != Refusal::none) {
+      checked.fault = BeamFault::refused;
+      return false;
+    }
+  }
+  return true;
 }
 
 // Applies the elements of every load case to a register file of its own,
@@ -17,30 +52,17 @@ ReportSettings settings_of(const ReportOptions& options) {
 BeamReported check_cases(const BeamCases& cases) {
   RegisterFile R;
   BeamReported checked;
-  for (std::size_t c = 0; c < cases.size(); ++c) {
-    const std::vector<Element>& elements = cases[c];
-    checked.load_case = c;
-    checked.element = 0;
-    if (elements.size() < 2) {
-      checked.fault = BeamFault::misplaced_end;
-      return checked;
-    }
-    for (std::size_t k = 0; k < elements.size(); ++k) {
-      checked.element = k;
-      bool left_end = elements[k].kind == ElementKind::left_end;
-      bool right_end = elements[k].kind == ElementKind::right_end;
-      if (left_end != (k == 0) || right_end != (k + 1 == elements.size())) {
-        checked.fault = BeamFault::misplaced_end;
-        return checked;
-      }
-      checked.refusal = apply_element(R, elements[k]);
-      if (checked.refusal != Refusal::none) {
-        checked.fault = BeamFault::refused;
-        return checked;
-      }
-    }
-  }
+  for (std::size_t c = 0; c < cases.size(); ++c)
+    if (!check_pass(R, cases[c], c, checked)) return checked;
   return {};
+}
+
+// Applies a pass checked already and records it.
+void record_pass(const std::vector<Element>& elements, BeamRecord& record, RegisterFile& R) {
+  for (const Element& e : elements) {
+    apply_element(R, e);
+    record_command(record, {Effect::element, e});
+  }
 }
 
 }  // namespace
@@ -74,6 +96,48 @@ BeamReported report_beam(ReportSession& session, const BeamCases& cases) {
       if (!report_command(session, {Effect::element, e}, R)) reported.all_written = false;
     }
   }
+  return reported;
+}
+
+BeamReported report_beam_file(const ReportOptions& options, const BeamFileReports& beam) {
+  BeamReported reported;
+  {
+    RegisterFile R;
+    if (!check_pass(R, beam.together, beam.cases.size(), reported)) return reported;
+    for (std::size_t c = 0; c < beam.cases.size(); ++c)
+      if (!check_pass(R, beam.cases[c], c, reported)) return reported;
+  }
+  reported = {};
+  ReportSettings settings = settings_of(options);
+  settings.places = beam.places;
+  settings.to_standard_output = true;
+  {
+    BeamRecord record;
+    RegisterFile R;
+    record_pass(beam.together, record, R);
+    if (!write_beam_files(options.files, settings, record, R)) reported.all_written = false;
+  }
+  settings.places.clear();
+  settings.to_standard_output = beam.cases.size() > 1;
+  if (options.envelope_files.empty() && !settings.to_standard_output && !options.in_memory) return reported;
+  LoadCases cases;
+  try {
+    for (const std::vector<Element>& elements : beam.cases) {
+      BeamRecord record;
+      RegisterFile R;
+      record_pass(elements, record, R);
+      add_load_case(cases, record, R);
+    }
+  } catch (const std::bad_alloc&) {
+    if (settings.to_standard_output) refuse_standard_output("Grenzwerte", kNoMemoryReason);
+    refuse_report_files(options.envelope_files, "Grenzwerte", kNoMemoryReason);
+    reported.all_written = false;
+    return reported;
+  }
+  // The envelope's text stands after the report's, a blank line between.
+  if (settings.to_standard_output) print("\n");
+  if (!write_envelope_of(options.envelope_files, settings, options.factors, cases))
+    reported.all_written = false;
   return reported;
 }
 

@@ -36,10 +36,13 @@ void write_report(ReportOutput& out, ReportFormat format, const CompletePass& pa
 bool write_beam_files(const std::vector<std::string>& files, const ReportSettings& settings,
                       const BeamRecord& record, const RegisterFile& R) {
   static constexpr std::string_view kWhat = "Bericht";
-  if (files.empty() && !settings.in_memory) return true;
+  if (files.empty() && !settings.in_memory && !settings.to_standard_output) return true;
   std::string_view reason = record_refusal(record);
   if (reason.empty()) reason = work_refusal(table_rows(record.elements, settings.pieces));
-  if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
+  if (!reason.empty()) {
+    if (settings.to_standard_output) refuse_standard_output(kWhat, reason);
+    return refuse_report_files(files, kWhat, reason) && !settings.to_standard_output;
+  }
   RegisterFile start;
   BeamSummary summary;
   Statics statics;
@@ -52,10 +55,13 @@ bool write_beam_files(const std::vector<std::string>& files, const ReportSetting
     // Every walk of the reports starts from this copy.
     start = closed_copy(R);
     summary = summarize_beam(pass);
+    summary.chosen = settings.places;
     statics = beam_statics(record, summary);
     if (settings.in_memory) write_in_memory(write);
+    if (settings.to_standard_output) write_standard_output(write);
   } catch (const std::bad_alloc&) {
-    return refuse_report_files(files, kWhat, kNoMemoryReason);
+    if (settings.to_standard_output) refuse_standard_output(kWhat, kNoMemoryReason);
+    return refuse_report_files(files, kWhat, kNoMemoryReason) && !settings.to_standard_output;
   }
   return write_report_files(files, kWhat, "", write);
 }

@@ -11,6 +11,7 @@
 #include "engine/results.h"
 #include "report/beam/spans.h"
 #include "report/format/table.h"
+#include "report/pass/chosen_places.h"
 #include "report/pass/replay.h"
 
 namespace dlt {
@@ -40,6 +41,9 @@ struct BeamSummary {
   // where no row has one.
   double x_min = 0;
   double x_max = 0;
+  // The places whose values the reports list, in order along the beam; each
+  // count at least 1 and below the number of elements.
+  std::vector<ChosenPlace> chosen;
 };
 
 BeamSummary summarize_beam(const CompletePass& pass);

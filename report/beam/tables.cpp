@@ -1,6 +1,7 @@
 #include "report/beam/tables.h"
 
 #include <algorithm>
+#include <bit>
 #include <string_view>
 #include <utility>
 
@@ -282,6 +283,35 @@ Table extreme_table(const BeamSummary& summary, const UnitNames& units) {
   return table;
 }
 
+bool same_values(const PointValues& a, const PointValues& b) {
+  for (Quantity q : kQuantities)
+    if (std::bit_cast<std::uint64_t>(value_of(a, q)) != std::bit_cast<std::uint64_t>(value_of(b, q)))
+      return false;
+  return true;
+}
+
+// The values at the chosen places: left of each, and right of it where any
+// value jumps there.
+Table chosen_table(const BeamSummary& summary, const UnitNames& units) {
+  std::vector<std::vector<Cell>> rows;
+  auto add_row = [&](const ElementValues& values) {
+    rows.push_back({number_cell(values.x)});
+    for (Quantity q : kQuantities) rows.back().push_back(number_cell(value_of(values.before, q)));
+  };
+  for (const ChosenPlace& place : summary.chosen) {
+    const ElementValues& left = summary.elements[place.left];
+    const ElementValues& right = summary.elements[place.right];
+    add_row(left);
+    if (!same_values(left.before, right.before)) add_row(right);
+  }
+  Table table{.heading = "Werte an den gewaehlten Stellen (an Spruengen links und rechts)",
+              .columns = {number_column(titled("x", unit_of(units, Dimension::length)))},
+              .next_row = rows_of(std::move(rows))};
+  for (Quantity q : kQuantities)
+    table.columns.push_back(number_column(titled(quantity_name(q), unit_of(units, dimension_of(q)))));
+  return table;
+}
+
 // The rows of the value table: those of a walk, and one more at each change
 // of a shaft's section.
 std::uint64_t value_rows(const CompletePass& pass) {
@@ -313,6 +343,7 @@ std::vector<Table> summary_tables(const BeamRecord& record, const BeamSummary& s
                                  statics.load_moment_sum, statics.reaction_moment_sum,
                                  statics.moment_difference, unit_of(units, Dimension::moment)));
   tables.push_back(extreme_table(summary, units));
+  if (!summary.chosen.empty()) tables.push_back(chosen_table(summary, units));
   return tables;
 }
 

@@ -51,19 +51,33 @@ bool write_envelope_files(const std::vector<std::string>& files, const ReportSet
   // No load case can be taken from such a pass; the files keep what they hold.
   std::string_view reason = record_refusal(record);
   if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
+  try {
+    if (add_load_case(cases, record, R) == CaseAdded::new_beam) print(kNewBeamNotice);
+  } catch (const std::bad_alloc&) {
+    return refuse_report_files(files, kWhat, kNoMemoryReason);
+  }
+  return write_envelope_of(files, settings, factors, cases);
+}
+
+bool write_envelope_of(const std::vector<std::string>& files, const ReportSettings& settings,
+                       const Factors& factors, const LoadCases& cases) {
   EnvelopeRun run{cases, factors, settings.pieces};
   EnvelopeSummary summary;
   ReportWriter write = [&](ReportOutput& out, ReportFormat format) {
     write_envelope(out, format, run, summary, settings.labels);
   };
   try {
-    if (add_load_case(cases, record, R) == CaseAdded::new_beam) print(kNewBeamNotice);
-    reason = work_refusal(envelope_work(cases, settings.pieces));
-    if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
+    std::string_view reason = work_refusal(envelope_work(cases, settings.pieces));
+    if (!reason.empty()) {
+      if (settings.to_standard_output) refuse_standard_output(kWhat, reason);
+      return refuse_report_files(files, kWhat, reason) && !settings.to_standard_output;
+    }
     summary = summarize_envelope(run);
     if (settings.in_memory) write_in_memory(write);
+    if (settings.to_standard_output) write_standard_output(write);
   } catch (const std::bad_alloc&) {
-    return refuse_report_files(files, kWhat, kNoMemoryReason);
+    if (settings.to_standard_output) refuse_standard_output(kWhat, kNoMemoryReason);
+    return refuse_report_files(files, kWhat, kNoMemoryReason) && !settings.to_standard_output;
   }
   return write_report_files(files, kWhat, " (" + std::to_string(cases.cases.size()) + " Lastfaelle)", write);
 }

@@ -25,6 +25,11 @@ bool write_envelope_files(const std::vector<std::string>& files, const ReportSet
                           const Factors& factors, LoadCases& cases, const BeamRecord& record,
                           const RegisterFile& R);
 
+// Writes every envelope file over the load cases as they stand, and where
+// settings say so the text to standard output. REQUIRES: at least one case.
+bool write_envelope_of(const std::vector<std::string>& files, const ReportSettings& settings,
+                       const Factors& factors, const LoadCases& cases);
+
 // The notice of a pass that is not a load case of the beam before it.
 inline constexpr char kNewBeamNotice[] = "neuer Traeger, Lastfaelle beginnen bei 1\n";
 

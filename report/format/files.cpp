@@ -66,6 +66,21 @@ void write_in_memory(const ReportWriter& write) {
   }
 }
 
+void write_standard_output(const ReportWriter& write) {
+  ReportOutput out;
+  out.to_console = true;
+  write(out, ReportFormat::text);
+  write_rest(out);
+}
+
+void refuse_standard_output(std::string_view what, std::string_view reason) {
+  std::string line(what);
+  line.append(" nicht ausgegeben: ");
+  line.append(reason);
+  line.push_back('\n');
+  print_failure(line);
+}
+
 bool write_report_files(const std::vector<std::string>& files, std::string_view what,
                         std::string_view written_note, const ReportWriter& write) {
   bool all_written = true;
@@ -77,7 +92,7 @@ bool write_report_files(const std::vector<std::string>& files, std::string_view 
       line.append(shown_name(path));
       line.append(written_note);
       line.push_back('\n');
-      print(line);
+      print_notice(line);
     } else {
       notice_not_written(what, path, reason);
       all_written = false;

@@ -41,4 +41,9 @@ bool refuse_report_files(const std::vector<std::string>& files, std::string_view
 // way.
 void write_in_memory(const ReportWriter& write);
 
+// Writes the text format to standard output, through the console; where
+// it cannot be made, prints "WHAT nicht ausgegeben: reason".
+void write_standard_output(const ReportWriter& write);
+void refuse_standard_output(std::string_view what, std::string_view reason);
+
 }  // namespace dlt

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstddef>
 
+#include "console/console.h"
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -19,6 +21,11 @@ void write_piece(ReportOutput& out) {
 }
 
 void write_rest(ReportOutput& out) {
+  if (out.to_console) {
+    print(out.text);
+    out.text.clear();
+    return;
+  }
   if (out.fd < 0) return;
   std::size_t done = 0;
   while (out.error == 0 && done < out.text.size()) {

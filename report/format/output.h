@@ -11,6 +11,8 @@ struct ReportOutput {
   std::string text;  // made and not yet written
   int fd = -1;       // the file written to; -1 keeps all of the text
   int error = 0;     // errno of the first write that failed; nothing is written after it
+  // Where set, the text goes to standard output through the console instead.
+  bool to_console = false;
 };
 
 // Writes the text out once it holds a piece worth a write.

@@ -333,7 +333,9 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
       {{"--bericht="}, "--bericht braucht einen Dateinamen"},
       {{"--bericht", ""}, "--bericht braucht einen Dateinamen"},
       {{"--help=ja"}, "--help nimmt keinen Wert"},
-      {{"datei"}, "unerwartetes Argument 'datei'"},
+      {{"a.toml", "b.toml"}, "nur eine Traegerdatei, nicht auch 'b.toml'"},
+      {{"--lastfall", "g"}, "--lastfall nur mit einer Traegerdatei"},
+      {{"--lastfall"}, "--lastfall braucht den Namen eines Lastfalls"},
       {{"--einheiten", "kN"},
        "--einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa kN,m, nicht 'kN'"},
       {{"--einheiten=kN,"},
@@ -364,7 +366,7 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
               "durchlauftraeger: " + message + "\n" +
                   "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
                   "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
-                  "                         [--help] [--version]\n"
+                  "                         [--lastfall NAME]... [--help] [--version] [TRAEGER.toml]\n"
                   "Mehr mit: durchlauftraeger --help\n")
         << options[0];
   }

@@ -1,0 +1,200 @@
+#include "app/beam_file_run.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "console/console.h"
+#include "console/shown_name.h"
+#include "console/stream.h"
+#include "model/beam_file.h"
+#include "model/passes.h"
+#include "report/reports.h"
+
+namespace dlt {
+
+namespace {
+
+#ifdef _WIN32
+constexpr int kOpenFlags = O_RDONLY | O_BINARY;
+#else
+// A FIFO would wait for a writer: opened without waiting, it is refused below.
+constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC;
+#endif
+
+// Reads the whole file into text; false with the reason where it cannot.
+bool read_whole_file(const std::string& path, std::string& text, std::string& reason) {
+  int fd = open(path.c_str(), kOpenFlags);
+  if (fd < 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  struct stat status {};
+  bool read_all = false;
+  if (fstat(fd, &status) != 0) {
+    reason = std::strerror(errno);
+  } else if (S_ISDIR(status.st_mode)) {
+    reason = "ist ein Verzeichnis";
+  } else if (!S_ISREG(status.st_mode)) {
+    reason = "keine gewoehnliche Datei";
+  } else {
+    char block[64 * 1024];
+    for (;;) {
+      auto got = read(fd, block, sizeof block);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) {
+        reason = std::strerror(errno);
+        break;
+      }
+      if (got == 0) {
+        read_all = true;
+        break;
+      }
+      text.append(block, static_cast<std::size_t>(got));
+    }
+  }
+  close(fd);
+  return read_all;
+}
+
+void print_fault(const std::string& path, const FileFault& fault) {
+  std::string line = "durchlauftraeger: " + shown_name(path) + ":" + std::to_string(fault.place.line) + ":" +
+                     std::to_string(fault.place.column) + ": " + fault.what + "\n";
+  std::fputs(line.c_str(), stderr);
+}
+
+std::string x_text(double x) {
+  char digits[32];
+  int n = std::snprintf(digits, sizeof digits, "%.17g", x);
+  // The shortest of the forms that read back the same.
+  for (int precision = 1; precision < 17; ++precision) {
+    char shorter[32];
+    std::snprintf(shorter, sizeof shorter, "%.*g", precision, x);
+    if (std::strtod(shorter, nullptr) == x) return shorter;
+  }
+  return std::string(digits, static_cast<std::size_t>(n));
+}
+
+// Where element k of a pass stands along the beam.
+double element_x(const std::vector<Element>& elements, std::size_t k) {
+  double x = 0;
+  for (std::size_t i = 0; i < k; ++i)
+    if (is_segment(elements[i])) x = x + elements[i].length;
+  return x;
+}
+
+// Why the reports refused the beam, as a fault of the file.
+FileFault refused_beam(const BeamReported& reported, const BeamPasses& passes) {
+  const FilePass& pass =
+      reported.load_case < passes.cases.size() ? passes.cases[reported.load_case] : passes.together;
+  FileFault fault;
+  std::size_t k = reported.element < pass.sources.size() ? reported.element : 0;
+  if (!pass.sources.empty()) fault.place = pass.sources[k];
+  std::string at = "x = " + x_text(element_x(pass.elements, k));
+  switch (reported.refusal) {
+    case Refusal::undetermined_condition:
+      fault.what = "Traeger nicht bestimmbar: bei " + at + " ist er verschieblich (ein Mechanismus)";
+      return fault;
+    case Refusal::undetermined_right_end:
+      fault.what = "Traeger nicht bestimmbar: mit dem rechten Ende bei " + at +
+                   " bleibt er verschieblich (ein Mechanismus)";
+      return fault;
+    case Refusal::too_many_conditions:
+      fault.what = "mehr als 100000 Lager, Gelenke und Enden (bei " + at + ")";
+      return fault;
+    case Refusal::too_many_springs:
+      fault.what = "mehr als 100000 Federn (bei " + at + ")";
+      return fault;
+    case Refusal::none:
+    case Refusal::same_codes:
+    case Refusal::no_left_end:
+      break;
+  }
+  fault.what = "Traeger nicht bestimmbar bei " + at;
+  return fault;
+}
+
+// The file's title and units where the command line gives none.
+bool take_labels(const CommandLine& line, const BeamFile& file, ReportOptions& options, FileFault& fault) {
+  if (file.has_title) {
+    if (shown_name(file.title) != file.title) {
+      fault = {file.title_place, "titel nimmt keinen Zeilenumbruch und kein Steuerzeichen"};
+      return false;
+    }
+    if (!line.title_given) options.labels.title = file.title;
+  }
+  if (file.has_units) {
+    Units units;
+    bool readable = file.force_unit.find(',') == std::string::npos &&
+                    read_units(file.force_unit + "," + file.length_unit, units);
+    if (!readable) {
+      fault = {file.units_place,
+               "einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa [\"kN\", \"m\"]"};
+      return false;
+    }
+    if (!line.units_given) options.labels.units = units;
+  }
+  return true;
+}
+
+BeamFileReports reports_of(const BeamPasses& passes) {
+  BeamFileReports reports;
+  for (const FilePass& pass : passes.cases) reports.cases.push_back(pass.elements);
+  reports.together = passes.together.elements;
+  for (const PlaceInPass& place : passes.places) reports.places.push_back({place.left, place.right});
+  return reports;
+}
+
+int run_read_file(const CommandLine& line) {
+  std::string text;
+  std::string reason;
+  if (!read_whole_file(line.beam_file, text, reason)) {
+    std::fputs(("durchlauftraeger: " + shown_name(line.beam_file) + ": " + reason + "\n").c_str(), stderr);
+    return 2;
+  }
+  BeamFile file;
+  FileFault fault;
+  BeamPasses passes;
+  ReportOptions options = line.reports;
+  if (!read_beam_file(text, file, fault) || !take_labels(line, file, options, fault) ||
+      !build_passes(file, line.load_cases, passes, fault)) {
+    print_fault(line.beam_file, fault);
+    return 2;
+  }
+  text = std::string();
+  console_open();
+  notices_to_errors();
+  BeamReported reported = report_beam_file(options, reports_of(passes));
+  console_close();
+  if (reported.fault != BeamFault::none) {
+    print_fault(line.beam_file, refused_beam(reported, passes));
+    return 2;
+  }
+  return reported.all_written ? 0 : 1;
+}
+
+}  // namespace
+
+int run_beam_file(const CommandLine& line) {
+  try {
+    return run_read_file(line);
+  } catch (const std::bad_alloc&) {
+    console_close();
+    std::fputs(("durchlauftraeger: " + shown_name(line.beam_file) + ": Speicher reicht nicht\n").c_str(),
+               stderr);
+    return 1;
+  }
+}
+
+}  // namespace dlt
