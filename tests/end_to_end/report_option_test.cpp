@@ -375,7 +375,7 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
 TEST(CommandLine, HelpAndVersion) {
   PipedRun help = run_piped("", {"--help"});
   EXPECT_EQ(help.ending.status, 0);
-  EXPECT_EQ(help.output.rfind("Aufruf: durchlauftraeger [OPTIONEN]\n", 0), 0U) << help.output;
+  EXPECT_EQ(help.output.rfind("Aufruf: durchlauftraeger [OPTIONEN] [TRAEGER.toml]\n", 0), 0U) << help.output;
   EXPECT_NE(help.output.find("--punkte N"), std::string::npos);
   PipedRun version = run_piped("", {"--vers"});
   EXPECT_EQ(version.ending.status, 0);
