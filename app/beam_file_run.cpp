@@ -94,14 +94,59 @@ double element_x(const std::vector<Element>& elements, std::size_t k) {
   return x;
 }
 
+bool is_hinge(const Element& element) {
+  return element.kind == ElementKind::condition && element.S1 == Quantity::M;
+}
+
+// Where a right end leaves the beam movable although the beam without its
+// hinges would not be, the first hinge that makes it a mechanism: the beam
+// with the hinges up to it alone is one, with those before it not. Found by
+// halving, a check of the pass each time. The right end's own index where
+// the hinges are not to blame.
+std::size_t first_moving_hinge(const std::vector<Element>& elements, std::size_t right_end) {
+  std::vector<std::size_t> hinges;
+  for (std::size_t k = 0; k < elements.size(); ++k)
+    if (is_hinge(elements[k])) hinges.push_back(k);
+  // The pass with the first `count` hinges alone.
+  auto moves = [&](std::size_t count) {
+    std::vector<Element> kept;
+    std::size_t next = 0;
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+      if (next < hinges.size() && hinges[next] == k) {
+        ++next;
+        if (next > count) continue;
+      }
+      kept.push_back(elements[k]);
+    }
+    return check_beam_pass(kept).fault != BeamFault::none;
+  };
+  if (hinges.empty() || moves(0)) return right_end;
+  std::size_t stands = 0;             // the first `stands` hinges keep it standing
+  std::size_t falls = hinges.size();  // the first `falls` make it move
+  while (falls - stands > 1) {
+    std::size_t middle = stands + (falls - stands) / 2;
+    if (moves(middle))
+      falls = middle;
+    else
+      stands = middle;
+  }
+  return hinges[falls - 1];
+}
+
 // Why the reports refused the beam, as a fault of the file.
 FileFault refused_beam(const BeamReported& reported, const BeamPasses& passes) {
   const FilePass& pass =
       reported.load_case < passes.cases.size() ? passes.cases[reported.load_case] : passes.together;
   FileFault fault;
   std::size_t k = reported.element < pass.sources.size() ? reported.element : 0;
+  if (reported.refusal == Refusal::undetermined_right_end) k = first_moving_hinge(pass.elements, k);
   if (!pass.sources.empty()) fault.place = pass.sources[k];
   std::string at = "x = " + x_text(element_x(pass.elements, k));
+  if (is_hinge(pass.elements[k])) {
+    fault.what =
+        "Traeger nicht bestimmbar: mit dem Gelenk bei " + at + " ist er verschieblich (ein Mechanismus)";
+    return fault;
+  }
   switch (reported.refusal) {
     case Refusal::undetermined_condition:
       fault.what = "Traeger nicht bestimmbar: bei " + at + " ist er verschieblich (ein Mechanismus)";
@@ -148,14 +193,6 @@ bool take_labels(const CommandLine& line, const BeamFile& file, ReportOptions& o
   return true;
 }
 
-BeamFileReports reports_of(const BeamPasses& passes) {
-  BeamFileReports reports;
-  for (const FilePass& pass : passes.cases) reports.cases.push_back(pass.elements);
-  reports.together = passes.together.elements;
-  for (const PlaceInPass& place : passes.places) reports.places.push_back({place.left, place.right});
-  return reports;
-}
-
 int run_read_file(const CommandLine& line) {
   std::string text;
   std::string reason;
@@ -185,6 +222,14 @@ int run_read_file(const CommandLine& line) {
 }
 
 }  // namespace
+
+BeamFileReports reports_of(const BeamPasses& passes) {
+  BeamFileReports reports;
+  for (const FilePass& pass : passes.cases) reports.cases.push_back(pass.elements);
+  reports.together = passes.together.elements;
+  for (const PlaceInPass& place : passes.places) reports.places.push_back({place.left, place.right});
+  return reports;
+}
 
 int run_beam_file(const CommandLine& line) {
   try {

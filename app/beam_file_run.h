@@ -5,6 +5,8 @@
 #pragma once
 
 #include "app/command_line.h"
+#include "model/passes.h"
+#include "report/reports.h"
 
 namespace dlt {
 
@@ -13,5 +15,8 @@ namespace dlt {
 // (one line "FILE:LINE:COLUMN: what is wrong" on standard error, and nothing
 // written).
 int run_beam_file(const CommandLine& line);
+
+// What the reports are handed of a beam file's passes.
+BeamFileReports reports_of(const BeamPasses& passes);
 
 }  // namespace dlt

@@ -99,6 +99,13 @@ BeamReported report_beam(ReportSession& session, const BeamCases& cases) {
   return reported;
 }
 
+BeamReported check_beam_pass(const std::vector<Element>& elements) {
+  RegisterFile R;
+  BeamReported checked;
+  if (!check_pass(R, elements, 0, checked)) return checked;
+  return {};
+}
+
 BeamReported report_beam_file(const ReportOptions& options, const BeamFileReports& beam) {
   BeamReported reported;
   {

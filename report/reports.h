@@ -93,6 +93,10 @@ struct BeamReported {
 // or an end is misplaced, nothing is written and the result says where.
 BeamReported report_beam(ReportSession& session, const BeamCases& cases);
 
+// Applies one pass as the dialogue would, writing nothing, and says where
+// its first fault lies (load case 0).
+BeamReported check_beam_pass(const std::vector<Element>& elements);
+
 // A beam read from a beam file: every load case as a pass (the envelope's),
 // the pass of the chosen load cases acting together (the report's), and the
 // places of that pass whose values the report lists.
