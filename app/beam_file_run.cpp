@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <utility>
 
 #ifdef _WIN32
 #include <io.h>
@@ -134,15 +135,18 @@ std::size_t first_moving_hinge(const std::vector<Element>& elements, std::size_t
 }
 
 // Why the reports refused the beam, as a fault of the file.
-FileFault refused_beam(const BeamReported& reported, const BeamPasses& passes) {
-  const FilePass& pass =
-      reported.load_case < passes.cases.size() ? passes.cases[reported.load_case] : passes.together;
+FileFault refused_beam(const BeamReported& reported, const BeamPasses& passes,
+                       const BeamFileReports& reports) {
+  bool in_case = reported.load_case < passes.cases.size();
+  const std::vector<FilePlace>& sources =
+      in_case ? passes.cases[reported.load_case].sources : passes.together.sources;
+  const std::vector<Element>& elements = in_case ? reports.cases[reported.load_case] : reports.together;
   FileFault fault;
-  std::size_t k = reported.element < pass.sources.size() ? reported.element : 0;
-  if (reported.refusal == Refusal::undetermined_right_end) k = first_moving_hinge(pass.elements, k);
-  if (!pass.sources.empty()) fault.place = pass.sources[k];
-  std::string at = "x = " + x_text(element_x(pass.elements, k));
-  if (is_hinge(pass.elements[k])) {
+  std::size_t k = reported.element < sources.size() ? reported.element : 0;
+  if (reported.refusal == Refusal::undetermined_right_end) k = first_moving_hinge(elements, k);
+  if (!sources.empty()) fault.place = sources[k];
+  std::string at = "x = " + x_text(element_x(elements, k));
+  if (is_hinge(elements[k])) {
     fault.what =
         "Traeger nicht bestimmbar: mit dem Gelenk bei " + at + " ist er verschieblich (ein Mechanismus)";
     return fault;
@@ -212,10 +216,11 @@ int run_read_file(const CommandLine& line) {
   text = std::string();
   console_open();
   notices_to_errors();
-  BeamReported reported = report_beam_file(options, reports_of(passes));
+  BeamFileReports reports = reports_of(passes);
+  BeamReported reported = report_beam_file(options, reports);
   console_close();
   if (reported.fault != BeamFault::none) {
-    print_fault(line.beam_file, refused_beam(reported, passes));
+    print_fault(line.beam_file, refused_beam(reported, passes, reports));
     return 2;
   }
   return reported.all_written ? 0 : 1;
@@ -223,10 +228,10 @@ int run_read_file(const CommandLine& line) {
 
 }  // namespace
 
-BeamFileReports reports_of(const BeamPasses& passes) {
+BeamFileReports reports_of(BeamPasses& passes) {
   BeamFileReports reports;
-  for (const FilePass& pass : passes.cases) reports.cases.push_back(pass.elements);
-  reports.together = passes.together.elements;
+  for (FilePass& pass : passes.cases) reports.cases.push_back(std::move(pass.elements));
+  reports.together = std::move(passes.together.elements);
   for (const PlaceInPass& place : passes.places) reports.places.push_back({place.left, place.right});
   return reports;
 }

@@ -16,7 +16,8 @@ namespace dlt {
 // written).
 int run_beam_file(const CommandLine& line);
 
-// What the reports are handed of a beam file's passes.
-BeamFileReports reports_of(const BeamPasses& passes);
+// What the reports are handed of a beam file's passes: their elements,
+// moved out of passes, which keep the sources.
+BeamFileReports reports_of(BeamPasses& passes);
 
 }  // namespace dlt

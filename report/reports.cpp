@@ -129,9 +129,11 @@ BeamReported report_beam_file(const ReportOptions& options, const BeamFileReport
   if (options.envelope_files.empty() && !settings.to_standard_output && !options.in_memory) return reported;
   LoadCases cases;
   try {
+    // One record for all, as the dialogue keeps it: each left end starts
+    // the next pass, which makes it a load case of its own.
+    BeamRecord record;
+    RegisterFile R;
     for (const std::vector<Element>& elements : beam.cases) {
-      BeamRecord record;
-      RegisterFile R;
       record_pass(elements, record, R);
       add_load_case(cases, record, R);
     }

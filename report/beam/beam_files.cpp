@@ -58,12 +58,11 @@ bool write_beam_files(const std::vector<std::string>& files, const ReportSetting
     summary.chosen = settings.places;
     statics = beam_statics(record, summary);
     if (settings.in_memory) write_in_memory(write);
-    if (settings.to_standard_output) write_standard_output(write);
   } catch (const std::bad_alloc&) {
     if (settings.to_standard_output) refuse_standard_output(kWhat, kNoMemoryReason);
     return refuse_report_files(files, kWhat, kNoMemoryReason) && !settings.to_standard_output;
   }
-  return write_report_files(files, kWhat, "", write);
+  return write_report_files(files, kWhat, "", write, settings.to_standard_output);
 }
 
 }  // namespace dlt

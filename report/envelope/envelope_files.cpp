@@ -74,12 +74,12 @@ bool write_envelope_of(const std::vector<std::string>& files, const ReportSettin
     }
     summary = summarize_envelope(run);
     if (settings.in_memory) write_in_memory(write);
-    if (settings.to_standard_output) write_standard_output(write);
   } catch (const std::bad_alloc&) {
     if (settings.to_standard_output) refuse_standard_output(kWhat, kNoMemoryReason);
     return refuse_report_files(files, kWhat, kNoMemoryReason) && !settings.to_standard_output;
   }
-  return write_report_files(files, kWhat, " (" + std::to_string(cases.cases.size()) + " Lastfaelle)", write);
+  return write_report_files(files, kWhat, " (" + std::to_string(cases.cases.size()) + " Lastfaelle)", write,
+                            settings.to_standard_output);
 }
 
 }  // namespace dlt

@@ -31,10 +31,14 @@ void notice_not_written(std::string_view what, const std::string& path, std::str
   print_failure(line);
 }
 
-// Writes one file; false with the reason where it is not written.
-bool write_report_file(const std::string& path, const ReportWriter& write, std::string& reason) {
+// Writes one file, and where to_console is set its text to standard output
+// as well (teed says it was); false with the reason where it is not written.
+bool write_report_file(const std::string& path, const ReportWriter& write, bool to_console, bool& teed,
+                       std::string& reason) {
   ReportFile file;
   if (!open_report_file(path, file, reason)) return false;
+  file.out.to_console = to_console;
+  teed = to_console;
   try {
     write(file.out, report_format(path));
   } catch (const std::bad_alloc&) {
@@ -82,11 +86,13 @@ void refuse_standard_output(std::string_view what, std::string_view reason) {
 }
 
 bool write_report_files(const std::vector<std::string>& files, std::string_view what,
-                        std::string_view written_note, const ReportWriter& write) {
+                        std::string_view written_note, const ReportWriter& write, bool text_to_console) {
   bool all_written = true;
+  bool teed = false;
   for (const std::string& path : files) {
     std::string reason;
-    if (write_report_file(path, write, reason)) {
+    bool tee = text_to_console && !teed && report_format(path) == ReportFormat::text;
+    if (write_report_file(path, write, tee, teed, reason)) {
       std::string line(what);
       line.append(" geschrieben: ");
       line.append(shown_name(path));
@@ -98,6 +104,8 @@ bool write_report_files(const std::vector<std::string>& files, std::string_view 
       all_written = false;
     }
   }
+  // The text made once serves a text file and standard output alike.
+  if (text_to_console && !teed) write_standard_output(write);
   return all_written;
 }
 

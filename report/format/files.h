@@ -28,9 +28,11 @@ using ReportWriter = std::function<void(ReportOutput& out, ReportFormat format)>
 // prints for each "WHAT geschrieben: FILE" with written_note after it, or
 // "WHAT nicht geschrieben: FILE: reason", the latter on standard error too
 // where standard output is not a terminal. A file for which memory runs out
-// is not written. False where one or more was not written.
+// is not written. Where text_to_console is set, the text format goes to
+// standard output as well, made once with the first text file. False where
+// one or more was not written.
 bool write_report_files(const std::vector<std::string>& files, std::string_view what,
-                        std::string_view written_note, const ReportWriter& write);
+                        std::string_view written_note, const ReportWriter& write, bool text_to_console = false);
 
 // Where nothing can be written, each file says why; true where there are
 // none.

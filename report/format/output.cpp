@@ -21,12 +21,11 @@ void write_piece(ReportOutput& out) {
 }
 
 void write_rest(ReportOutput& out) {
-  if (out.to_console) {
-    print(out.text);
-    out.text.clear();
+  if (out.to_console) print(out.text);
+  if (out.fd < 0) {
+    if (out.to_console) out.text.clear();
     return;
   }
-  if (out.fd < 0) return;
   std::size_t done = 0;
   while (out.error == 0 && done < out.text.size()) {
     std::size_t left = out.text.size() - done;

@@ -11,7 +11,7 @@ struct ReportOutput {
   std::string text;  // made and not yet written
   int fd = -1;       // the file written to; -1 keeps all of the text
   int error = 0;     // errno of the first write that failed; nothing is written after it
-  // Where set, the text goes to standard output through the console instead.
+  // Where set, the text goes to standard output through the console too.
   bool to_console = false;
 };
 
