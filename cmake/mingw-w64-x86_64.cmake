@@ -5,8 +5,9 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
 
-# Headers and libraries only from the MinGW tree, never the build machine's;
-# tools from the build machine.
+# Headers and libraries only from the MinGW tree, never the build machine's
+# (but for toml++'s headers, cmake/toml_headers.cmake); tools from the build
+# machine.
 set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

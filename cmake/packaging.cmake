@@ -21,9 +21,10 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 
 if(WIN32)
   # A folder to unpack and run: the .exe (installed beside these, see the
-  # top-level CMakeLists.txt), the README and the scripts to try it on.
+  # top-level CMakeLists.txt), the README, the licence of the code compiled
+  # into the .exe besides ours (toml++) and the scripts to try it on.
   set(CPACK_GENERATOR ZIP)
-  install(FILES README.md DESTINATION .)
+  install(FILES README.md cmake/zip/THIRD-PARTY-NOTICES.txt DESTINATION .)
   install(DIRECTORY examples/ DESTINATION examples FILES_MATCHING PATTERN "*.txt")
 
 elseif(CMAKE_SYSTEM_NAME STREQUAL "Linux")

@@ -1,8 +1,10 @@
 #!/bin/sh
 # The layers, checked from the includes: app/ -> report/ -> engine/ ->
-# console/, and inside report/ the door reports.h over envelope/, beam/,
-# pass/ and format/, each including only what lies below it. Prints every
-# include that runs the wrong way and fails where there is one.
+# console/ and app/ -> model/ -> engine/, model/ and report/ side by side,
+# neither including the other; inside report/ the door reports.h over
+# envelope/, beam/, pass/ and format/, each including only what lies below
+# it. Prints every include that runs the wrong way and fails where there is
+# one.
 #
 # usage: check_layers.sh SOURCE_DIR
 set -eu
@@ -29,6 +31,14 @@ forbid report/beam '#include "(app/|report/envelope/|report/reports\.h)' "beam/ 
 forbid report/envelope '#include "(app/|report/reports\.h)' "envelope/ never includes the door"
 forbid report '#include "app/' "report/ never includes app/"
 forbid app '#include "report/(format|pass|beam|envelope)/' "app/ includes only report/reports.h of report/"
+forbid model '#include "(app|report)/' "model/ includes only engine/, console/ and itself"
+
+# Of the program above model/ only app/ includes it: nothing below or beside.
+found=$(grep -rHn --include='*.h' --include='*.cpp' '^#include "model/' console engine report || true)
+if [ -n "$found" ]; then
+  printf '%s\n%s\n' "console/, engine/ and report/ never include model/:" "$found"
+  status=1
+fi
 
 # format/ may use engine/quantity.h alone of the engine.
 found=$(grep -Hn '^#include "engine/' report/format/*.h report/format/*.cpp | grep -v 'engine/quantity\.h"' || true)
