@@ -4,9 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-// The reader is used header-only; it reports faults by its result rather
+// The reader (header-only, by the build) reports faults by its result rather
 // than by throwing, so that every fault takes the one way out below.
-#define TOML_HEADER_ONLY 1
 #define TOML_EXCEPTIONS 0
 #include <toml++/toml.h>
 
