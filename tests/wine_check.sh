@@ -11,7 +11,10 @@
 # (windows_keys_check.exe beside the program), and a report that would
 # replace the program's own input, refused.
 #
-# usage: wine_check.sh LINUX_BINARY WINDOWS_EXE SCRIPT...
+# Beam files (.toml) among them run as the program's argument, their reports
+# compared the same way.
+#
+# usage: wine_check.sh LINUX_BINARY WINDOWS_EXE SCRIPT_OR_BEAM_FILE...
 set -euo pipefail
 
 linux_binary=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
@@ -35,6 +38,19 @@ labels_for() {
   if [ $((${#1} % 2)) = 0 ]; then printf '%s' '--einheiten kN,m --titel "Pos. 1"'; fi
 }
 
+# A script's name without .txt; a beam file's with "_datei" for .toml, so
+# that a script and the beam file beside it keep their results apart.
+input_name() {
+  case $1 in
+    *.toml) printf '%s_datei' "$(basename "$1" .toml)" ;;
+    *) basename "$1" .txt ;;
+  esac
+}
+is_beam_file() { case $1 in *_datei) return 0 ;; *) return 1 ;; esac; }
+input_file() {
+  if is_beam_file "$1"; then printf '%s.toml' "${1%_datei}"; else printf '%s.txt' "$1"; fi
+}
+
 # One batch file runs them all; each output and exit status lands in a file.
 names=()
 {
@@ -45,14 +61,18 @@ names=()
   printf 'durchlauftraeger.exe --bericht eingabe.txt < eingabe.txt > eingabe.out 2> eingabe.err\r\n'
   printf 'echo %%ERRORLEVEL%% > eingabe.status\r\n'
   for script in "$@"; do
-    name=$(basename "$script" .txt)
+    name=$(input_name "$script")
     names+=("$name")
-    cp "$script" "$work/$name.txt"
+    cp "$script" "$work/$(input_file "$name")"
     printf 'durchlauftraeger.exe %s --bericht %s.bericht --bericht %s.csv --bericht %s.html' \
       "$(labels_for "$name")" "$name" "$name" "$name"
     printf ' --grenzwerte %s.grenzwerte --grenzwerte %s.grenzwerte.csv --grenzwerte %s.grenzwerte.html' \
       "$name" "$name" "$name"
-    printf ' < %s.txt > %s.out\r\n' "$name" "$name"
+    if is_beam_file "$name"; then
+      printf ' %s < nul > %s.out\r\n' "$(input_file "$name")" "$name"
+    else
+      printf ' < %s.txt > %s.out\r\n' "$name" "$name"
+    fi
     printf 'echo %%ERRORLEVEL%% > %s.status\r\n' "$name"
   done
 } > "$work/run.cmd"
@@ -98,9 +118,17 @@ for name in "${names[@]}"; do
   fi
   labels=()
   if [ -n "$(labels_for "$name")" ]; then labels=(--einheiten kN,m --titel "Pos. 1"); fi
+  # A beam file is an argument (its standard output the report alone, its
+  # notices on standard error); a script is the input.
+  input=("$work/$name.txt")
+  file=()
+  if is_beam_file "$name"; then
+    input=(/dev/null)
+    file=("$work/$(input_file "$name")")
+  fi
   if ! diff <(cd "$linux" && "$linux_binary" "${labels[@]}" --bericht "$name.bericht" --bericht "$name.csv" \
       --bericht "$name.html" --grenzwerte "$name.grenzwerte" --grenzwerte "$name.grenzwerte.csv" \
-      --grenzwerte "$name.grenzwerte.html" < "$work/$name.txt" |
+      --grenzwerte "$name.grenzwerte.html" "${file[@]}" 2> /dev/null < "${input[0]}" |
       same_nan) <(tr -d '\r' < "$work/$name.out" | same_nan) > "$work/$name.diff"; then
     echo "FAILED $name: output differs from the Linux build (< Linux, > Windows)"
     head -n 40 "$work/$name.diff"
