@@ -41,6 +41,10 @@ const char kHelpText[] =
     "                   Teilsicherheitsbeiwerte der Grenzwerte: staendige Last\n"
     "                   unguenstig und guenstig, veraenderliche Lasten\n"
     "                   (Vorgabe 1.35/1.0/1.5; G/Q fuer GSUP = GINF = G)\n"
+    "  --als-datei DATEI\n"
+    "                   bei jedem rechten Traegerende den Traeger mit allen\n"
+    "                   Lastfaellen als Traegerdatei (TOML) nach DATEI schreiben\n"
+    "                   (auch mehrmals)\n"
     "  --help           diese Hilfe zeigen und enden\n"
     "  --version        die Version zeigen und enden\n"
     "\n"
@@ -59,7 +63,7 @@ std::string version_text() {
 const char kUsageText[] =
     "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
     "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
-    "                         [--help] [--version]\n"
+    "                         [--als-datei DATEI]... [--help] [--version]\n"
     "Mehr mit: durchlauftraeger --help\n";
 
 namespace {
@@ -67,7 +71,17 @@ namespace {
 constexpr char kUnitsWanted[] = "--einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa kN,m";
 constexpr char kFactorsWanted[] = "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1";
 
-enum OptionCode { kBericht = 1000, kPunkte, kEinheiten, kTitel, kGrenzwerte, kFaktoren, kHelp, kVersion };
+enum OptionCode {
+  kBericht = 1000,
+  kPunkte,
+  kEinheiten,
+  kTitel,
+  kGrenzwerte,
+  kFaktoren,
+  kAlsDatei,
+  kHelp,
+  kVersion
+};
 
 constexpr option kOptions[] = {
     {"bericht", required_argument, nullptr, kBericht},
@@ -76,6 +90,7 @@ constexpr option kOptions[] = {
     {"titel", required_argument, nullptr, kTitel},
     {"grenzwerte", required_argument, nullptr, kGrenzwerte},
     {"faktoren", required_argument, nullptr, kFaktoren},
+    {"als-datei", required_argument, nullptr, kAlsDatei},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -126,6 +141,8 @@ CommandLine bad_option(int code, char* argv[]) {
         return bad("--grenzwerte braucht einen Dateinamen");
       case kFaktoren:
         return bad(kFactorsWanted);
+      case kAlsDatei:
+        return bad("--als-datei braucht einen Dateinamen");
       default:
         return bad("--punkte braucht eine ganze Zahl von 1 bis 1000");
     }
@@ -174,6 +191,10 @@ CommandLine parse_command_line(int argc, char* argv[]) {
       case kFaktoren:
         if (!read_factors(optarg, line.reports.factors))
           return bad(std::string(kFactorsWanted) + ", nicht '" + shown_name(optarg) + "'");
+        break;
+      case kAlsDatei:
+        if (*optarg == '\0') return bad("--als-datei braucht einen Dateinamen");
+        line.reports.beam_files.emplace_back(optarg);
         break;
       case kHelp:
         line.action = CommandLineAction::help;

@@ -44,21 +44,31 @@ std::uint64_t envelope_work(const LoadCases& cases, int pieces) {
 
 }  // namespace
 
+TakenCase take_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R) {
+  TakenCase taken;
+  // No load case can be taken from such a pass; the cases stay as they are.
+  taken.refusal = record_refusal(record);
+  if (!taken.refusal.empty()) return taken;
+  try {
+    taken.added = add_load_case(cases, record, R);
+  } catch (const std::bad_alloc&) {
+    taken.refusal = kNoMemoryReason;
+  }
+  return taken;
+}
+
 bool write_envelope_files(const std::vector<std::string>& files, const ReportSettings& settings,
-                          const Factors& factors, LoadCases& cases, const BeamRecord& record,
-                          const RegisterFile& R) {
+                          const Factors& factors, const LoadCases& cases, const TakenCase& taken) {
   if (files.empty() && !settings.in_memory) return true;
-  // No load case can be taken from such a pass; the files keep what they hold.
-  std::string_view reason = record_refusal(record);
-  if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
+  if (!taken.refusal.empty()) return refuse_report_files(files, kWhat, taken.refusal);
+  if (taken.added == CaseAdded::new_beam) print(kNewBeamNotice);
   EnvelopeRun run{cases, factors, settings.pieces};
   EnvelopeSummary summary;
   ReportWriter write = [&](ReportOutput& out, ReportFormat format) {
     write_envelope(out, format, run, summary, settings.labels);
   };
   try {
-    if (add_load_case(cases, record, R) == CaseAdded::new_beam) print(kNewBeamNotice);
-    reason = work_refusal(envelope_work(cases, settings.pieces));
+    std::string_view reason = work_refusal(envelope_work(cases, settings.pieces));
     if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
     summary = summarize_envelope(run);
     if (settings.in_memory) write_in_memory(write);

@@ -355,6 +355,10 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
        "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1, nicht '1.35/-1/1.5'"},
       {{"--faktoren", "1.5"},
        "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1, nicht '1.5'"},
+      {{"--als-datei"}, "--als-datei braucht einen Dateinamen"},
+      {{"--als-datei="}, "--als-datei braucht einen Dateinamen"},
+      {{"--als-datei", ""}, "--als-datei braucht einen Dateinamen"},
+      {{"--als-datei=x.toml", "datei"}, "unerwartetes Argument 'datei'"},
   };
   for (const auto& [options, message] : cases) {
     PipedRun run = run_piped("q\n", options);
@@ -364,7 +368,7 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
               "durchlauftraeger: " + message + "\n" +
                   "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
                   "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
-                  "                         [--help] [--version]\n"
+                  "                         [--als-datei DATEI]... [--help] [--version]\n"
                   "Mehr mit: durchlauftraeger --help\n")
         << options[0];
   }
@@ -375,6 +379,7 @@ TEST(CommandLine, HelpAndVersion) {
   EXPECT_EQ(help.ending.status, 0);
   EXPECT_EQ(help.output.rfind("Aufruf: durchlauftraeger [OPTIONEN]\n", 0), 0U) << help.output;
   EXPECT_NE(help.output.find("--punkte N"), std::string::npos);
+  EXPECT_NE(help.output.find("\n  --als-datei DATEI\n"), std::string::npos);
   PipedRun version = run_piped("", {"--vers"});
   EXPECT_EQ(version.ending.status, 0);
   EXPECT_EQ(version.output.rfind("durchlauftraeger ", 0), 0U) << version.output;
