@@ -49,6 +49,10 @@ const char kHelpText[] =
     "                   (Vorgabe 1.35/1.0/1.5; G/Q fuer GSUP = GINF = G)\n"
     "  --lastfall NAME  mit einer Traegerdatei nur den Lastfall NAME in den Bericht\n"
     "                   nehmen (auch mehrmals; die Grenzwerte nehmen immer alle)\n"
+    "  --als-datei DATEI\n"
+    "                   bei jedem rechten Traegerende den Traeger mit allen\n"
+    "                   Lastfaellen als Traegerdatei (TOML) nach DATEI schreiben\n"
+    "                   (auch mehrmals)\n"
     "  --help           diese Hilfe zeigen und enden\n"
     "  --version        die Version zeigen und enden\n"
     "\n"
@@ -68,7 +72,8 @@ std::string version_text() {
 const char kUsageText[] =
     "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
     "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
-    "                         [--lastfall NAME]... [--help] [--version] [TRAEGER.toml]\n"
+    "                         [--lastfall NAME]... [--als-datei DATEI]... [--help] [--version]\n"
+    "                         [TRAEGER.toml]\n"
     "Mehr mit: durchlauftraeger --help\n";
 
 namespace {
@@ -76,7 +81,18 @@ namespace {
 constexpr char kUnitsWanted[] = "--einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa kN,m";
 constexpr char kFactorsWanted[] = "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1";
 
-enum OptionCode { kBericht = 1000, kPunkte, kEinheiten, kTitel, kGrenzwerte, kFaktoren, kLastfall, kHelp, kVersion };
+enum OptionCode {
+  kBericht = 1000,
+  kPunkte,
+  kEinheiten,
+  kTitel,
+  kGrenzwerte,
+  kFaktoren,
+  kLastfall,
+  kAlsDatei,
+  kHelp,
+  kVersion
+};
 
 constexpr option kOptions[] = {
     {"bericht", required_argument, nullptr, kBericht},
@@ -86,6 +102,7 @@ constexpr option kOptions[] = {
     {"grenzwerte", required_argument, nullptr, kGrenzwerte},
     {"faktoren", required_argument, nullptr, kFaktoren},
     {"lastfall", required_argument, nullptr, kLastfall},
+    {"als-datei", required_argument, nullptr, kAlsDatei},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -138,6 +155,8 @@ CommandLine bad_option(int code, char* argv[]) {
         return bad(kFactorsWanted);
       case kLastfall:
         return bad("--lastfall braucht den Namen eines Lastfalls");
+      case kAlsDatei:
+        return bad("--als-datei braucht einen Dateinamen");
       default:
         return bad("--punkte braucht eine ganze Zahl von 1 bis 1000");
     }
@@ -193,6 +212,10 @@ CommandLine parse_command_line(int argc, char* argv[]) {
         if (*optarg == '\0') return bad("--lastfall braucht den Namen eines Lastfalls");
         line.load_cases.emplace_back(optarg);
         break;
+      case kAlsDatei:
+        if (*optarg == '\0') return bad("--als-datei braucht einen Dateinamen");
+        line.reports.beam_files.emplace_back(optarg);
+        break;
       case kHelp:
         line.action = CommandLineAction::help;
         return line;
@@ -208,9 +231,10 @@ CommandLine parse_command_line(int argc, char* argv[]) {
     if (line.beam_file.empty()) return bad("der Name der Traegerdatei ist leer");
     ++optind;
   }
-  if (optind < argc)
-    return bad("nur eine Traegerdatei, nicht auch '" + shown_name(argv[optind]) + "'");
+  if (optind < argc) return bad("nur eine Traegerdatei, nicht auch '" + shown_name(argv[optind]) + "'");
   if (line.beam_file.empty() && !line.load_cases.empty()) return bad("--lastfall nur mit einer Traegerdatei");
+  if (!line.beam_file.empty() && !line.reports.beam_files.empty())
+    return bad("--als-datei nur im Dialog, nicht mit einer Traegerdatei");
   return line;
 }
 

@@ -5,6 +5,7 @@
 #include "console/console.h"
 
 #include "report/beam/beam_files.h"
+#include "report/beam_file/beam_file_files.h"
 #include "report/envelope/envelope_files.h"
 #include "report/pass/settings.h"
 
@@ -65,6 +66,21 @@ void record_pass(const std::vector<Element>& elements, BeamRecord& record, Regis
   }
 }
 
+// The files over the load cases of the beam, the envelope files and the
+// beam files: the pass just completed joins the load cases once, where any
+// of them is asked for.
+bool write_case_files(ReportSession& session, const ReportSettings& settings, const RegisterFile& R) {
+  const ReportOptions& options = session.options;
+  if (options.envelope_files.empty() && options.beam_files.empty() && !settings.in_memory) return true;
+  TakenCase taken = take_load_case(session.cases, session.record, R);
+  bool written =
+      write_envelope_files(options.envelope_files, settings, options.factors, session.cases, taken);
+  bool beam_files_written = taken.refusal.empty()
+                                ? write_beam_file_files(options.beam_files, settings, session.cases)
+                                : refuse_beam_file_files(options.beam_files, taken.refusal);
+  return written && beam_files_written;
+}
+
 }  // namespace
 
 ReportSession start_reports(const ReportOptions& options) {
@@ -75,14 +91,14 @@ ReportSession start_reports(const ReportOptions& options) {
 
 bool report_command(ReportSession& session, const CommandEffect& effect, const RegisterFile& R) {
   const ReportOptions& options = session.options;
-  if (options.files.empty() && options.envelope_files.empty() && !options.in_memory) return true;
+  if (options.files.empty() && options.envelope_files.empty() && options.beam_files.empty() &&
+      !options.in_memory)
+    return true;
   record_command(session.record, effect);
   if (!completes_pass(effect)) return true;
   ReportSettings settings = settings_of(options);
   bool written = write_beam_files(options.files, settings, session.record, R);
-  if (!write_envelope_files(options.envelope_files, settings, options.factors, session.cases, session.record,
-                            R))
-    written = false;
+  if (!write_case_files(session, settings, R)) written = false;
   return written;
 }
 

@@ -2,14 +2,15 @@
 // session keeps the record of the pass being entered and the load cases of
 // its beam; the menu loop hands it what every command did, a way in that
 // has a whole beam at once hands it that beam, and at every right end the
-// session writes the report files (report/beam/) and the envelope files
-// (report/envelope/).
+// session writes the report files (report/beam/), the envelope files
+// (report/envelope/) and the beam files (report/beam_file/).
 //
 // report/ includes engine/ and console/; nothing but app/ includes it, and
 // app/ includes only this header of it. Its layers, each in a folder that
 // includes only those below it: format/ (the kit, knowing no beam), pass/
 // (the record of a pass and its walk), beam/ (what the reports say of one
-// beam), envelope/ (the load cases and their limits).
+// beam), envelope/ (the load cases and their limits), beam_file/ (the beam
+// and its load cases written as a beam file).
 #pragma once
 
 #include <cstddef>
@@ -19,6 +20,7 @@
 #include "engine/effect.h"
 #include "engine/element.h"
 #include "engine/register_file.h"
+#include "report/beam_file/beam_file_files.h"
 #include "report/envelope/combination.h"
 #include "report/envelope/load_cases.h"
 #include "report/envelope/walk.h"
@@ -63,7 +65,8 @@ struct ReportSession {
 ReportSession start_reports(const ReportOptions& options);
 
 // Takes what a command did, whose register file is now R; where it
-// completed a pass, writes every report and envelope file with its notice.
+// completed a pass, writes every report, envelope and beam file with its
+// notice.
 // False where one or more was not written.
 bool report_command(ReportSession& session, const CommandEffect& effect, const RegisterFile& R);
 

@@ -44,18 +44,24 @@ std::uint64_t envelope_work(const LoadCases& cases, int pieces) {
 
 }  // namespace
 
-bool write_envelope_files(const std::vector<std::string>& files, const ReportSettings& settings,
-                          const Factors& factors, LoadCases& cases, const BeamRecord& record,
-                          const RegisterFile& R) {
-  if (files.empty() && !settings.in_memory) return true;
-  // No load case can be taken from such a pass; the files keep what they hold.
-  std::string_view reason = record_refusal(record);
-  if (!reason.empty()) return refuse_report_files(files, kWhat, reason);
+TakenCase take_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R) {
+  TakenCase taken;
+  // No load case can be taken from such a pass; the cases stay as they are.
+  taken.refusal = record_refusal(record);
+  if (!taken.refusal.empty()) return taken;
   try {
-    if (add_load_case(cases, record, R) == CaseAdded::new_beam) print(kNewBeamNotice);
+    taken.added = add_load_case(cases, record, R);
   } catch (const std::bad_alloc&) {
-    return refuse_report_files(files, kWhat, kNoMemoryReason);
+    taken.refusal = kNoMemoryReason;
   }
+  return taken;
+}
+
+bool write_envelope_files(const std::vector<std::string>& files, const ReportSettings& settings,
+                          const Factors& factors, const LoadCases& cases, const TakenCase& taken) {
+  if (files.empty() && !settings.in_memory) return true;
+  if (!taken.refusal.empty()) return refuse_report_files(files, kWhat, taken.refusal);
+  if (taken.added == CaseAdded::new_beam) print(kNewBeamNotice);
   return write_envelope_of(files, settings, factors, cases);
 }
 

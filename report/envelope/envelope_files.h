@@ -1,10 +1,11 @@
 // The envelope files of --grenzwerte: at every right end the pass joins the
-// load cases of its beam, and every file is written anew over all of them,
-// the text report, the CSV table or the page by the end of its name, each
-// with its notice.
+// load cases of its beam, once for every kind of file that wants them, and
+// every envelope file is written anew over all of them, the text report,
+// the CSV table or the page by the end of its name, each with its notice.
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/register_file.h"
@@ -15,15 +16,27 @@
 
 namespace dlt {
 
-// Adds the pass just completed by a right end to cases and writes every
-// envelope file, printing "neuer Traeger, Lastfaelle beginnen bei 1" first
-// where the pass starts a new beam, and for each file "Grenzwerte
+// How the pass just completed by a right end joined the load cases, or why
+// it could not: its record ran out of memory or is incomplete (the cases
+// are as they were), or memory ran out while it was added (they are empty).
+struct TakenCase {
+  CaseAdded added = CaseAdded::added;
+  std::string_view refusal;  // empty where it joined them
+};
+
+// Adds the pass just completed by a right end, whose commands are in record
+// and whose solution is in R, to cases. Prints nothing.
+TakenCase take_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R);
+
+// Writes every envelope file over cases, which the pass just completed has
+// joined as taken says, printing "neuer Traeger, Lastfaelle beginnen bei 1"
+// first where it starts a new beam, and for each file "Grenzwerte
 // geschrieben: FILE (N Lastfaelle)" or "Grenzwerte nicht geschrieben: FILE:
-// reason". Without files (and not in memory) nothing is kept. False where
-// one or more was not written.
+// reason"; where the pass could not join them, each file says why and keeps
+// what it holds. Without files (and not in memory) it does nothing. False
+// where one or more was not written.
 bool write_envelope_files(const std::vector<std::string>& files, const ReportSettings& settings,
-                          const Factors& factors, LoadCases& cases, const BeamRecord& record,
-                          const RegisterFile& R);
+                          const Factors& factors, const LoadCases& cases, const TakenCase& taken);
 
 // Writes every envelope file over the load cases as they stand, and where
 // settings say so the text to standard output. REQUIRES: at least one case.

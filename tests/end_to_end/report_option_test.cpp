@@ -335,6 +335,7 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
       {{"--help=ja"}, "--help nimmt keinen Wert"},
       {{"a.toml", "b.toml"}, "nur eine Traegerdatei, nicht auch 'b.toml'"},
       {{"--lastfall", "g"}, "--lastfall nur mit einer Traegerdatei"},
+      {{"--als-datei", "b.toml", "a.toml"}, "--als-datei nur im Dialog, nicht mit einer Traegerdatei"},
       {{"--lastfall"}, "--lastfall braucht den Namen eines Lastfalls"},
       {{"--einheiten", "kN"},
        "--einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa kN,m, nicht 'kN'"},
@@ -357,17 +358,23 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
        "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1, nicht '1.35/-1/1.5'"},
       {{"--faktoren", "1.5"},
        "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1, nicht '1.5'"},
+      {{"--als-datei"}, "--als-datei braucht einen Dateinamen"},
+      {{"--als-datei="}, "--als-datei braucht einen Dateinamen"},
+      {{"--als-datei", ""}, "--als-datei braucht einen Dateinamen"},
+      {{"--als-datei=x.toml", "a.toml", "b.toml"}, "nur eine Traegerdatei, nicht auch 'b.toml'"},
   };
   for (const auto& [options, message] : cases) {
     PipedRun run = run_piped("q\n", options);
     EXPECT_EQ(run.ending.status, 2) << options[0];
     EXPECT_EQ(run.output, "") << options[0];
-    EXPECT_EQ(run.errors,
-              "durchlauftraeger: " + message + "\n" +
-                  "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
-                  "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
-                  "                         [--lastfall NAME]... [--help] [--version] [TRAEGER.toml]\n"
-                  "Mehr mit: durchlauftraeger --help\n")
+    EXPECT_EQ(
+        run.errors,
+        "durchlauftraeger: " + message + "\n" +
+            "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
+            "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
+            "                         [--lastfall NAME]... [--als-datei DATEI]... [--help] [--version]\n"
+            "                         [TRAEGER.toml]\n"
+            "Mehr mit: durchlauftraeger --help\n")
         << options[0];
   }
 }
@@ -377,6 +384,7 @@ TEST(CommandLine, HelpAndVersion) {
   EXPECT_EQ(help.ending.status, 0);
   EXPECT_EQ(help.output.rfind("Aufruf: durchlauftraeger [OPTIONEN] [TRAEGER.toml]\n", 0), 0U) << help.output;
   EXPECT_NE(help.output.find("--punkte N"), std::string::npos);
+  EXPECT_NE(help.output.find("\n  --als-datei DATEI\n"), std::string::npos);
   PipedRun version = run_piped("", {"--vers"});
   EXPECT_EQ(version.ending.status, 0);
   EXPECT_EQ(version.output.rfind("durchlauftraeger ", 0), 0U) << version.output;

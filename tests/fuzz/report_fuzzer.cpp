@@ -2,9 +2,9 @@
 // arbitrary bytes as its input script, as dialogue_fuzzer.cpp runs it, but
 // every pass that reaches a right end has its text report, CSV table and
 // page built in memory, and joins the load cases of the input's passes so
-// far, whose limits are built the same way, so the replay, the drawings and
-// the envelope meet arbitrary beams too. Only small beams, so that it tries
-// many of them a second.
+// far, whose limits and beam file are built the same way, so the replay, the
+// drawings, the envelope and the beam file's writer meet arbitrary beams
+// too. Only small beams, so that it tries many of them a second.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

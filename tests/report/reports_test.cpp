@@ -11,6 +11,7 @@
 
 #include "app/menu.h"
 #include "console/stream.h"
+#include "report/envelope/envelope_files.h"
 #include "report/reports.h"
 #include "tests/support/passes.h"
 #include "tests/support/scratch_directory.h"
@@ -161,4 +162,55 @@ TEST(ReportSession, WithoutFilesNothingIsKept) {
   EXPECT_TRUE(report_command(session, {Effect::element, left}, R));
   EXPECT_TRUE(session.record.elements.empty());
   EXPECT_EQ(session.record.pass, 0U);
+}
+
+TEST(ReportSession, BeamFilesTakeTheLoadCasesOnceAndOnlyTheEnvelopeTellsOfANewBeam) {
+  ScratchDirectory dir;
+  Element left = left_end_with(Quantity::p, Quantity::Q);
+  Element right = right_end_with(Quantity::w, Quantity::M);
+  // The two spans' three load cases, then a beam of one span.
+  BeamCases cases = two_spans();
+  cases.push_back({left, beam_segment(5, 100, 1, 0), right});
+  std::string beam_file = dir.file("t.html");
+  std::string written = "Traegerdatei geschrieben: " + beam_file;
+  const std::string kOneSpan =
+      "links = \"gelenkig\"\n"
+      "rechts = \"gelenkig\"\n"
+      "abschnitte = [\n"
+      "  { laenge = 5, EI = 100 },\n"
+      "]\n"
+      "streckenlasten = [\n"
+      "  { von = 0, bis = 5, q = 1 },\n"
+      "]\n";
+
+  ReportOptions options;
+  options.beam_files = {beam_file};
+  console_open_script("");
+  ReportSession session = start_reports(options);
+  BeamReported reported = report_beam(session, {cases.begin(), cases.end() - 1});
+  EXPECT_TRUE(reported.all_written);
+  EXPECT_EQ(console_take_output(),
+            written + " (1 Lastfaelle)\n" + written + " (2 Lastfaelle)\n" + written + " (3 Lastfaelle)\n");
+  std::string three = contents(beam_file);
+  EXPECT_NE(three.find("\nlastfaelle = [\"LF1\", \"LF2\", \"LF3\"]\n"), std::string::npos) << three;
+  EXPECT_NE(three.find("\n  { lastfall = \"LF3\", x = 5, F = 30 },\n"), std::string::npos) << three;
+  // The new beam starts the load cases again, without the envelope's
+  // notice.
+  report_beam(session, {cases.back()});
+  EXPECT_EQ(console_take_output(), written + " (1 Lastfaelle)\n");
+  EXPECT_EQ(session.cases.cases.size(), 1U);
+  std::string one = contents(beam_file);
+  EXPECT_EQ(one.substr(one.find('\n') + 1), kOneSpan);
+
+  // With envelope files as well: the same load cases, and the envelope's
+  // notice before its own.
+  options.envelope_files = {dir.file("g.txt")};
+  session = start_reports(options);
+  report_beam(session, cases);
+  std::string envelope = "Grenzwerte geschrieben: " + dir.file("g.txt");
+  std::string output = console_take_output();
+  EXPECT_EQ(output.substr(output.rfind(envelope + " (3")),
+            envelope + " (3 Lastfaelle)\n" + written + " (3 Lastfaelle)\n" + kNewBeamNotice + envelope +
+                " (1 Lastfaelle)\n" + written + " (1 Lastfaelle)\n");
+  EXPECT_EQ(contents(beam_file), one);
 }
