@@ -155,8 +155,6 @@ bool place_beam_points(Building& building, std::vector<StationParts>& parts) {
     std::string at = "x = " + x_text(g.stations[j].x);
     if (j == 0 || j == last) return fail(building, hinge.place, "Gelenk am Traegerende (" + at + ")");
     if (parts[j].hinge != kNone) return fail(building, hinge.place, "zwei Gelenke bei " + at);
-    if (parts[j].support != kNone)
-      return fail(building, hinge.place, "Lager und Gelenk bei " + at + ": an einer Stelle nur eines davon");
     parts[j].hinge = k;
   }
   for (std::size_t k = 0; k < file.springs.size(); ++k)
