@@ -10,6 +10,7 @@
 #include <toml++/toml.h>
 
 #include "console/shown_name.h"
+#include "model/toml_guard.h"
 
 namespace dlt {
 
@@ -349,14 +350,29 @@ bool read_top_level(Reading& reading, const toml::table& top) {
   return true;
 }
 
+bool unreadable_fault(const UnreadableCharacter& unreadable, FileFault& fault) {
+  fault.place = {unreadable.line, unreadable.column};
+  fault.what = "Syntaxfehler: '" + shown_name(unreadable.bytes) +
+               "' steht hier nicht: ausser ASCII nur in Texten und Kommentaren";
+  return false;
+}
+
 }  // namespace
 
 bool read_beam_file(const std::string& text, BeamFile& file, FileFault& fault) {
   file = BeamFile{};
-  toml::parse_result parsed = toml::parse(std::string_view(text));
+  std::string_view readable = text;
+  UnreadableCharacter unreadable = find_unreadable_character(text);
+  // The reader reads the text up to such a character: a fault it finds
+  // before it comes first, else the character is the fault.
+  if (unreadable.found) readable = readable.substr(0, unreadable.offset);
+  toml::parse_result parsed = toml::parse(readable);
   if (!parsed) {
     const toml::parse_error& error = parsed.error();
     fault.place = place_of(error.source());
+    bool before = fault.place.line < unreadable.line ||
+                  (fault.place.line == unreadable.line && fault.place.column < unreadable.column);
+    if (unreadable.found && !before) return unreadable_fault(unreadable, fault);
     std::string_view description = error.description();
     // The reader says what it found in English; the kind of fault in German.
     if (description.find("utf-8") != std::string_view::npos ||
@@ -366,6 +382,7 @@ bool read_beam_file(const std::string& text, BeamFile& file, FileFault& fault) {
       fault.what = "Syntaxfehler: " + shown_name(description);
     return false;
   }
+  if (unreadable.found) return unreadable_fault(unreadable, fault);
   Reading reading{file, fault};
   return read_top_level(reading, parsed.table());
 }
