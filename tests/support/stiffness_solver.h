@@ -3,7 +3,8 @@
 // the exact nodal w and p of an Euler-Bernoulli beam under polynomial loads of
 // degree up to one with consistent nodal loads, and each element's end forces
 // follow exactly from its nodal values; so every value the program prints at
-// a node is known to far more digits than it prints.
+// a node is known to far more digits than it prints. Inside an element the
+// values follow exactly from those at its start (along).
 #pragma once
 
 #include <optional>
@@ -13,15 +14,28 @@ namespace stiffness {
 
 using Real = long double;
 
-enum class End { pinned, clamped, free };
+// How an end is held: pinned w = M = 0, clamped w = p = 0, free M = Q = 0,
+// guided p = Q = 0 (w and p as the beam prescribes them below).
+enum class End { pinned, clamped, free, guided };
+
+// A point action as key d enters it: its quantity is lower by the value
+// right of the point (`d 4 F`, `d 3 M`, `d 2 a`, `d 1 s`).
+enum class Jump { force, moment, kink, offset };
+
+struct PointAction {
+  Jump kind = Jump::force;
+  Real value = 0;
+};
 
 // A point of the beam and what acts there, in the order a script enters it:
-// point force, spring, support, hinge.
+// point force, the further point actions, spring, support, hinge.
 struct Node {
-  std::optional<Real> force;   // `d 4 F`: in the direction of the load
-  std::optional<Real> spring;  // `b c`
-  bool support = false;        // `f 1 0 0`
-  bool hinge = false;          // `f 3 0 0`
+  std::optional<Real> force;         // `d 4 F`: in the direction of the load
+  std::vector<PointAction> actions;  // after the force, in their order
+  std::optional<Real> spring;        // `b c`
+  bool support = false;              // `f 1 W1 0`
+  Real settlement = 0;               // the support's W1: its w
+  bool hinge = false;                // `f 3 0 0`
 };
 
 // A segment with the load q + qs t, t measured from its left end.
@@ -33,12 +47,17 @@ struct Segment {
 };
 
 // segments[j] joins nodes[j] and nodes[j + 1]. The end nodes carry no support
-// or hinge of their own: the ends say how they are held.
+// or hinge of their own: the ends say how they are held. What an end holds
+// is held at the end itself: at the left end left of what acts at node 0, at
+// the right end right of what acts at the last node.
 struct Beam {
   End left = End::pinned;
   End right = End::pinned;
   std::vector<Node> nodes;
   std::vector<Segment> segments;
+  // The values the ends hold where they hold w (pinned, clamped) or p
+  // (clamped, guided): a settlement, an end rotation.
+  Real left_w = 0, left_p = 0, right_w = 0, right_p = 0;
 };
 
 // The program's conventions: w in the direction of the load, p = dw/dx, M
@@ -48,8 +67,8 @@ struct State {
 };
 
 // at_node[i][0] is the state just left of what acts at node i (at node 0,
-// just right of the left end); at_node[i][k] the state just right of its k-th
-// action, in the order of Node.
+// just right of the left end: the end's own values); at_node[i][k] the state
+// just right of its k-th action, in the order of Node.
 struct Solution {
   std::vector<std::vector<State>> at_node;
 };
@@ -57,5 +76,8 @@ struct Solution {
 // Empty where the beam is a mechanism (or too close to one to be a fair
 // test).
 std::optional<Solution> solve(const Beam& beam);
+
+// The state at t along segment, from the state at its start.
+State along(const Segment& segment, const State& start, Real t);
 
 }  // namespace stiffness
