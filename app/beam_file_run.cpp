@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <new>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #ifdef _WIN32
@@ -197,7 +199,23 @@ bool take_labels(const CommandLine& line, const BeamFile& file, ReportOptions& o
   return true;
 }
 
+// A report or envelope file that would replace the beam file itself.
+const std::string* output_onto_beam_file(const CommandLine& line) {
+  for (const std::vector<std::string>* files : {&line.reports.files, &line.reports.envelope_files}) {
+    for (const std::string& path : *files) {
+      std::error_code error;
+      if (std::filesystem::equivalent(path, line.beam_file, error) && !error) return &path;
+    }
+  }
+  return nullptr;
+}
+
 int run_read_file(const CommandLine& line) {
+  if (const std::string* path = output_onto_beam_file(line)) {
+    std::fputs(("durchlauftraeger: " + shown_name(*path) + ": ist die Traegerdatei, nichts geschrieben\n").c_str(),
+               stderr);
+    return 2;
+  }
   std::string text;
   std::string reason;
   if (!read_whole_file(line.beam_file, text, reason)) {
