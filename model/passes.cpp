@@ -345,8 +345,40 @@ void add_right_end(PassBuilder& builder) {
 // segment, so that an uncut segment keeps its length exactly, and the loads
 // of the acting load cases that cover it, each at its intensity at the
 // piece's start.
-void add_piece(PassBuilder& builder, std::size_t j, const std::vector<std::size_t>& load_from,
-               const std::vector<std::size_t>& load_to) {
+// The loads that cover the pieces, swept along the beam: those of the acting
+// load cases starting at each station join, those ending there leave, and
+// the rest stay in the file's order, which is the order they are summed in.
+struct LoadSweep {
+  std::vector<std::size_t> from;  // per load, its stations
+  std::vector<std::size_t> to;
+  std::vector<std::vector<std::size_t>> starting;  // per station, the loads starting there
+  std::vector<std::size_t> covering;               // of the piece after the station swept last
+};
+
+LoadSweep start_sweep(const PassBuilder& builder) {
+  const Geometry& g = builder.geometry;
+  LoadSweep sweep;
+  sweep.starting.resize(g.stations.size());
+  for (std::size_t k = 0; k < builder.file.loads.size(); ++k) {
+    const FileLoad& load = builder.file.loads[k];
+    sweep.from.push_back(station_of(g, load.from));
+    sweep.to.push_back(station_of(g, load.to));
+    if (builder.acting[load.load_case]) sweep.starting[sweep.from.back()].push_back(k);
+  }
+  return sweep;
+}
+
+void sweep_to(LoadSweep& sweep, std::size_t j) {
+  std::vector<std::size_t>& covering = sweep.covering;
+  covering.erase(
+      std::remove_if(covering.begin(), covering.end(), [&](std::size_t k) { return sweep.to[k] <= j; }),
+      covering.end());
+  if (sweep.starting[j].empty()) return;
+  covering.insert(covering.end(), sweep.starting[j].begin(), sweep.starting[j].end());
+  std::sort(covering.begin(), covering.end());
+}
+
+void add_piece(PassBuilder& builder, std::size_t j, LoadSweep& sweep) {
   const Geometry& g = builder.geometry;
   const Station& start = g.stations[j];
   const Station& end = g.stations[j + 1];
@@ -361,11 +393,11 @@ void add_piece(PassBuilder& builder, std::size_t j, const std::vector<std::size_
   piece.EI = segment.EI;
   piece.E = segment.E;
   piece.diameter = segment.diameter;
-  for (std::size_t k = 0; k < builder.file.loads.size(); ++k) {
+  sweep_to(sweep, j);
+  for (std::size_t k : sweep.covering) {
     const FileLoad& load = builder.file.loads[k];
-    if (!builder.acting[load.load_case] || load_from[k] > j || load_to[k] <= j) continue;
     double slope = (load.q_to - load.q) / (load.to - load.from);
-    double q = load_from[k] == j ? load.q : load.q + slope * (start.x - load.from);
+    double q = sweep.from[k] == j ? load.q : load.q + slope * (start.x - load.from);
     piece.q = piece.loaded ? piece.q + q : q;
     piece.qs = piece.loaded ? piece.qs + slope : slope;
     piece.loaded = true;
@@ -376,12 +408,7 @@ void add_piece(PassBuilder& builder, std::size_t j, const std::vector<std::size_
 FilePass build_pass(PassBuilder& builder, std::vector<PlaceInPass>* places) {
   const Geometry& g = builder.geometry;
   std::size_t last = last_station(g);
-  std::vector<std::size_t> load_from;
-  std::vector<std::size_t> load_to;
-  for (const FileLoad& load : builder.file.loads) {
-    load_from.push_back(station_of(g, load.from));
-    load_to.push_back(station_of(g, load.to));
-  }
+  LoadSweep sweep = start_sweep(builder);
   std::vector<bool> wanted(g.stations.size(), false);
   for (const FilePoint& place : builder.file.places) wanted[station_of(g, place.x)] = true;
   for (std::size_t j = 0; j <= last; ++j) {
@@ -394,7 +421,7 @@ FilePass build_pass(PassBuilder& builder, std::vector<PlaceInPass>* places) {
     if (j == last)
       add_right_end(builder);
     else
-      add_piece(builder, j, load_from, load_to);
+      add_piece(builder, j, sweep);
   }
   return std::move(builder.pass);
 }
