@@ -71,9 +71,13 @@ bool read_whole_file(const std::string& path, std::string& text, std::string& re
   return read_all;
 }
 
+// "FILE:LINE:COLUMN: what", or "FILE: what" for a fault with no place in
+// the file.
 void print_fault(const std::string& path, const FileFault& fault) {
-  std::string line = "durchlauftraeger: " + shown_name(path) + ":" + std::to_string(fault.place.line) + ":" +
-                     std::to_string(fault.place.column) + ": " + fault.what + "\n";
+  std::string line = "durchlauftraeger: " + shown_name(path) + ":";
+  if (fault.place.line > 0)
+    line += std::to_string(fault.place.line) + ":" + std::to_string(fault.place.column) + ":";
+  line += " " + fault.what + "\n";
   std::fputs(line.c_str(), stderr);
 }
 

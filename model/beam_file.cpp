@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 // The reader (header-only, by the build) reports faults by its result rather
 // than by throwing, so that every fault takes the one way out below.
@@ -302,6 +303,13 @@ bool read_units_key(Reading& reading, const toml::node& node) {
   return true;
 }
 
+// Reads the key with read where the table has it.
+template <typename Read>
+bool optional(const toml::table& table, std::string_view key, Read read) {
+  const toml::node* node = table.get(key);
+  return node == nullptr || read(*node);
+}
+
 bool read_top_level(Reading& reading, const toml::table& top) {
   static constexpr FilePlace kTop{1, 1};
   if (!known_keys(reading, top,
@@ -323,31 +331,69 @@ bool read_top_level(Reading& reading, const toml::table& top) {
   if (right == nullptr || !read_end(reading, *right, "rechts", file.right, file.right_place)) return false;
   const toml::node* segments = required(reading, top, "abschnitte", kTop);
   if (segments == nullptr || !read_segments(reading, *segments)) return false;
-  if (const toml::node* supports = top.get("lager");
-      supports && !read_points(reading, *supports, "lager", file.supports))
-    return false;
-  if (const toml::node* hinges = top.get("gelenke");
-      hinges && !read_points(reading, *hinges, "gelenke", file.hinges))
-    return false;
-  if (const toml::node* springs = top.get("federn"); springs && !read_springs(reading, *springs))
-    return false;
-  if (const toml::node* places = top.get("stellen");
-      places && !read_points(reading, *places, "stellen", file.places))
+  auto points = [&](std::string_view key, std::vector<FilePoint>& list) {
+    return optional(top, key, [&](const toml::node& node) { return read_points(reading, node, key, list); });
+  };
+  if (!points("lager", file.supports) || !points("gelenke", file.hinges) || !points("stellen", file.places) ||
+      !optional(top, "federn", [&](const toml::node& node) { return read_springs(reading, node); }))
     return false;
   // The load cases before the loads, which name them, whatever the order
   // of the keys in the file.
-  if (const toml::node* cases = top.get("lastfaelle")) {
-    if (!read_load_cases(reading, *cases)) return false;
-  } else {
-    file.load_cases.emplace_back("g");
-  }
-  if (const toml::node* loads = top.get("streckenlasten"); loads && !read_loads(reading, *loads))
+  if (top.get("lastfaelle") == nullptr) file.load_cases.emplace_back("g");
+  if (!optional(top, "lastfaelle", [&](const toml::node& node) { return read_load_cases(reading, node); }) ||
+      !optional(top, "streckenlasten", [&](const toml::node& node) { return read_loads(reading, node); }))
     return false;
   for (const ActionKey& kind : kActionKeys) {
-    if (const toml::node* actions = top.get(kind.key); actions && !read_actions(reading, *actions, kind))
+    if (!optional(top, kind.key, [&](const toml::node& node) { return read_actions(reading, node, kind); }))
       return false;
   }
   return true;
+}
+
+// What the TOML reader found, in German where its words are among the
+// usual ones: "Error while parsing key-value pair: expected value, saw
+// '\n'" becomes "Syntaxfehler: Wert erwartet, gefunden '\n'". Details it
+// gives in other words stay as it gives them.
+std::string syntax_text(std::string_view description) {
+  static constexpr std::string_view kParsing = "Error while parsing ";
+  if (description.substr(0, kParsing.size()) == kParsing) {
+    std::size_t colon = description.find(": ");
+    if (colon != std::string_view::npos) description.remove_prefix(colon + 2);
+  }
+  static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
+      {"encountered end-of-file", "die Datei endet mitten in einem Eintrag"},
+      {"expected value, saw ", "Wert erwartet, gefunden "},
+      {"expected a comment or whitespace, saw ", "nach dem Wert nur Leerraum oder ein Kommentar, gefunden "},
+      {"expected keys, tables, whitespace or comments, saw ", "Schluessel erwartet, gefunden "},
+      {"expected bare key starting character or string delimiter, saw ", "Schluessel erwartet, gefunden "},
+      {"expected key or closing '}', saw ", "Schluessel oder '}' erwartet, gefunden "},
+      {"expected '=', saw ", "'=' erwartet, gefunden "},
+      {"expected comma or closing ']', saw ", "',' oder ']' erwartet, gefunden "},
+      {"expected comma or closing '}', saw ", "',' oder '}' erwartet, gefunden "},
+      {"expected ']', saw ", "']' erwartet, gefunden "},
+      {"expected value-terminator, saw ", "der Wert endet hier nicht, gefunden "},
+      {"expected value or closing ']', saw comma", "nach ',' fehlt ein Wert oder ']'"},
+      {"expected key-value pair or closing '}', saw comma", "nach ',' fehlt ein Eintrag oder '}'"},
+      {"expected key-value pair, saw closing '}' (dangling comma)", "nach dem letzten ',' fehlt ein Eintrag"},
+      {"cannot redefine existing ", "schon festgelegt: "},
+      {"unknown escape sequence ", "unbekannte Escape-Folge "},
+      {"unescaped control characters other than TAB (U+0009) are explicitly prohibited",
+       "Steuerzeichen ausser TAB stehen in keinem Text"},
+      {"unexpected control character", "unerwartetes Steuerzeichen"},
+      {"leading zeroes are prohibited", "eine Zahl beginnt nicht mit 0"},
+      {"underscores must be followed by digits", "nach '_' muss eine Ziffer stehen"},
+      {"underscores may only follow digits", "'_' nur nach einer Ziffer"},
+      {"missing exponent", "der Exponent fehlt"},
+      {"exceeded maximum nested value depth of ", "zu tief verschachtelt, hoechstens "},
+  };
+  for (const auto& [english, german] : kWords) {
+    if (description.substr(0, english.size()) == english) {
+      std::string text = "Syntaxfehler: " + std::string(german);
+      text += shown_name(description.substr(english.size()));
+      return text;
+    }
+  }
+  return "Syntaxfehler: " + shown_name(description);
 }
 
 bool unreadable_fault(const UnreadableCharacter& unreadable, FileFault& fault) {
@@ -376,10 +422,13 @@ bool read_beam_file(const std::string& text, BeamFile& file, FileFault& fault) {
     std::string_view description = error.description();
     // The reader says what it found in English; the kind of fault in German.
     if (description.find("utf-8") != std::string_view::npos ||
-        description.find("UTF-8") != std::string_view::npos)
+        description.find("UTF-8") != std::string_view::npos) {
       fault.what = "ungueltiges UTF-8";
-    else
-      fault.what = "Syntaxfehler: " + shown_name(description);
+      if (UnreadableCharacter invalid = find_invalid_utf8(readable); invalid.found)
+        fault.place = {invalid.line, invalid.column};
+    } else {
+      fault.what = syntax_text(description);
+    }
     return false;
   }
   if (unreadable.found) return unreadable_fault(unreadable, fault);

@@ -15,7 +15,7 @@ namespace {
 // x as the messages give it: the shortest digits that read back the same.
 std::string x_text(double x) {
   char digits[32];
-  auto end = std::to_chars(digits, digits + sizeof digits, x).ptr;
+  char* end = std::to_chars(digits, digits + sizeof digits, x).ptr;
   return std::string(digits, end);
 }
 
@@ -144,7 +144,7 @@ bool place_beam_points(Building& building, std::vector<StationParts>& parts) {
     std::string at = "x = " + x_text(g.stations[j].x);
     if (j == 0 || j == last)
       return fail(building, support.place,
-                  "Lager am Traegerende (" + at + "): das Ende haelt schon " +
+                  "Lager am Traegerende (" + at + "): wie das Ende gehalten ist, sagt " +
                       std::string(j == 0 ? "links" : "rechts"));
     if (parts[j].support != kNone) return fail(building, support.place, "zwei Lager bei " + at);
     parts[j].support = k;
@@ -441,8 +441,8 @@ bool build_passes(const BeamFile& file, const std::vector<std::string>& chosen, 
   for (const std::string& name : chosen) {
     auto found = std::find(file.load_cases.begin(), file.load_cases.end(), name);
     if (found == file.load_cases.end()) {
-      fault.place = {1, 1};
-      fault.what = "kein Lastfall '" + shown_name(name) + "' in der Datei (--lastfall)";
+      fault.place = {0, 0};
+      fault.what = "--lastfall " + shown_name(name) + ": kein Lastfall dieses Namens in der Datei";
       return false;
     }
     acting[static_cast<std::size_t>(found - file.load_cases.begin())] = true;

@@ -40,8 +40,8 @@ struct BeamPasses {
 // together (all of them where chosen is empty). False with the fault where
 // the beam's points do not fit it: outside the beam, two supports, hinges or
 // ends at one x, a support at an end, a settlement or rotation that no
-// condition prescribes, or a name in chosen that is no load case (the
-// place is then 1:1 and the text names it).
+// condition prescribes, or a name in chosen that is no load case (its
+// place is then 0:0: the fault is the command line's).
 bool build_passes(const BeamFile& file, const std::vector<std::string>& chosen, BeamPasses& passes,
                   FileFault& fault);
 

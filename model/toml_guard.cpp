@@ -10,6 +10,26 @@ bool is_ascii(unsigned char byte) { return byte < 0x80; }
 
 bool is_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
+// Whether a valid UTF-8 sequence starts at offset i. The reader stops at
+// the first that is not, before it looks at what the bytes would mean.
+bool is_utf8_at(std::string_view text, std::size_t i) {
+  auto byte = [&](std::size_t k) { return k < text.size() ? static_cast<unsigned char>(text[k]) : 0U; };
+  unsigned lead = byte(i);
+  std::size_t length = lead >= 0xF0 && lead <= 0xF4  ? 4
+                       : lead >= 0xE0                ? 3
+                       : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                     : 0;
+  if (length == 0 || lead > 0xF4) return false;
+  for (std::size_t k = 1; k < length; ++k)
+    if (!is_continuation(static_cast<unsigned char>(byte(i + k)))) return false;
+  unsigned second = byte(i + 1);
+  // Overlong forms, surrogates and code points past U+10FFFF.
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+      (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
+    return false;
+  return true;
+}
+
 // How many of the same quote stand at offset i.
 std::size_t quotes_at(std::string_view text, std::size_t i) {
   std::size_t n = 0;
@@ -17,7 +37,8 @@ std::size_t quotes_at(std::string_view text, std::size_t i) {
   return n;
 }
 
-UnreadableCharacter found_at(std::string_view text, std::size_t start, std::size_t offset) {
+// Where offset stands, as the reader counts lines and columns.
+UnreadableCharacter place_of(std::string_view text, std::size_t start, std::size_t offset) {
   UnreadableCharacter character;
   character.found = true;
   character.offset = offset;
@@ -30,6 +51,14 @@ UnreadableCharacter found_at(std::string_view text, std::size_t start, std::size
   }
   for (std::size_t i = line_start; i < offset; ++i)
     if (!is_continuation(static_cast<unsigned char>(text[i]))) ++character.column;
+  return character;
+}
+
+// The character at offset, where it is one; where the bytes there are no
+// UTF-8 the reader finds that first, and nothing is found.
+UnreadableCharacter found_at(std::string_view text, std::size_t start, std::size_t offset) {
+  if (!is_utf8_at(text, offset)) return {};
+  UnreadableCharacter character = place_of(text, start, offset);
   std::size_t end = offset + 1;
   while (end < text.size() && end < offset + 4 && is_continuation(static_cast<unsigned char>(text[end])))
     ++end;
@@ -38,6 +67,21 @@ UnreadableCharacter found_at(std::string_view text, std::size_t start, std::size
 }
 
 }  // namespace
+
+UnreadableCharacter find_invalid_utf8(std::string_view text) {
+  std::size_t start = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  for (std::size_t i = start; i < text.size(); ++i) {
+    auto byte = static_cast<unsigned char>(text[i]);
+    if (is_ascii(byte)) continue;
+    if (!is_utf8_at(text, i)) {
+      UnreadableCharacter invalid = place_of(text, start, i);
+      invalid.bytes = text.substr(i, 1);
+      return invalid;
+    }
+    while (i + 1 < text.size() && is_continuation(static_cast<unsigned char>(text[i + 1]))) ++i;
+  }
+  return {};
+}
 
 UnreadableCharacter find_unreadable_character(std::string_view text) {
   // A byte order mark at the start is the reader's to skip.

@@ -22,4 +22,8 @@ struct UnreadableCharacter {
 // The first non-ASCII character of text where the reader must not meet it.
 UnreadableCharacter find_unreadable_character(std::string_view text);
 
+// Where the first byte stands that is no UTF-8. The reader finds it too but
+// gives the place of the character before it.
+UnreadableCharacter find_invalid_utf8(std::string_view text);
+
 }  // namespace dlt

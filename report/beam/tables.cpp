@@ -284,10 +284,9 @@ Table extreme_table(const BeamSummary& summary, const UnitNames& units) {
 }
 
 bool same_values(const PointValues& a, const PointValues& b) {
-  for (Quantity q : kQuantities)
-    if (std::bit_cast<std::uint64_t>(value_of(a, q)) != std::bit_cast<std::uint64_t>(value_of(b, q)))
-      return false;
-  return true;
+  return std::ranges::all_of(kQuantities, [&](Quantity q) {
+    return std::bit_cast<std::uint64_t>(value_of(a, q)) == std::bit_cast<std::uint64_t>(value_of(b, q));
+  });
 }
 
 // The values at the chosen places: left of each, and right of it where any

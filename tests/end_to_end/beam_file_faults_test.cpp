@@ -193,14 +193,11 @@ TEST(BeamFileFault, TwoThingsAtOnePoint) {
 
 TEST(BeamFileFault, SupportsAndHingesAtAnEnd) {
   // The end's own kind says how it is held.
-  for (const char* at : {"0", "1e-10"}) {
-    std::string errors = refusal_of(kSpan + "lager = [" + at + "]\n");
-    EXPECT_EQ(errors.rfind("durchlauftraeger: traeger.toml:4:10: Lager am Traegerende (x = 0)", 0), 0u)
-        << errors;
-  }
-  std::string errors = refusal_of(kSpan + "lager = [4]\n");
-  EXPECT_EQ(errors.rfind("durchlauftraeger: traeger.toml:4:10: Lager am Traegerende (x = 4)", 0), 0u)
-      << errors;
+  for (const char* at : {"0", "1e-10"})
+    EXPECT_EQ(refusal_of(kSpan + "lager = [" + at + "]\n"),
+              said("4:10: Lager am Traegerende (x = 0): wie das Ende gehalten ist, sagt links"));
+  EXPECT_EQ(refusal_of(kSpan + "lager = [4]\n"),
+            said("4:10: Lager am Traegerende (x = 4): wie das Ende gehalten ist, sagt rechts"));
   EXPECT_EQ(refusal_of(kSpan + "gelenke = [0]\n"), said("4:12: Gelenk am Traegerende (x = 0)"));
   EXPECT_EQ(refusal_of(kSpan + "gelenke = [4]\n"), said("4:12: Gelenk am Traegerende (x = 4)"));
 }
@@ -250,11 +247,9 @@ TEST(BeamFileFault, LoadCases) {
 TEST(BeamFileFault, ChosenLoadCaseThatTheFileLacks) {
   const std::string file =
       kSpan + "lastfaelle = [\"g\", \"q\"]\neinzellasten = [{ lastfall = \"q\", x = 2, F = 1 }]\n";
-  // The fault is the command line's: where in the file it names is left open.
-  std::string errors = refusal_of(file, {"--lastfall", "q", "--lastfall", "Wind"});
-  EXPECT_EQ(errors.rfind("durchlauftraeger: traeger.toml:", 0), 0u) << errors;
-  EXPECT_TRUE(errors.ends_with(": kein Lastfall 'Wind' in der Datei (--lastfall)\n")) << errors;
-  EXPECT_EQ(errors.find('\n'), errors.size() - 1) << errors;
+  // The fault is the command line's: it has no place in the file.
+  EXPECT_EQ(refusal_of(file, {"--lastfall", "q", "--lastfall", "Wind"}),
+            "durchlauftraeger: traeger.toml: --lastfall Wind: kein Lastfall dieses Namens in der Datei\n");
 }
 
 TEST(BeamFileFault, Mechanisms) {

@@ -256,7 +256,7 @@ TEST(BeamFilePasses, PointsThatDoNotFitTheBeamAreFaultsWithTheirPlace) {
     std::string what;
   };
   const Case cases[] = {
-      {"lager = [0]\n", 4, 10, "Lager am Traegerende (x = 0): das Ende haelt schon links"},
+      {"lager = [0]\n", 4, 10, "Lager am Traegerende (x = 0): wie das Ende gehalten ist, sagt links"},
       {"gelenke = [4]\n", 4, 12, "Gelenk am Traegerende (x = 4)"},
       {"federn = [{ x = 4.5, c = 1 }]\n", 4, 17, "x = 4.5 liegt nicht auf dem Traeger (0 bis 4)"},
       {"streckenlasten = [{ von = 3, bis = 2, q = 1 }]\n", 4, 36, "bis muss groesser als von sein"},
@@ -276,8 +276,8 @@ TEST(BeamFilePasses, PointsThatDoNotFitTheBeamAreFaultsWithTheirPlace) {
     EXPECT_EQ(fault.place.column, c.column) << c.extra;
   }
   FileFault unknown = fault_of(kTwoCases, {"q", "wind"});
-  EXPECT_EQ(unknown.what, "kein Lastfall 'wind' in der Datei (--lastfall)");
-  EXPECT_EQ(unknown.place.line, 1);
+  EXPECT_EQ(unknown.what, "--lastfall wind: kein Lastfall dieses Namens in der Datei");
+  EXPECT_EQ(unknown.place.line, 0);
 }
 
 }  // namespace
