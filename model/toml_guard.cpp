@@ -23,11 +23,9 @@ bool is_utf8_at(std::string_view text, std::size_t i) {
   for (std::size_t k = 1; k < length; ++k)
     if (!is_continuation(static_cast<unsigned char>(byte(i + k)))) return false;
   unsigned second = byte(i + 1);
-  // Overlong forms, surrogates and code points past U+10FFFF.
-  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
-      (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
-    return false;
-  return true;
+  // No overlong forms, surrogates or code points past U+10FFFF.
+  return !((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+           (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90));
 }
 
 // How many of the same quote stand at offset i.
