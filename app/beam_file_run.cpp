@@ -216,8 +216,9 @@ const std::string* output_onto_beam_file(const CommandLine& line) {
 
 int run_read_file(const CommandLine& line) {
   if (const std::string* path = output_onto_beam_file(line)) {
-    std::fputs(("durchlauftraeger: " + shown_name(*path) + ": ist die Traegerdatei, nichts geschrieben\n").c_str(),
-               stderr);
+    std::fputs(
+        ("durchlauftraeger: " + shown_name(*path) + ": ist die Traegerdatei, nichts geschrieben\n").c_str(),
+        stderr);
     return 2;
   }
   std::string text;

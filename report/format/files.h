@@ -32,7 +32,8 @@ using ReportWriter = std::function<void(ReportOutput& out, ReportFormat format)>
 // standard output as well, made once with the first text file. False where
 // one or more was not written.
 bool write_report_files(const std::vector<std::string>& files, std::string_view what,
-                        std::string_view written_note, const ReportWriter& write, bool text_to_console = false);
+                        std::string_view written_note, const ReportWriter& write,
+                        bool text_to_console = false);
 
 // Where nothing can be written, each file says why; true where there are
 // none.

@@ -115,12 +115,12 @@ TEST(BeamFileReader, FaultsStandWhereTheValueStands) {
        "unbekannter Lastfall 'q'"},
       {std::string(kBeam) + "einheiten = [\"kN\"]\n", 4, 13,
        "einheiten braucht zwei Texte, etwa [\"kN\", \"m\"]"},
-      {std::string(kBeam) + "x = \n", 4, 5,
-       "Syntaxfehler: Wert erwartet, gefunden '\\n'"},
+      {std::string(kBeam) + "x = \n", 4, 5, "Syntaxfehler: Wert erwartet, gefunden '\\n'"},
       {std::string(kBeam) + "titel = \"\xff\"\n", 4, 10, "ungueltiges UTF-8"},
       // Bytes that are no UTF-8 are the reader's to find, wherever they stand.
       {std::string(kBeam) + "\xff = 1\n", 4, 1, "ungueltiges UTF-8"},
-      {std::string(kBeam) + "a = [1, 2,]]\n", 4, 12, "Syntaxfehler: nach dem Wert nur Leerraum oder ein Kommentar, gefunden ']'"},
+      {std::string(kBeam) + "a = [1, 2,]]\n", 4, 12,
+       "Syntaxfehler: nach dem Wert nur Leerraum oder ein Kommentar, gefunden ']'"},
       {std::string(kBeam) + "l\xc3\xa4nge = 1\n", 4, 2,
        "Syntaxfehler: '\xc3\xa4' steht hier nicht: ausser ASCII nur in Texten und Kommentaren"},
   };
