@@ -81,18 +81,6 @@ void print_fault(const std::string& path, const FileFault& fault) {
   std::fputs(line.c_str(), stderr);
 }
 
-std::string x_text(double x) {
-  char digits[32];
-  int n = std::snprintf(digits, sizeof digits, "%.17g", x);
-  // The shortest of the forms that read back the same.
-  for (int precision = 1; precision < 17; ++precision) {
-    char shorter[32];
-    std::snprintf(shorter, sizeof shorter, "%.*g", precision, x);
-    if (std::strtod(shorter, nullptr) == x) return shorter;
-  }
-  return std::string(digits, static_cast<std::size_t>(n));
-}
-
 // Where element k of a pass stands along the beam.
 double element_x(const std::vector<Element>& elements, std::size_t k) {
   double x = 0;
@@ -183,7 +171,7 @@ FileFault refused_beam(const BeamReported& reported, const BeamPasses& passes,
 // The file's title and units where the command line gives none.
 bool take_labels(const CommandLine& line, const BeamFile& file, ReportOptions& options, FileFault& fault) {
   if (file.has_title) {
-    if (shown_name(file.title) != file.title) {
+    if (!is_title(file.title)) {
       fault = {file.title_place, "titel nimmt keinen Zeilenumbruch und kein Steuerzeichen"};
       return false;
     }

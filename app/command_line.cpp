@@ -118,11 +118,6 @@ bool read_pieces(const char* text, int& pieces) {
   return true;
 }
 
-// A title stands on one line of its own: no line break, no control
-// character (nor a C1 control as UTF-8 writes it) that could command a
-// terminal showing the report.
-bool is_title(std::string_view title) { return shown_name(title) == title; }
-
 CommandLine bad(std::string error) {
   CommandLine line;
   line.action = CommandLineAction::bad;
@@ -170,6 +165,8 @@ CommandLine bad_option(int code, char* argv[]) {
 }
 
 }  // namespace
+
+bool is_title(std::string_view title) { return shown_name(title) == title; }
 
 CommandLine parse_command_line(int argc, char* argv[]) {
   CommandLine line;

@@ -32,6 +32,11 @@ extern const char kHelpText[];
 std::string version_text();
 extern const char kUsageText[];
 
+// A title stands on one line of its own: no line break, no control
+// character (nor a C1 control as UTF-8 writes it) that could command a
+// terminal showing the report. --titel and a beam file's titel alike.
+bool is_title(std::string_view title);
+
 // Reads the options; prints nothing. Can be called again: it starts
 // getopt_long over.
 CommandLine parse_command_line(int argc, char* argv[]);

@@ -12,13 +12,6 @@ namespace dlt {
 
 namespace {
 
-// x as the messages give it: the shortest digits that read back the same.
-std::string x_text(double x) {
-  char digits[32];
-  char* end = std::to_chars(digits, digits + sizeof digits, x).ptr;
-  return std::string(digits, end);
-}
-
 // A point where the beam is cut: a segment end or a point inside a segment.
 struct Station {
   double x = 0;
@@ -427,6 +420,12 @@ FilePass build_pass(PassBuilder& builder, std::vector<PlaceInPass>* places) {
 }
 
 }  // namespace
+
+std::string x_text(double x) {
+  char digits[32];
+  char* end = std::to_chars(digits, digits + sizeof digits, x).ptr;
+  return std::string(digits, end);
+}
 
 double point_tolerance(const BeamFile& file) {
   double length = 0;

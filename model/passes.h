@@ -45,6 +45,9 @@ struct BeamPasses {
 bool build_passes(const BeamFile& file, const std::vector<std::string>& chosen, BeamPasses& passes,
                   FileFault& fault);
 
+// x as the faults give it: the shortest digits that read back the same.
+std::string x_text(double x);
+
 // How close two x are and still one point: 1e-9 of the beam's length.
 double point_tolerance(const BeamFile& file);
 

@@ -154,8 +154,7 @@ BeamReported report_beam_file(const ReportOptions& options, const BeamFileReport
       add_load_case(cases, record, R);
     }
   } catch (const std::bad_alloc&) {
-    if (settings.to_standard_output) refuse_standard_output("Grenzwerte", kNoMemoryReason);
-    refuse_report_files(options.envelope_files, "Grenzwerte", kNoMemoryReason);
+    refuse_report_files(options.envelope_files, "Grenzwerte", kNoMemoryReason, settings.to_standard_output);
     reported.all_written = false;
     return reported;
   }

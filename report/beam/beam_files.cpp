@@ -39,10 +39,7 @@ bool write_beam_files(const std::vector<std::string>& files, const ReportSetting
   if (files.empty() && !settings.in_memory && !settings.to_standard_output) return true;
   std::string_view reason = record_refusal(record);
   if (reason.empty()) reason = work_refusal(table_rows(record.elements, settings.pieces));
-  if (!reason.empty()) {
-    if (settings.to_standard_output) refuse_standard_output(kWhat, reason);
-    return refuse_report_files(files, kWhat, reason) && !settings.to_standard_output;
-  }
+  if (!reason.empty()) return refuse_report_files(files, kWhat, reason, settings.to_standard_output);
   RegisterFile start;
   BeamSummary summary;
   Statics statics;
@@ -59,8 +56,7 @@ bool write_beam_files(const std::vector<std::string>& files, const ReportSetting
     statics = beam_statics(record, summary);
     if (settings.in_memory) write_in_memory(write);
   } catch (const std::bad_alloc&) {
-    if (settings.to_standard_output) refuse_standard_output(kWhat, kNoMemoryReason);
-    return refuse_report_files(files, kWhat, kNoMemoryReason) && !settings.to_standard_output;
+    return refuse_report_files(files, kWhat, kNoMemoryReason, settings.to_standard_output);
   }
   return write_report_files(files, kWhat, "", write, settings.to_standard_output);
 }

@@ -74,15 +74,11 @@ bool write_envelope_of(const std::vector<std::string>& files, const ReportSettin
   };
   try {
     std::string_view reason = work_refusal(envelope_work(cases, settings.pieces));
-    if (!reason.empty()) {
-      if (settings.to_standard_output) refuse_standard_output(kWhat, reason);
-      return refuse_report_files(files, kWhat, reason) && !settings.to_standard_output;
-    }
+    if (!reason.empty()) return refuse_report_files(files, kWhat, reason, settings.to_standard_output);
     summary = summarize_envelope(run);
     if (settings.in_memory) write_in_memory(write);
   } catch (const std::bad_alloc&) {
-    if (settings.to_standard_output) refuse_standard_output(kWhat, kNoMemoryReason);
-    return refuse_report_files(files, kWhat, kNoMemoryReason) && !settings.to_standard_output;
+    return refuse_report_files(files, kWhat, kNoMemoryReason, settings.to_standard_output);
   }
   return write_report_files(files, kWhat, " (" + std::to_string(cases.cases.size()) + " Lastfaelle)", write,
                             settings.to_standard_output);

@@ -49,6 +49,15 @@ bool write_report_file(const std::string& path, const ReportWriter& write, bool 
   return finish_report_file(file, reason);
 }
 
+// In place of a text that standard output would have had.
+void refuse_standard_output(std::string_view what, std::string_view reason) {
+  std::string line(what);
+  line.append(" nicht ausgegeben: ");
+  line.append(reason);
+  line.push_back('\n');
+  print_failure(line);
+}
+
 }  // namespace
 
 ReportFormat report_format(std::string_view path) {
@@ -58,9 +67,10 @@ ReportFormat report_format(std::string_view path) {
 }
 
 bool refuse_report_files(const std::vector<std::string>& files, std::string_view what,
-                         std::string_view reason) {
+                         std::string_view reason, bool standard_output) {
+  if (standard_output) refuse_standard_output(what, reason);
   for (const std::string& path : files) notice_not_written(what, path, reason);
-  return files.empty();
+  return files.empty() && !standard_output;
 }
 
 void write_in_memory(const ReportWriter& write) {
@@ -75,14 +85,6 @@ void write_standard_output(const ReportWriter& write) {
   out.to_console = true;
   write(out, ReportFormat::text);
   write_rest(out);
-}
-
-void refuse_standard_output(std::string_view what, std::string_view reason) {
-  std::string line(what);
-  line.append(" nicht ausgegeben: ");
-  line.append(reason);
-  line.push_back('\n');
-  print_failure(line);
 }
 
 bool write_report_files(const std::vector<std::string>& files, std::string_view what,

@@ -35,18 +35,17 @@ bool write_report_files(const std::vector<std::string>& files, std::string_view 
                         std::string_view written_note, const ReportWriter& write,
                         bool text_to_console = false);
 
-// Where nothing can be written, each file says why; true where there are
-// none.
+// Where nothing can be written, each file says why, and where
+// standard_output is set, "WHAT nicht ausgegeben: reason" stands for the
+// text standard output would have had; true where there is nothing of it.
 bool refuse_report_files(const std::vector<std::string>& files, std::string_view what,
-                         std::string_view reason);
+                         std::string_view reason, bool standard_output = false);
 
 // Makes every format in memory and writes none: the reports' fuzz target's
 // way.
 void write_in_memory(const ReportWriter& write);
 
-// Writes the text format to standard output, through the console; where
-// it cannot be made, prints "WHAT nicht ausgegeben: reason".
+// Writes the text format to standard output, through the console.
 void write_standard_output(const ReportWriter& write);
-void refuse_standard_output(std::string_view what, std::string_view reason);
 
 }  // namespace dlt

@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/program.h"
+#include "tests/support/random.h"
 #include "tests/support/report_text.h"
 #include "tests/support/scratch_directory.h"
 #include "tests/support/stiffness_solver.h"
@@ -33,20 +34,6 @@ using stiffness::Real;
 using stiffness::State;
 
 namespace {
-
-// Uniform numbers from the generator's bits: the standard distributions may
-// give other numbers with another library, and the beams must not change.
-class Random {
- public:
-  explicit Random(std::uint32_t seed) : bits_(seed) {}
-  double uniform() { return static_cast<double>(bits_()) / 4294967296.0; }
-  double between(double low, double high) { return low + (high - low) * uniform(); }
-  int whole(int low, int high) { return low + static_cast<int>(uniform() * (high - low + 1)); }
-  bool chance(double probability) { return uniform() < probability; }
-
- private:
-  std::mt19937 bits_;
-};
 
 // The program's pi, with which a shaft's EI is E pi d^4 / 64.
 constexpr Real kPi = 3.141592654L;

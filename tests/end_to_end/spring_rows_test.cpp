@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/program.h"
+#include "tests/support/random.h"
 #include "tests/support/stiffness_solver.h"
 
 using stiffness::End;
@@ -26,20 +27,6 @@ using stiffness::Real;
 using stiffness::State;
 
 namespace {
-
-// Uniform numbers from the generator's bits: the standard distributions may
-// give other numbers with another library, and the beams must not change.
-class Random {
- public:
-  explicit Random(std::uint32_t seed) : bits_(seed) {}
-  double uniform() { return static_cast<double>(bits_()) / 4294967296.0; }
-  double between(double low, double high) { return low + (high - low) * uniform(); }
-  int whole(int low, int high) { return low + static_cast<int>(uniform() * (high - low + 1)); }
-  bool chance(double probability) { return uniform() < probability; }
-
- private:
-  std::mt19937 bits_;
-};
 
 // A beam as the reference sees it and as the script enters it. Numbers are
 // written with few digits and read back, so that both see the same doubles.
