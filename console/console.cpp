@@ -15,11 +15,18 @@ int read_key() {
     if (key != kEndOfInput) stream_next();
     return key;
   }
+  int typed_ahead = stream_take_typed_key();
+  if (typed_ahead != kEndOfInput) return typed_ahead;
   // The key mode goes on before the prompt goes out, so that a key pressed
   // as soon as the prompt shows is neither echoed nor held for Enter.
   term_begin_key();
   if (!term_input_ready()) stream_flush();
   int key = term_read_key();
+  // What came with the key (a paste) is kept before the terminal goes back
+  // to lines, which would hand it all to the next number read as one line.
+  char after[256];
+  while (std::size_t count = term_read_typed_ahead(after, sizeof after))
+    stream_keep_typed_ahead({after, count});
   term_end_key();
   return key;
 }

@@ -1,7 +1,10 @@
 #include "console/stream.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cstring>
 
+#include "console/keys.h"
 #include "console/terminal.h"
 
 namespace dlt {
@@ -23,6 +26,9 @@ const char* g_end = nullptr;
 // Set when a read found no more input, so that every peek until the next
 // number read sees the end instead of waiting again.
 bool g_input_ended = false;
+// Bytes the keyboard delivered ahead of the reads, from g_typed_from on.
+std::string g_typed_ahead;
+std::size_t g_typed_from = 0;
 std::string g_output;
 // Set where standard output carries a report: notices go to standard error.
 bool g_notices_to_errors = false;
@@ -34,6 +40,8 @@ void console_open() {
   g_standard = true;
   g_next = g_end = g_block;
   g_input_ended = false;
+  g_typed_ahead.clear();
+  g_typed_from = 0;
   g_output.clear();
 }
 
@@ -58,11 +66,72 @@ bool keys_from_keyboard() { return g_standard && term_is_keyboard(); }
 
 void stream_wait_again() { g_input_ended = false; }
 
+void stream_keep_typed_ahead(std::string_view bytes) {
+  if (g_typed_from == g_typed_ahead.size()) {
+    g_typed_ahead.clear();
+    g_typed_from = 0;
+  }
+  g_typed_ahead.append(bytes);
+}
+
+static std::size_t typed_ahead_left() { return g_typed_ahead.size() - g_typed_from; }
+
+static int take_typed_byte() { return static_cast<unsigned char>(g_typed_ahead[g_typed_from++]); }
+
+int stream_take_typed_key() {
+  while (typed_ahead_left() > 0 && is_white_space(static_cast<unsigned char>(g_typed_ahead[g_typed_from])))
+    ++g_typed_from;
+  if (typed_ahead_left() == 0) return kEndOfInput;
+  int code = take_typed_byte();
+  if (code != kEscape) return code;
+  char after[kLongestEscapeSequence];
+  std::size_t length = 0;
+  while (!escape_sequence_complete({after, length}) && typed_ahead_left() > 0)
+    after[length++] = static_cast<char>(take_typed_byte());
+  return length == 0 ? kEscape : escape_sequence_key({after, length});
+}
+
+// Moves the next line typed ahead (through its newline, or all that is
+// left) into the block at at, echoed as the terminal echoes a typed line;
+// returns its length, never 0.
+static std::size_t take_typed_line(char* at) {
+  // The end of the line a key stood on, and blanks before the line's first
+  // item, would show on no typed line; the number read skips them anyway.
+  while (typed_ahead_left() > 1 && is_white_space(static_cast<unsigned char>(g_typed_ahead[g_typed_from])))
+    ++g_typed_from;
+  std::size_t room = kInputBlock - static_cast<std::size_t>(at - g_block);
+  std::string_view left(g_typed_ahead.data() + g_typed_from, typed_ahead_left());
+  std::size_t length = std::min({left.find('\n') + 1, left.size(), room});
+  std::memcpy(at, left.data(), length);
+  g_typed_from += length;
+  stream_write(left.substr(0, length));
+  return length;
+}
+
+// At a keyboard a read gives one line, except where the terminal hands over
+// in one read what it took in while a key was awaited (switching back to
+// lines does that): then the first line is this read's, unechoed, and the
+// lines after it were typed ahead.
+static std::size_t split_typed_ahead(char* at, std::size_t count) {
+  std::string_view read(at, count);
+  std::size_t line_end = read.find('\n');
+  if (line_end == std::string_view::npos || line_end + 1 == count) return count;
+  stream_keep_typed_ahead(read.substr(line_end + 1));
+  stream_write(read.substr(0, line_end + 1));
+  return line_end + 1;
+}
+
 // Reads more input into the block from at on, the bytes before it kept;
 // false, with the end noted, where input has ended.
 static bool read_more(char* at) {
-  if (!term_input_ready()) stream_flush();
-  std::size_t count = term_read_input(at, kInputBlock - static_cast<std::size_t>(at - g_block));
+  std::size_t count = 0;
+  if (typed_ahead_left() > 0) {
+    count = take_typed_line(at);
+  } else {
+    if (!term_input_ready()) stream_flush();
+    count = term_read_input(at, kInputBlock - static_cast<std::size_t>(at - g_block));
+    if (keys_from_keyboard()) count = split_typed_ahead(at, count);
+  }
   g_next = g_block;
   g_end = at + count;
   if (count == 0) g_input_ended = true;

@@ -41,6 +41,17 @@ int stream_peek();
 // REQUIRES: stream_peek() != kEndOfInput.
 int stream_peek_second();
 
+// Keeps bytes the keyboard delivered while a key was awaited, after that
+// key: keys typed ahead, or a pasted script. They are read in order, as if
+// typed one after another: key reads take keys from them, and a number read
+// that needs a new line takes their next line, echoed as a typed one is.
+void stream_keep_typed_ahead(std::string_view bytes);
+
+// The next key of the bytes typed ahead, white space before it skipped as a
+// script's key read skips it, an escape sequence taken whole as the key
+// reads at a keyboard take it; kEndOfInput where none is left.
+int stream_take_typed_key();
+
 // Once a read has found no more input, stream_peek reports the end without
 // waiting again until this is called. At a terminal, input goes on after
 // Ctrl-D; a pipe or script just reports its end once more.

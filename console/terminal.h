@@ -30,6 +30,12 @@ void term_begin_key();
 // REQUIRES: between term_begin_key() and term_end_key().
 int term_read_key();
 
+// Reads what the keyboard has delivered already while keys were awaited (a
+// paste, keys typed ahead), up to size bytes, without waiting; 0 where
+// nothing is there. The terminal has echoed none of it.
+// REQUIRES: between term_begin_key() and term_end_key().
+std::size_t term_read_typed_ahead(char* buffer, std::size_t size);
+
 // Puts the keyboard back into the mode found at start.
 void term_end_key();
 

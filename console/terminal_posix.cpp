@@ -175,6 +175,19 @@ int term_read_key() {
   return length == 0 ? kEscape : escape_sequence_key({after, length});
 }
 
+std::size_t term_read_typed_ahead(char* buffer, std::size_t size) {
+  std::size_t count = 0;
+  while (count < size && term_input_ready()) {
+    ssize_t n = read(STDIN_FILENO, buffer + count, size - count);
+    if (n > 0) {
+      count += static_cast<std::size_t>(n);
+    } else if (n == 0 || errno != EINTR) {
+      break;
+    }
+  }
+  return count;
+}
+
 void term_end_key() {
   set_mode(g_found_mode);
   g_in_key_mode = 0;

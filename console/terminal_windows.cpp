@@ -58,6 +58,9 @@ int term_read_key() {
   return code;
 }
 
+// The console hands pasted text to the key reads one key event at a time.
+std::size_t term_read_typed_ahead(char* /*buffer*/, std::size_t /*size*/) { return 0; }
+
 void term_end_key() {}
 
 bool term_input_ready() {

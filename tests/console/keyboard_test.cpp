@@ -62,3 +62,45 @@ TEST(Keyboard, NumbersAreLinesKeysAreRawAndCtrlDIsOneFailedRead) {
   EXPECT_TRUE(ending.exited);
   EXPECT_TRUE(same_mode(user.mode(), before));
 }
+
+namespace {
+
+void pasted_dialogue() {
+  console_open();
+  print("Taste: ");
+  int first = read_key();
+  int a = 0;
+  int b = 0;
+  int c = 0;
+  print("Zahl= ");
+  read_int(a);
+  print("Taste: ");
+  int second = read_key();
+  print("Zahl= ");
+  read_int(b);
+  print("Zahl= ");
+  read_int(c);
+  print("Taste: ");
+  int third = read_key();
+  char line[80];
+  std::snprintf(line, sizeof line, "\n%c %d %c %d %d %c\n", first, a, second, b, c, third);
+  print(line);
+  console_close();
+}
+
+}  // namespace
+
+// A paste arrives while a key is awaited. The lines after the one a number
+// read takes are read as if typed one after another: keys for the key reads,
+// lines (echoed) for the number reads; what is left on a number's own line
+// stays for the next number read.
+TEST(Keyboard, PastedLinesAreKeysAndLinesInTheirOrder) {
+  PtySession user(pasted_dialogue);
+  struct termios before = user.found_mode;
+  ASSERT_TRUE(user.wait_for("Taste: ")) << user.screen;
+  user.type("x 1 2\ny\n3\n z");
+  ASSERT_TRUE(user.wait_for("Taste: Zahl= 1 2\nTaste: Zahl= Zahl= 3\nTaste: \nx 1 y 2 3 z\n")) << user.screen;
+  Ending ending = user.wait_end();
+  EXPECT_TRUE(ending.exited);
+  EXPECT_TRUE(same_mode(user.mode(), before));
+}

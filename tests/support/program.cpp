@@ -187,7 +187,6 @@ std::string read_file(const std::string& path) {
   return text.str();
 }
 
-PtySession::PtySession() : PtySession(nullptr) {}
 
 // The child's side of a fresh terminal: it leads a new session with the
 // terminal as its controlling terminal and standard streams.
@@ -201,18 +200,30 @@ static void take_terminal(int master, int slave) {
   close(slave);
 }
 
-PtySession::PtySession(void (*body)()) {
+// Starts the program with arguments, or runs body where it is given, in a
+// child at a fresh terminal.
+static pid_t start_at_terminal(int& master, int& slave, struct termios& found_mode, void (*body)(),
+                               const std::vector<std::string>& arguments) {
   keep_standard_streams_open();
-  if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return;
-  found_mode = mode();
-  pid = child = fork();
+  if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return -1;
+  tcgetattr(slave, &found_mode);
+  pid_t pid = fork();
   if (pid == 0) {
     take_terminal(master, slave);
-    if (body == nullptr) exec_program();
+    if (body == nullptr) exec_program(arguments);
     body();
     _exit(0);
   }
+  return pid;
 }
+
+PtySession::PtySession() { pid = child = start_at_terminal(master, slave, found_mode, nullptr, {}); }
+
+PtySession::PtySession(const std::vector<std::string>& arguments) {
+  pid = child = start_at_terminal(master, slave, found_mode, nullptr, arguments);
+}
+
+PtySession::PtySession(void (*body)()) { pid = child = start_at_terminal(master, slave, found_mode, body, {}); }
 
 // A shell in miniature: starts the program as a foreground job, tells the
 // test its process id, and ends as the program ends.

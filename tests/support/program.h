@@ -71,6 +71,8 @@ struct PtySession {
   // Starts the program at a fresh pseudo-terminal in its default mode, as the
   // leader of the terminal's session.
   PtySession();
+  // The same with command-line arguments.
+  explicit PtySession(const std::vector<std::string>& arguments);
   // Starts it as a shell with job control does: in a process group of its
   // own in the terminal's foreground, below a waiting parent in the same
   // session. Only so does Ctrl-Z stop it; the kernel drops a stop signal to a
