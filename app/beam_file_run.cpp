@@ -162,6 +162,7 @@ FileFault refused_beam(const BeamReported& reported, const BeamPasses& passes,
     case Refusal::none:
     case Refusal::same_codes:
     case Refusal::no_left_end:
+    case Refusal::pass_abandoned:
       break;
   }
   fault.what = "Traeger nicht bestimmbar bei " + at;

@@ -1,5 +1,7 @@
 #include "app/menu.h"
 
+#include <new>
+
 #include "console/console.h"
 #include "console/input_values.h"
 #include "console/stream.h"
@@ -60,6 +62,34 @@ static CommandEffect run_command(int key, RegisterFile& R, InputValues& in) {
   }
 }
 
+// Gives up the pass being entered, where memory ran out in the engine or in
+// the reports' record of it.
+static void give_up_pass(ReportSession& session, RegisterFile& R) {
+  abandon_pass(R);
+  print_failure(kPassAbandonedNotice);
+  report_command(session, {Effect::pass_closed, {}}, R);
+}
+
+// Runs the command bound to key, where memory may run out: the pass is then
+// given up, and each element after it refused until the next left end.
+static CommandEffect run_within_memory(int key, RegisterFile& R, InputValues& in, ReportSession& session,
+                                       int& status) {
+  bool abandoned = R.pass_abandoned;
+  try {
+    CommandEffect effect = run_command(key, R, in);
+    if (abandoned && R.pass_abandoned && effect.effect == Effect::element) {
+      // Standard error has had the notice that gave the pass up.
+      print(kAbandonedPassNotice);
+      return {};
+    }
+    return effect;
+  } catch (const std::bad_alloc&) {
+    give_up_pass(session, R);
+    status = 1;
+    return {};
+  }
+}
+
 int run_menu(const ReportOptions& reports) {
   InputValues in;
   RegisterFile R;
@@ -69,8 +99,12 @@ int run_menu(const ReportOptions& reports) {
     print(kMenu);
     in.key = command_key(read_key());
     if (in.key == 'q' || in.key == kEndOfInput) return status;
-    CommandEffect effect = run_command(in.key, R, in);
+    CommandEffect effect = run_within_memory(in.key, R, in, session, status);
     if (!report_command(session, effect, R)) status = 1;
+    if (record_out_of_memory(session) && !R.pass_abandoned) {
+      give_up_pass(session, R);
+      status = 1;
+    }
   }
 }
 

@@ -123,6 +123,8 @@ Refusal condition_room(const RegisterFile& R) {
 }
 
 Refusal condition_refusal(const RegisterFile& R, Quantity S1) {
+  // The element is refused once the whole dialogue is through.
+  if (R.pass_abandoned) return Refusal::none;
   // The stable columns decide where the pass has them: after a row of
   // springs the registers' exact zeros mean nothing, and their residues
   // would let a second support at the same point through.

@@ -9,6 +9,7 @@
 namespace dlt {
 
 Refusal apply_element(RegisterFile& R, const Element& element) {
+  if (R.pass_abandoned && element.kind != ElementKind::left_end) return Refusal::pass_abandoned;
   switch (element.kind) {
     case ElementKind::left_end:
       return apply_left_end(R, element.S1, element.S2);

@@ -52,6 +52,7 @@ enum class Refusal {
   too_many_springs,        // spring past the most a pass may have
   undetermined_condition,  // neither unknown can change S1 here; nothing changes
   undetermined_right_end,  // X1 cannot change S2; the right end's condition is set all the same
+  pass_abandoned,          // the pass was given up for want of memory; only a left end goes on
 };
 
 // Applies element to the register file with the arithmetic of its command,

@@ -10,7 +10,14 @@ void close_pass(RegisterFile& R) {
   stable_close_pass(R.stable);
 }
 
+void abandon_pass(RegisterFile& R) {
+  R = RegisterFile{};
+  R[15] = kFirstFactorSlot;
+  R.pass_abandoned = true;
+}
+
 Refusal apply_left_end(RegisterFile& R, Quantity S1, Quantity S2) {
+  R.pass_abandoned = false;
   close_pass(R);
   if (S1 == S2) return Refusal::same_codes;
   R[13] = state_code(S1) + kX1Offset;

@@ -30,4 +30,17 @@ Refusal apply_left_end(RegisterFile& R, Quantity S1, Quantity S2);
 // for its codes leaves behind, so that no pass is open until the next one.
 void close_pass(RegisterFile& R);
 
+// Shown where a command ran out of memory (std::bad_alloc from the growing
+// state of the pass), and for each element refused after it.
+inline constexpr char kPassAbandonedNotice[] = "Speicher reicht nicht, Durchgang abgebrochen\n";
+inline constexpr char kAbandonedPassNotice[] =
+    "Durchgang abgebrochen (Speicher reicht nicht), erst linkes Traegerende eingeben\n";
+
+// Gives up the pass after memory ran out in the middle of an element: the
+// register file starts afresh, all its memory freed (the kept beam of an
+// earlier pass too), and refuses every element but a left end until one
+// starts the next pass. A condition still asks all its questions, so that
+// a script stays in step.
+void abandon_pass(RegisterFile& R);
+
 }  // namespace dlt

@@ -95,6 +95,10 @@ struct RegisterFile {
   // The stable solution carried beside the registers.
   StableFile stable;
 
+  // Set where the pass ran out of memory and was given up: every element
+  // but a left end is refused until a left end starts a new pass.
+  bool pass_abandoned = false;
+
  private:
   double& slot_past_r30(int k);
 };

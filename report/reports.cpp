@@ -102,6 +102,8 @@ bool report_command(ReportSession& session, const CommandEffect& effect, const R
   return written;
 }
 
+bool record_out_of_memory(const ReportSession& session) { return session.record.out_of_memory; }
+
 BeamReported report_beam(ReportSession& session, const BeamCases& cases) {
   BeamReported reported = check_cases(cases);
   if (reported.fault != BeamFault::none) return reported;

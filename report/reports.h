@@ -70,6 +70,10 @@ ReportSession start_reports(const ReportOptions& options);
 // False where one or more was not written.
 bool report_command(ReportSession& session, const CommandEffect& effect, const RegisterFile& R);
 
+// Whether the record of the pass being entered ran out of memory: the
+// dialogue then gives the pass up.
+bool record_out_of_memory(const ReportSession& session);
+
 // A beam given whole: its load cases, each the elements of one pass from its
 // left end to its right end, the first the permanent load.
 using BeamCases = std::vector<std::vector<Element>>;

@@ -94,3 +94,33 @@ TEST(LeftEndDialogue, RefusedCodesClearTheColumnsAndCloseThePass) {
     for (int k = 13; k < kRegisterCount; ++k) EXPECT_EQ(R[k], 100 + k) << c.codes << " R" << k;
   }
 }
+
+// A pass given up for want of memory refuses every element but a left end,
+// and the left end after it starts a pass as a fresh register file does.
+TEST(LeftEnd, AbandonedPassRefusesAllButALeftEnd) {
+  RegisterFile R = used_registers();
+  ASSERT_EQ(apply_element(R, left_end(Quantity::p, Quantity::Q)), Refusal::none);
+  abandon_pass(R);
+  const Element refused[] = {
+      {.kind = ElementKind::beam_segment, .length = 2, .EI = 100},
+      {.kind = ElementKind::point_action, .S1 = Quantity::Q, .load = 5},
+      {.kind = ElementKind::spring, .c = 10},
+      {.kind = ElementKind::condition, .S1 = Quantity::w},
+      {.kind = ElementKind::right_end, .S1 = Quantity::w, .S2 = Quantity::M},
+  };
+  for (const Element& e : refused) {
+    EXPECT_EQ(apply_element(R, e), Refusal::pass_abandoned);
+    for (int k = 1; k <= 12; ++k) EXPECT_EQ(R[k], 0) << "R" << k;
+  }
+  // A condition still runs its whole dialogue before it is refused.
+  EXPECT_EQ(condition_room(R), Refusal::none);
+  EXPECT_EQ(condition_refusal(R, Quantity::w), Refusal::none);
+
+  ASSERT_EQ(apply_element(R, left_end(Quantity::p, Quantity::Q)), Refusal::none);
+  RegisterFile fresh;
+  ASSERT_EQ(apply_element(fresh, left_end(Quantity::p, Quantity::Q)), Refusal::none);
+  for (const Element& e : refused) {
+    EXPECT_EQ(apply_element(R, e), apply_element(fresh, e));
+    for (int k = 1; k <= 15; ++k) EXPECT_EQ(R[k], fresh[k]) << "R" << k;
+  }
+}
