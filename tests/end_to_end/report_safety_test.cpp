@@ -363,7 +363,8 @@ TEST(ReportSafety, MemoryLimitInTheDialogueGivesUpThePass) {
   EXPECT_NE(run.output.find("Last= " + refused, load), std::string::npos);
   EXPECT_NE(run.output.find("W2= " + refused, load), std::string::npos);
   // The one span after the next left end: 6 m under 12, EI 2e4.
-  EXPECT_NE(run.output.find("w= 0.000000\np= -0.005400\nM= 0.000000\nQ= -36.000000\n", load), std::string::npos);
+  EXPECT_NE(run.output.find("w= 0.000000\np= -0.005400\nM= 0.000000\nQ= -36.000000\n", load),
+            std::string::npos);
   EXPECT_TRUE(dialogue_went_on(run));
 }
 

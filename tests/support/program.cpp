@@ -187,7 +187,6 @@ std::string read_file(const std::string& path) {
   return text.str();
 }
 
-
 // The child's side of a fresh terminal: it leads a new session with the
 // terminal as its controlling terminal and standard streams.
 static void take_terminal(int master, int slave) {
@@ -223,7 +222,9 @@ PtySession::PtySession(const std::vector<std::string>& arguments) {
   pid = child = start_at_terminal(master, slave, found_mode, nullptr, arguments);
 }
 
-PtySession::PtySession(void (*body)()) { pid = child = start_at_terminal(master, slave, found_mode, body, {}); }
+PtySession::PtySession(void (*body)()) {
+  pid = child = start_at_terminal(master, slave, found_mode, body, {});
+}
 
 // A shell in miniature: starts the program as a foreground job, tells the
 // test its process id, and ends as the program ends.
