@@ -1,7 +1,8 @@
 // The console primitives every command talks through: a key, a number, a
 // text and the pause. Keys come from the keyboard unechoed and without Enter;
 // where input is a script, keys and numbers come from the same stream, a key
-// being the next byte that is not white space.
+// being the next byte that is not white space. At a keyboard, what arrives
+// while a key is awaited beyond that key (a paste) is read as a script is.
 //
 // console/ owns every byte in and out: the terminal's modes, the number
 // parsing, the flushing, the notices of failed reads, and the typed values.
