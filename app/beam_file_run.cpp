@@ -6,10 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <new>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #ifdef _WIN32
@@ -18,6 +16,7 @@
 #include <unistd.h>
 #endif
 
+#include "app/same_file.h"
 #include "console/console.h"
 #include "console/shown_name.h"
 #include "console/stream.h"
@@ -192,12 +191,12 @@ bool take_labels(const CommandLine& line, const BeamFile& file, ReportOptions& o
   return true;
 }
 
-// A report or envelope file that would replace the beam file itself.
+// A report or envelope file that would replace the beam file itself, by
+// any name (the command line has refused --als-datei with a beam file).
 const std::string* output_onto_beam_file(const CommandLine& line) {
   for (const std::vector<std::string>* files : {&line.reports.files, &line.reports.envelope_files}) {
     for (const std::string& path : *files) {
-      std::error_code error;
-      if (std::filesystem::equivalent(path, line.beam_file, error) && !error) return &path;
+      if (same_file(path, line.beam_file)) return &path;
     }
   }
   return nullptr;

@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/option_values.h"
+#include "app/same_file.h"
 #include "console/shown_name.h"
 #include "report/reports.h"
 
@@ -44,9 +46,9 @@ const char kHelpText[] =
     "                   des Traegers nach DATEI schreiben (auch mehrmals; .csv\n"
     "                   und .html wie bei --bericht)\n"
     "  --faktoren GSUP/GINF/Q\n"
-    "                   Teilsicherheitsbeiwerte der Grenzwerte: staendige Last\n"
-    "                   unguenstig und guenstig, veraenderliche Lasten\n"
-    "                   (Vorgabe 1.35/1.0/1.5; G/Q fuer GSUP = GINF = G)\n"
+    "                   Teilsicherheitsbeiwerte der Grenzwerte, je 0 bis 100:\n"
+    "                   staendige Last unguenstig und guenstig, veraenderliche\n"
+    "                   Lasten (Vorgabe 1.35/1.0/1.5; G/Q fuer GSUP = GINF = G)\n"
     "  --lastfall NAME  mit einer Traegerdatei nur den Lastfall NAME in den Bericht\n"
     "                   nehmen (auch mehrmals; die Grenzwerte nehmen immer alle)\n"
     "  --als-datei DATEI\n"
@@ -79,7 +81,8 @@ const char kUsageText[] =
 namespace {
 
 constexpr char kUnitsWanted[] = "--einheiten braucht eine Krafteinheit und eine Laengeneinheit, etwa kN,m";
-constexpr char kFactorsWanted[] = "--faktoren braucht zwei oder drei Zahlen ab 0, etwa 1.35/1.0/1.5 oder 1/1";
+constexpr char kFactorsWanted[] =
+    "--faktoren braucht zwei oder drei Zahlen von 0 bis 100, etwa 1.35/1.0/1.5 oder 1/1";
 
 enum OptionCode {
   kBericht = 1000,
@@ -108,12 +111,16 @@ constexpr option kOptions[] = {
     {nullptr, 0, nullptr, 0},
 };
 
-// N of --punkte: a whole number from 1 to kMaxPieces, all of the value.
+// N of --punkte: a whole number from 1 to kMaxPieces, digits only, as the
+// factors of --faktoren are: no blank before or after, no sign.
 bool read_pieces(const char* text, int& pieces) {
+  if (*text == '\0') return false;
+  for (const char* c = text; *c != '\0'; ++c)
+    if (*c < '0' || *c > '9') return false;
   char* end = nullptr;
   errno = 0;
   long value = std::strtol(text, &end, 10);
-  if (end == text || *end != '\0' || errno != 0 || value < 1 || value > kMaxPieces) return false;
+  if (*end != '\0' || errno != 0 || value < 1 || value > kMaxPieces) return false;
   pieces = static_cast<int>(value);
   return true;
 }
@@ -168,8 +175,32 @@ CommandLine bad_option(int code, char* argv[]) {
 
 bool is_title(std::string_view title) { return shown_name(title) == title; }
 
+namespace {
+
+// A file the command line names for the program to write, by its option.
+struct NamedOutput {
+  const char* option;
+  std::string name;
+};
+
+// Two options naming one file would write it twice, the second over the
+// first; the same name twice too.
+CommandLine bad_if_outputs_collide(CommandLine line, const std::vector<NamedOutput>& outputs) {
+  for (std::size_t j = 1; j < outputs.size(); ++j) {
+    for (std::size_t i = 0; i < j; ++i) {
+      if (!same_file(outputs[i].name, outputs[j].name)) continue;
+      return bad(std::string("--") + outputs[i].option + " '" + shown_name(outputs[i].name) + "' und --" +
+                 outputs[j].option + " '" + shown_name(outputs[j].name) + "' nennen dieselbe Datei");
+    }
+  }
+  return line;
+}
+
+}  // namespace
+
 CommandLine parse_command_line(int argc, char* argv[]) {
   CommandLine line;
+  std::vector<NamedOutput> outputs;
   // 0 makes getopt_long start over, at the first argument. Its own messages
   // are English and name the program by its path: the program says it.
   optind = 0;
@@ -182,6 +213,7 @@ CommandLine parse_command_line(int argc, char* argv[]) {
         // An empty name would make a hidden file of the temporary name alone.
         if (*optarg == '\0') return bad("--bericht braucht einen Dateinamen");
         line.reports.files.emplace_back(optarg);
+        outputs.push_back({"bericht", optarg});
         break;
       case kPunkte:
         if (!read_pieces(optarg, line.reports.pieces))
@@ -200,6 +232,7 @@ CommandLine parse_command_line(int argc, char* argv[]) {
       case kGrenzwerte:
         if (*optarg == '\0') return bad("--grenzwerte braucht einen Dateinamen");
         line.reports.envelope_files.emplace_back(optarg);
+        outputs.push_back({"grenzwerte", optarg});
         break;
       case kFaktoren:
         if (!read_factors(optarg, line.reports.factors))
@@ -212,6 +245,7 @@ CommandLine parse_command_line(int argc, char* argv[]) {
       case kAlsDatei:
         if (*optarg == '\0') return bad("--als-datei braucht einen Dateinamen");
         line.reports.beam_files.emplace_back(optarg);
+        outputs.push_back({"als-datei", optarg});
         break;
       case kHelp:
         line.action = CommandLineAction::help;
@@ -232,7 +266,7 @@ CommandLine parse_command_line(int argc, char* argv[]) {
   if (line.beam_file.empty() && !line.load_cases.empty()) return bad("--lastfall nur mit einer Traegerdatei");
   if (!line.beam_file.empty() && !line.reports.beam_files.empty())
     return bad("--als-datei nur im Dialog, nicht mit einer Traegerdatei");
-  return line;
+  return bad_if_outputs_collide(std::move(line), outputs);
 }
 
 }  // namespace dlt

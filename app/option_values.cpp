@@ -1,7 +1,6 @@
 #include "app/option_values.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstddef>
 #include <cstdlib>
 #include <string>
@@ -12,7 +11,7 @@ namespace dlt {
 namespace {
 
 // One factor of --faktoren: digits with at most one decimal point or comma,
-// all of the text, finite and not negative.
+// all of the text, from 0 to kMostFactor.
 bool read_factor(std::string text, double& factor) {
   if (text.empty()) return false;
   std::size_t separators = 0;
@@ -28,7 +27,7 @@ bool read_factor(std::string text, double& factor) {
   char* end = nullptr;
   errno = 0;
   double value = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size() || errno != 0 || !std::isfinite(value)) return false;
+  if (end != text.c_str() + text.size() || errno != 0 || value > kMostFactor) return false;
   factor = value;
   return true;
 }

@@ -10,8 +10,11 @@
 
 namespace dlt {
 
-// Blocks the signals that end the program (at most the ones the platform
-// has: SIGINT, SIGTERM, SIGHUP, SIGQUIT), and lets them through again.
+// Blocks the signals sent to end the program (on POSIX SIGHUP, SIGINT,
+// SIGQUIT, SIGTERM, SIGALRM, SIGUSR1, SIGUSR2, SIGVTALRM, SIGPROF, SIGXCPU,
+// SIGPIPE and SIGABRT; not the faults, which cannot wait), and lets them
+// through again. Nothing on Windows, whose console events come on a thread
+// of their own.
 void hold_leaving_signals();
 void release_leaving_signals();
 

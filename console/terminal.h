@@ -15,6 +15,11 @@ namespace dlt {
 // key is awaited. Whatever the input, those signals remove the temporary
 // file noted in leaving.h first, and on POSIX a file grown past its size
 // limit fails its write instead of ending the program (SIGXFSZ ignored).
+// On POSIX the signals are every one a user, a shell, a timer or a limit
+// sends whose default ends the program, and outside a sanitizer build the
+// faults SIGSEGV, SIGBUS, SIGFPE and SIGILL, a stack overflow's too; each
+// then ends the program by its default action. A signal ignored at start
+// stays ignored.
 void term_open();
 
 // Whether keys come from a keyboard (standard input is a terminal).

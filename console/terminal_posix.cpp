@@ -1,10 +1,10 @@
 // Keyboard and standard streams on POSIX systems, through termios.
 //
 // Raw mode (no canonical input, no echo, one byte per read) is in force only
-// while a key is awaited. Signals stay enabled: their handlers put the saved
-// mode back and remove the temporary file being written before the default
-// action runs. An escape sequence (an F key, an arrow) is read whole as one
-// key.
+// while a key is awaited. Signals stay enabled: the handler of every signal
+// that ends the program puts the saved mode back and removes the temporary
+// file being written before the program dies by that signal. An escape
+// sequence (an F key, an arrow) is read whole as one key.
 #include "console/terminal.h"
 
 #include <cerrno>
@@ -34,7 +34,26 @@ static volatile sig_atomic_t g_in_key_mode = 0;
 static char g_temporary[4096 + 64];
 static volatile sig_atomic_t g_has_temporary = 0;
 
-static constexpr int kLeavingSignals[] = {SIGINT, SIGQUIT, SIGTERM, SIGHUP};
+// The signals whose default ends the program and that a user, a shell, a
+// timer or a limit sends. Not the real-time signals, nor SIGTRAP, SIGSYS,
+// SIGIO and the like, which are a debugger's or no one's; SIGXFSZ is
+// ignored instead.
+static constexpr int kSentSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGTERM, SIGALRM, SIGUSR1,
+                                       SIGUSR2, SIGPROF, SIGXCPU, SIGPIPE, SIGABRT, SIGVTALRM};
+
+// The program's own faults, as a last resort. They come at the instruction
+// that faults and cannot wait, so they are never held back. In a build with
+// the sanitizers they are the sanitizers', which report them.
+static constexpr int kFaultSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL};
+#ifdef DLT_SANITIZERS
+static constexpr bool kFaultsAreOurs = false;
+#else
+static constexpr bool kFaultsAreOurs = true;
+#endif
+
+// A stack overflow leaves no stack for the handler of its SIGSEGV: the
+// fault handlers run on this one.
+alignas(16) static char g_fault_stack[64 * 1024];
 
 static bool g_failures_to_errors = false;
 
@@ -46,20 +65,41 @@ static void set_mode(const struct termios& mode) {
   errno = saved_errno;
 }
 
-static void set_handler(int signal_number, void (*handler)(int)) {
+static sigset_t sent_signals() {
+  sigset_t sent;
+  sigemptyset(&sent);
+  for (int signal_number : kSentSignals) sigaddset(&sent, signal_number);
+  return sent;
+}
+
+static void set_handler(int signal_number, void (*handler)(int), const sigset_t& mask, int flags) {
   struct sigaction action = {};
   action.sa_handler = handler;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
+  action.sa_mask = mask;
+  action.sa_flags = flags;
   sigaction(signal_number, &action, nullptr);
 }
 
+static void set_handler(int signal_number, void (*handler)(int)) {
+  sigset_t none;
+  sigemptyset(&none);
+  set_handler(signal_number, handler, none, SA_RESTART);
+}
+
+// The other sent signals wait while it runs, so that the program ends by
+// the first signal that came.
 static void on_leaving_signal(int signal_number) {
   if (g_has_temporary != 0) unlink(g_temporary);
   if (g_in_key_mode != 0) set_mode(g_found_mode);
   set_handler(signal_number, SIG_DFL);
-  // Delivered with the default action as soon as this handler returns.
+  // Blocked inside its own handler: raised, and let through, it ends the
+  // program by its default action here. For a fault the kernel sent, the
+  // faulting instruction would only fault again on return.
   raise(signal_number);
+  sigset_t own;
+  sigemptyset(&own);
+  sigaddset(&own, signal_number);
+  sigprocmask(SIG_UNBLOCK, &own, nullptr);
 }
 
 static void on_stop_signal(int /*signal_number*/) {
@@ -108,8 +148,19 @@ void term_open() {
   // A write past the file size limit then fails with EFBIG, which a report
   // can tell the user about.
   signal(SIGXFSZ, SIG_IGN);
-  for (int signal_number : kLeavingSignals) {
-    if (!ignored_at_start(signal_number)) set_handler(signal_number, on_leaving_signal);
+  sigset_t sent = sent_signals();
+  for (int signal_number : kSentSignals) {
+    if (!ignored_at_start(signal_number)) set_handler(signal_number, on_leaving_signal, sent, SA_RESTART);
+  }
+  if (kFaultsAreOurs) {
+    stack_t stack = {};
+    stack.ss_sp = g_fault_stack;
+    stack.ss_size = sizeof g_fault_stack;
+    bool own_stack = sigaltstack(&stack, nullptr) == 0;
+    for (int signal_number : kFaultSignals) {
+      if (!ignored_at_start(signal_number))
+        set_handler(signal_number, on_leaving_signal, sent, own_stack ? SA_ONSTACK : 0);
+    }
   }
   g_keyboard = isatty(STDIN_FILENO) != 0 && tcgetattr(STDIN_FILENO, &g_found_mode) == 0;
   if (!g_keyboard) return;
@@ -223,10 +274,8 @@ bool term_failures_to_errors() { return g_failures_to_errors; }
 void term_write_errors(const char* text, std::size_t size) { write_all(STDERR_FILENO, text, size); }
 
 static void set_leaving_mask(int how) {
-  sigset_t leaving;
-  sigemptyset(&leaving);
-  for (int signal_number : kLeavingSignals) sigaddset(&leaving, signal_number);
-  sigprocmask(how, &leaving, nullptr);
+  sigset_t sent = sent_signals();
+  sigprocmask(how, &sent, nullptr);
 }
 
 void hold_leaving_signals() { set_leaving_mask(SIG_BLOCK); }

@@ -35,6 +35,8 @@ std::size_t sequence_length(std::string_view text, std::size_t i) {
   // C1 controls, U+0080 to U+009F, are discouraged in XML and command
   // terminals: they go too.
   if (lead == 0xC2 && byte(i + 1) < 0xA0) return 0;
+  // U+FFFE and U+FFFF are no XML characters (the other noncharacters are).
+  if (lead == 0xEF && byte(i + 1) == 0xBF && byte(i + 2) >= 0xBE) return 0;
   return length;
 }
 

@@ -9,8 +9,8 @@
 namespace dlt {
 
 // Appends text with & < > " ' as character references, and every byte that
-// is no part of well-formed UTF-8, or a control character XML does not
-// allow, as U+FFFD.
+// is no part of well-formed UTF-8, or of a character XML does not allow (a
+// control character, U+FFFE, U+FFFF), as U+FFFD.
 void append_escaped(std::string& out, std::string_view text);
 
 }  // namespace dlt

@@ -93,18 +93,20 @@ bool is_device(const std::string& path) {
   return device;
 }
 
-// Whether path names the file standard input reads: the same volume and
-// file index (the C runtime's st_ino is always 0 here).
-bool is_program_input(const std::string& path) {
-  BY_HANDLE_FILE_INFORMATION input = {};
-  if (GetFileInformationByHandle(GetStdHandle(STD_INPUT_HANDLE), &input) == 0) return false;
+// Whether path names the file a standard stream (STD_INPUT_HANDLE and the
+// others) is: the same volume and file index (the C runtime's st_ino is
+// always 0 here).
+bool is_standard_stream(const std::string& path, DWORD stream) {
+  BY_HANDLE_FILE_INFORMATION standard = {};
+  if (GetFileInformationByHandle(GetStdHandle(stream), &standard) == 0) return false;
   HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   BY_HANDLE_FILE_INFORMATION target = {};
   bool same = GetFileInformationByHandle(handle, &target) != 0 &&
-              target.dwVolumeSerialNumber == input.dwVolumeSerialNumber &&
-              target.nFileIndexHigh == input.nFileIndexHigh && target.nFileIndexLow == input.nFileIndexLow;
+              target.dwVolumeSerialNumber == standard.dwVolumeSerialNumber &&
+              target.nFileIndexHigh == standard.nFileIndexHigh &&
+              target.nFileIndexLow == standard.nFileIndexLow;
   CloseHandle(handle);
   return same;
 }
@@ -123,8 +125,12 @@ bool check_target(const std::string& path, ReportFile& file, TargetMode& /*mode*
     reason = kNotRegularFile;
     return false;
   }
-  if (is_program_input(path)) {
+  if (is_standard_stream(path, STD_INPUT_HANDLE)) {
     reason = kIsProgramInput;
+    return false;
+  }
+  if (is_standard_stream(path, STD_OUTPUT_HANDLE) || is_standard_stream(path, STD_ERROR_HANDLE)) {
+    reason = kIsProgramOutput;
     return false;
   }
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
@@ -216,6 +222,12 @@ struct TargetMode {
   gid_t group = 0;
 };
 
+// Whether the open file fd is the file of info.
+bool is_file_of(int fd, const struct stat& info) {
+  struct stat open_file = {};
+  return fstat(fd, &open_file) == 0 && open_file.st_dev == info.st_dev && open_file.st_ino == info.st_ino;
+}
+
 bool check_target(const std::string& path, ReportFile& file, TargetMode& mode, std::string& reason) {
   if (!follow_links(path, file.target)) {
     reason = std::strerror(errno);
@@ -240,10 +252,14 @@ bool check_target(const std::string& path, ReportFile& file, TargetMode& mode, s
     reason = kNotRegularFile;
     return false;
   }
-  // The script being read would be replaced by its own report.
-  struct stat input = {};
-  if (fstat(STDIN_FILENO, &input) == 0 && input.st_dev == info.st_dev && input.st_ino == info.st_ino) {
+  // The script being read would be replaced by its own report, and the
+  // transcript being written, or the notices, by a file of the program's.
+  if (is_file_of(STDIN_FILENO, info)) {
     reason = kIsProgramInput;
+    return false;
+  }
+  if (is_file_of(STDOUT_FILENO, info) || is_file_of(STDERR_FILENO, info)) {
+    reason = kIsProgramOutput;
     return false;
   }
   // The directory may allow the rename, but the file itself must allow the

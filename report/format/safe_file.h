@@ -16,6 +16,7 @@ namespace dlt {
 inline constexpr char kNotRegularFile[] = "keine gewoehnliche Datei";
 inline constexpr char kIsDirectory[] = "ist ein Verzeichnis";
 inline constexpr char kIsProgramInput[] = "ist die Eingabe des Programms";
+inline constexpr char kIsProgramOutput[] = "ist die Ausgabe des Programms";
 
 struct ReportFile {
   std::string target;     // the file replaced: the name given, symbolic links followed
@@ -27,7 +28,8 @@ struct ReportFile {
 // with the mode the report will have. Refused, with the reason: a name
 // ending in "/", a directory, anything else but a regular file (a device, a
 // pipe, a socket), the file the program reads its input from (by any name),
-// and a file the user may not write. Nothing is made then.
+// the file its standard output or standard error goes to, and a file the
+// user may not write. Nothing is made then.
 bool open_report_file(const std::string& path, ReportFile& file, std::string& reason);
 
 // Writes the rest of the report, puts it on the disk and renames it over the

@@ -293,3 +293,26 @@ TEST(ReportPage, StandsAloneAndIsWellFormed) {
   }
   if (!have_xmllint) GTEST_SKIP() << "xmllint (Debian: libxml2-utils) is not installed";
 }
+
+// A title may hold any character but a control: those XML leaves out, U+FFFE
+// and U+FFFF, become U+FFFD on the page and the page of the limits, which
+// stay well-formed; the text report keeps the title as given.
+TEST(ReportPage, TitleWithCharactersXmlLeavesOutIsWellFormed) {
+  if (std::system("xmllint --version > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "xmllint (Debian: libxml2-utils) is not installed";
+  ScratchDirectory dir;
+  std::string title = "Pos. \xef\xbf\xbe 1 \xef\xbf\xbf \xef\xb7\x90";
+  PipedRun run = run_piped(read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES) + "/einfeldtraeger.txt"),
+                           {"--titel", title, "--bericht", dir.file("seite.html"), "--grenzwerte",
+                            dir.file("grenzwerte.html"), "--bericht", dir.file("bericht.txt")});
+  ASSERT_EQ(run.ending.status, 0) << run.output;
+  for (const char* name : {"seite.html", "grenzwerte.html"}) {
+    std::string page = read_file(dir.file(name));
+    EXPECT_EQ(std::system(("xmllint --noout '" + dir.file(name) + "'").c_str()), 0) << name;
+    EXPECT_EQ(page.find("\xef\xbf\xbe"), std::string::npos) << name;
+    EXPECT_EQ(page.find("\xef\xbf\xbf"), std::string::npos) << name;
+    EXPECT_NE(page.find("Pos. \xef\xbf\xbd"), std::string::npos) << name;
+    EXPECT_NE(page.find("\xef\xb7\x90"), std::string::npos) << name;
+  }
+  EXPECT_NE(read_file(dir.file("bericht.txt")).find(title), std::string::npos);
+}

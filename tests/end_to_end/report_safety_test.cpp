@@ -208,6 +208,61 @@ TEST(ReportSafety, TheProgramsInputIsNeverReplaced) {
   EXPECT_EQ(notices(run), "Bericht geschrieben: " + dir.file("bericht.txt") + "\n");
 }
 
+namespace {
+
+// Standard output, or standard error, to the file the test names, and
+// standard input from its file: a pipe would see the end of standard
+// output before it had taken the script.
+bool output_to_test_file() {
+  int fd = open(std::getenv("DURCHLAUFTRAEGER_TEST_OUTPUT"), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  int stream = std::atoi(std::getenv("DURCHLAUFTRAEGER_TEST_STREAM"));
+  return fd != -1 && dup2(fd, stream) != -1 && input_from_test_file();
+}
+
+}  // namespace
+
+// durchlauftraeger --bericht o.txt < beam.txt > o.txt: the transcript, or
+// the notices on standard error, stay and the file is refused, by any name.
+TEST(ReportSafety, TheProgramsOutputIsNeverReplaced) {
+  ScratchDirectory dir;
+  std::string output = dir.file("o.txt");
+  ASSERT_EQ(symlink("o.txt", dir.file("link.txt").c_str()), 0);
+  setenv("DURCHLAUFTRAEGER_TEST_OUTPUT", output.c_str(), 1);
+  ScratchDirectory inputs;
+  ASSERT_TRUE(write_text(inputs.file("beam.txt"), example("einfeldtraeger.txt")));
+  setenv("DURCHLAUFTRAEGER_TEST_INPUT", inputs.file("beam.txt").c_str(), 1);
+  struct Case {
+    int stream;
+    const char* option;
+    const char* name;
+    const char* what;
+  };
+  for (const Case& c : {Case{STDOUT_FILENO, "--bericht", "o.txt", "Bericht"},
+                        Case{STDOUT_FILENO, "--grenzwerte", "link.txt", "Grenzwerte"},
+                        Case{STDERR_FILENO, "--bericht", "link.txt", "Bericht"},
+                        Case{STDERR_FILENO, "--als-datei", "o.txt", "Traegerdatei"}}) {
+    SCOPED_TRACE(std::string(c.option) + " " + c.name + " onto fd " + std::to_string(c.stream));
+    setenv("DURCHLAUFTRAEGER_TEST_STREAM", std::to_string(c.stream).c_str(), 1);
+    PipedRun run = run_piped("", {c.option, dir.file(c.name)}, output_to_test_file);
+    std::string notice =
+        std::string(c.what) + " nicht geschrieben: " + dir.file(c.name) + ": ist die Ausgabe des Programms\n";
+    EXPECT_EQ(run.ending.status, 1);
+    std::string written = read_file(output);
+    if (c.stream == STDOUT_FILENO) {
+      // The transcript, with the notice in its place; the notice on
+      // standard error as well.
+      EXPECT_NE(written.find("W2= " + notice + kMenu), std::string::npos) << written;
+      EXPECT_TRUE(written.size() >= kMenu.size() && written.substr(written.size() - kMenu.size()) == kMenu);
+      EXPECT_EQ(run.errors, notice);
+    } else {
+      EXPECT_EQ(written, notice);
+      EXPECT_NE(run.output.find("W2= " + notice + kMenu), std::string::npos) << run.output;
+    }
+    EXPECT_EQ(type_of(dir.file("link.txt")), S_IFLNK);
+    EXPECT_EQ(dir.entries(), 2);
+  }
+}
+
 TEST(ReportSafety, ReadOnlyFileIsRefusedAsOpeningItWouldBe) {
   ScratchDirectory dir;
   std::string path = dir.file("nur-lesen.txt");
@@ -235,31 +290,87 @@ TEST(ReportSafety, ReadOnlyFileIsRefusedAsOpeningItWouldBe) {
   EXPECT_EQ(dir.entries(), 1);
 }
 
+namespace {
+
+// The size of the one file in dir that is not the script or the report,
+// the temporary file; -1 where there is none.
+long long temporary_size(const ScratchDirectory& dir, const std::string& report) {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path, error)) {
+    std::string path = entry.path();
+    if (path == report || path == dir.file("traeger.skript")) continue;
+    struct stat info = {};
+    return stat(path.c_str(), &info) == 0 ? static_cast<long long>(info.st_size) : -1;
+  }
+  return -1;
+}
+
+// Waits until the program has made the temporary file for report, and where
+// written_to is set, has written to it.
+bool wait_for_temporary_file(const ScratchDirectory& dir, const std::string& report, bool written_to) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (temporary_size(dir, report) > (written_to ? 0 : -1)) return true;
+    usleep(500);
+  }
+  return false;
+}
+
+bool is_fault(int signal_number) {
+  return signal_number == SIGSEGV || signal_number == SIGBUS || signal_number == SIGFPE ||
+         signal_number == SIGILL;
+}
+
+bool ignore_sigusr1() { return signal(SIGUSR1, SIG_IGN) != SIG_ERR; }
+
+}  // namespace
+
+// A report, or a file of the limits, in the middle of being written.
 TEST(ReportSafety, SignalsInTheMiddleOfAReportLeaveNoTemporaryFile) {
   ScratchDirectory dir;
   std::string script = dir.file("traeger.skript");
   ASSERT_TRUE(write_text(script, spans_script(1000)));
-  std::string report = dir.file("r.txt");
-  for (int signal_number : {SIGINT, SIGTERM}) {
-    SCOPED_TRACE(signal_number);
+  bool envelope = false;
+  for (int signal_number : ending_signals()) {
+    envelope = !envelope;
+    std::string report = dir.file(envelope ? "g.csv" : "r.txt");
+    SCOPED_TRACE(std::string(strsignal(signal_number)) + (envelope ? ", --grenzwerte" : ", --bericht"));
     ASSERT_TRUE(write_text(report, "alt\n"));
-    pid_t pid = start_with_input(script, {"--punkte", "100", "--bericht", report});
+    pid_t pid =
+        start_with_input(script, {"--punkte", "100", envelope ? "--grenzwerte" : "--bericht", report});
     ASSERT_GT(pid, 0);
-    // Waits until the report is being written: a temporary file beside it.
     // A hundred thousand rows take the release build a tenth of a second.
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-    bool writing = false;
-    while (!writing && std::chrono::steady_clock::now() < deadline) {
-      writing = dir.entries() == 3;
-      if (!writing) usleep(500);
-    }
+    // The signals sent to end the program wait while the temporary file is
+    // made and noted; the faults cannot wait, and the program's own come
+    // only while it writes.
+    bool writing = wait_for_temporary_file(dir, report, is_fault(signal_number));
     if (writing) kill(pid, signal_number);
     Ending ending = wait_end_of(pid);
     ASSERT_TRUE(writing) << "no temporary file appeared";
     EXPECT_EQ(ending.signal_number, signal_number);
     EXPECT_EQ(dir.entries(), 2);
     EXPECT_EQ(read_file(report), "alt\n");
+    std::remove(report.c_str());
   }
+}
+
+// nohup and a script's background jobs leave signals ignored: so they stay.
+TEST(ReportSafety, SignalIgnoredAtStartStaysIgnored) {
+  ScratchDirectory dir;
+  std::string script = dir.file("traeger.skript");
+  ASSERT_TRUE(write_text(script, spans_script(1000)));
+  std::string report = dir.file("r.txt");
+  ASSERT_TRUE(write_text(report, "alt\n"));
+  pid_t pid = start_with_input(script, {"--punkte", "100", "--bericht", report}, ignore_sigusr1);
+  ASSERT_GT(pid, 0);
+  bool writing = wait_for_temporary_file(dir, report, false);
+  if (writing) kill(pid, SIGUSR1);
+  Ending ending = wait_end_of(pid);
+  ASSERT_TRUE(writing) << "no temporary file appeared";
+  EXPECT_TRUE(ending.exited) << "signal " << ending.signal_number;
+  EXPECT_EQ(ending.status, 0);
+  EXPECT_EQ(read_file(report).rfind("Durchlauftraeger - Bericht\n", 0), 0U);
+  EXPECT_EQ(dir.entries(), 2);
 }
 
 namespace {

@@ -1,6 +1,8 @@
 // The program at a pseudo-terminal under signals: Ctrl-C, SIGTERM, a hangup,
-// Ctrl-Z and fg. However it ends, the terminal keeps the mode it had.
+// the others that end it, Ctrl-Z and fg. However it ends, the terminal keeps
+// the mode it had.
 #include <csignal>
+#include <cstring>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -23,9 +25,8 @@ bool reach(PtySession& user, bool number_wait) {
 
 TEST(Signals, EndTheProgramAndLeaveTheModeAsFound) {
   for (bool number_wait : {false, true}) {
-    for (int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
-      SCOPED_TRACE(std::string(number_wait ? "number" : "key") + " wait, signal " +
-                   std::to_string(signal_number));
+    for (int signal_number : ending_signals()) {
+      SCOPED_TRACE(std::string(number_wait ? "number" : "key") + " wait, " + strsignal(signal_number));
       PtySession user;
       struct termios before = user.found_mode;
       ASSERT_TRUE(reach(user, number_wait)) << user.screen;

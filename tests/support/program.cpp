@@ -15,6 +15,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,8 +25,15 @@ using Clock = std::chrono::steady_clock;
 // Shared CI machines are slow at times; no wait should come near this.
 constexpr auto kTimeout = std::chrono::seconds(20);
 
+// No core file of a program the tests end by SIGQUIT, SIGABRT or a fault.
+void no_core_file() {
+  struct rlimit none = {0, 0};
+  setrlimit(RLIMIT_CORE, &none);
+}
+
 [[noreturn]] void exec_program(const std::vector<std::string>& arguments = {},
                                const std::string& binary = DURCHLAUFTRAEGER_BINARY) {
+  no_core_file();
   std::vector<char*> argv;
   std::string program = binary;
   argv.push_back(program.data());
@@ -34,6 +42,13 @@ constexpr auto kTimeout = std::chrono::seconds(20);
   argv.push_back(nullptr);
   execv(program.c_str(), argv.data());
   _exit(127);
+}
+
+// As an interactive shell starts a program, even where the tests run in
+// the background with SIGINT and SIGQUIT ignored, or have ignored SIGPIPE
+// for their own pipes.
+void default_signals() {
+  for (int signal_number : {SIGINT, SIGQUIT, SIGPIPE}) signal(signal_number, SIG_DFL);
 }
 
 // Where the tests run with a standard stream closed, the pipes and terminals
@@ -157,7 +172,8 @@ PipedRun run_piped_binary(const std::string& binary, std::string_view script,
   return run;
 }
 
-pid_t start_with_input(const std::string& input, const std::vector<std::string>& arguments) {
+pid_t start_with_input(const std::string& input, const std::vector<std::string>& arguments,
+                       bool (*in_child)()) {
   keep_standard_streams_open();
   pid_t pid = fork();
   if (pid == 0) {
@@ -169,10 +185,8 @@ pid_t start_with_input(const std::string& input, const std::vector<std::string>&
     dup2(out, STDERR_FILENO);
     close(in);
     close(out);
-    // As an interactive shell starts it, even where the tests run in the
-    // background with these ignored.
-    signal(SIGINT, SIG_DFL);
-    signal(SIGQUIT, SIG_DFL);
+    default_signals();
+    if (in_child != nullptr && !in_child()) _exit(127);
     exec_program(arguments);
   }
   return pid;
@@ -209,7 +223,9 @@ static pid_t start_at_terminal(int& master, int& slave, struct termios& found_mo
   pid_t pid = fork();
   if (pid == 0) {
     take_terminal(master, slave);
+    default_signals();
     if (body == nullptr) exec_program(arguments);
+    no_core_file();
     body();
     _exit(0);
   }
@@ -260,6 +276,7 @@ PtySession::PtySession(AsJob /*as_job*/) {
     if (child == 0) {
       close(report[0]);
       take_terminal(master, slave);
+      default_signals();
       run_as_job(report[1]);
     }
     pollfd fd = {report[0], POLLIN, 0};
@@ -364,6 +381,15 @@ struct termios PtySession::mode() const {
   struct termios mode = {};
   tcgetattr(slave, &mode);
   return mode;
+}
+
+std::vector<int> ending_signals() {
+  std::vector<int> signals = {SIGINT,  SIGTERM, SIGHUP,    SIGQUIT, SIGALRM, SIGUSR1,
+                              SIGUSR2, SIGPROF, SIGVTALRM, SIGXCPU, SIGPIPE, SIGABRT};
+#ifndef DURCHLAUFTRAEGER_SANITIZED
+  signals.insert(signals.end(), {SIGSEGV, SIGBUS, SIGFPE, SIGILL});
+#endif
+  return signals;
 }
 
 bool in_key_mode(const struct termios& mode) {

@@ -44,8 +44,11 @@ PipedRun run_piped_binary(const std::string& binary, std::string_view script,
                           const std::vector<std::string>& arguments = {}, bool (*in_child)() = nullptr);
 
 // Starts the program with the file input as its standard input and its
-// output thrown away; returns its process id, or -1.
-pid_t start_with_input(const std::string& input, const std::vector<std::string>& arguments);
+// output thrown away, with the signals as an interactive shell leaves them
+// and then, where given, in_child run as by run_piped; returns its process
+// id, or -1.
+pid_t start_with_input(const std::string& input, const std::vector<std::string>& arguments,
+                       bool (*in_child)() = nullptr);
 
 // Waits, within the timeout, for a program started so to end; kills it after.
 Ending wait_end_of(pid_t pid);
@@ -110,6 +113,13 @@ struct PtySession {
   template <typename Done>
   bool wait_until(Done done);
 };
+
+// Every signal whose default ends the program and that a user, a shell, a
+// timer or a limit sends, then the faults as kill sends them (not in the
+// sanitizer build, where they are the sanitizers'): each must end the
+// program by itself, with no temporary file left and the terminal's mode
+// as found.
+std::vector<int> ending_signals();
 
 // Whether the terminal is in the program's single-key mode.
 bool in_key_mode(const struct termios& mode);
