@@ -112,10 +112,12 @@ bool write_held(ReportSession& session) {
   return written;
 }
 
-// Keeps a copy of the pass just completed for its files; where memory runs
-// out for it, its files will say so.
-void hold(HeldPass& held, const BeamRecord& record, const RegisterFile& R) {
+// Keeps a copy of the pass just completed for its reports, where any are
+// asked for (the files over the load cases are made from the load cases);
+// where memory runs out for it, its reports will say so.
+void hold(HeldPass& held, const ReportOptions& options, const BeamRecord& record, const RegisterFile& R) {
   held.due = true;
+  if (options.files.empty() && !options.in_memory) return;
   try {
     held.record = record;
     held.solved = closed_copy(R);
@@ -126,20 +128,30 @@ void hold(HeldPass& held, const BeamRecord& record, const RegisterFile& R) {
   }
 }
 
+// Whether the pass just completed begins a new beam, so that the held
+// pass's files are due first: by the load cases where they are kept, else
+// by the held pass itself. Where memory runs out to tell, it is taken to:
+// writing those files early loses nothing.
+bool begins_new_beam(const ReportSession& session) {
+  if (!session.held.due) return false;
+  try {
+    if (keeps_cases(session.options)) return starts_new_beam(session.cases, session.record);
+    return !same_beam(session.held.record.elements, session.record.elements);
+  } catch (const std::bad_alloc&) {
+    return true;
+  }
+}
+
 // Where writing waits for the end: the pass just completed joins the load
 // cases and is held in place of the one before, whose files and those of
-// its beam's load cases are written first where it starts a new beam.
+// its beam's load cases are written first where it begins a new beam.
 bool hold_pass(ReportSession& session, const ReportSettings& settings, const RegisterFile& R) {
   const ReportOptions& options = session.options;
   // Nothing can be taken from such a pass: each file says so now, as at a
   // terminal, and the pass held before stays.
   if (!record_refusal(session.record).empty()) return write_now(session, settings, R);
-  bool written = true;
-  bool cases = keeps_cases(options);
-  if (session.held.due && (cases ? starts_new_beam(session.cases, session.record)
-                                 : !same_beam(session.held.record.elements, session.record.elements)))
-    written = write_held(session);
-  if (cases) {
+  bool written = !begins_new_beam(session) || write_held(session);
+  if (keeps_cases(options)) {
     TakenCase taken = take_load_case(session.cases, session.record, R);
     if (!taken.refusal.empty()) {
       // Memory ran out: the load cases are empty, and each file says so.
@@ -150,7 +162,7 @@ bool hold_pass(ReportSession& session, const ReportSettings& settings, const Reg
       print(kNewBeamNotice);
     }
   }
-  hold(session.held, session.record, R);
+  hold(session.held, options, session.record, R);
   return written;
 }
 

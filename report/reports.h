@@ -62,8 +62,9 @@ struct ReportOptions {
 };
 
 // The pass the last right end completed, where writing waits for the end:
-// a copy of its record and of its solution, so that a pass started after it
-// changes nothing that is written.
+// a copy of its record and of its solution where reports are asked for, so
+// that a pass started after it changes nothing that is written. One pass's
+// worth: the files over the load cases are made from the load cases.
 struct HeldPass {
   BeamRecord record;
   RegisterFile solved;  // closed_copy of the register file its right end left
