@@ -94,11 +94,14 @@ int run_menu(const ReportOptions& reports) {
   InputValues in;
   RegisterFile R;
   ReportSession session = start_reports(reports);
+  // Piped input has its files written once it ends; a keyboard's user reads
+  // them after every right end.
+  session.options.write_at_end = !keys_from_keyboard();
   int status = 0;
   for (;;) {
     print(kMenu);
     in.key = command_key(read_key());
-    if (in.key == 'q' || in.key == kEndOfInput) return status;
+    if (in.key == 'q' || in.key == kEndOfInput) return finish_reports(session) ? status : 1;
     CommandEffect effect = run_within_memory(in.key, R, in, session, status);
     if (!report_command(session, effect, R)) status = 1;
     if (record_out_of_memory(session) && !R.pass_abandoned) {

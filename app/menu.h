@@ -1,7 +1,8 @@
 // The menu loop: the program itself. It owns the register file and the typed
 // values for the whole run and hands both to the command bound to each key.
 // Where reports are asked for, it hands what each command applied to the
-// record of the pass and has the reports written at every right end.
+// record of the pass and has the reports written at every right end, or
+// with piped input when it ends and where a new beam begins.
 //
 // app/ is main, the command line and this loop, nothing else. It may include
 // report/reports.h of report/, engine/ and console/; nothing includes app/.

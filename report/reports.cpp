@@ -7,6 +7,7 @@
 #include "report/beam/beam_files.h"
 #include "report/beam_file/beam_file_files.h"
 #include "report/envelope/envelope_files.h"
+#include "report/pass/refusals.h"
 #include "report/pass/settings.h"
 
 namespace dlt {
@@ -81,6 +82,90 @@ bool write_case_files(ReportSession& session, const ReportSettings& settings, co
   return written && beam_files_written;
 }
 
+// Whether the files over the load cases are asked for, or built in memory:
+// only then does the session keep the load cases.
+bool keeps_cases(const ReportOptions& options) {
+  return !options.envelope_files.empty() || !options.beam_files.empty() || options.in_memory;
+}
+
+// Writes the files of the pass just completed at once, as at a terminal.
+bool write_now(ReportSession& session, const ReportSettings& settings, const RegisterFile& R) {
+  bool written = write_beam_files(session.options.files, settings, session.record, R);
+  if (!write_case_files(session, settings, R)) written = false;
+  return written;
+}
+
+// Writes the files of the held pass and of the load cases as they stand,
+// where they are due.
+bool write_held(ReportSession& session) {
+  HeldPass& held = session.held;
+  if (!held.due) return true;
+  held.due = false;
+  const ReportOptions& options = session.options;
+  ReportSettings settings = settings_of(options);
+  bool written = write_beam_files(options.files, settings, held.record, held.solved);
+  // Empty only where memory ran out as a pass joined them, which said so.
+  if (session.cases.cases.empty()) return written;
+  if (!write_envelope_files(options.envelope_files, settings, options.factors, session.cases, TakenCase{}))
+    written = false;
+  if (!write_beam_file_files(options.beam_files, settings, session.cases)) written = false;
+  return written;
+}
+
+// Keeps a copy of the pass just completed for its reports, where any are
+// asked for (the files over the load cases are made from the load cases);
+// where memory runs out for it, its reports will say so.
+void hold(HeldPass& held, const ReportOptions& options, const BeamRecord& record, const RegisterFile& R) {
+  held.due = true;
+  if (options.files.empty() && !options.in_memory) return;
+  try {
+    held.record = record;
+    held.solved = closed_copy(R);
+  } catch (const std::bad_alloc&) {
+    held.record = {};
+    held.record.out_of_memory = true;
+    held.solved = {};
+  }
+}
+
+// Whether the pass just completed begins a new beam, so that the held
+// pass's files are due first: by the load cases where they are kept, else
+// by the held pass itself. Where memory runs out to tell, it is taken to:
+// writing those files early loses nothing.
+bool begins_new_beam(const ReportSession& session) {
+  if (!session.held.due) return false;
+  try {
+    if (keeps_cases(session.options)) return starts_new_beam(session.cases, session.record);
+    return !same_beam(session.held.record.elements, session.record.elements);
+  } catch (const std::bad_alloc&) {
+    return true;
+  }
+}
+
+// Where writing waits for the end: the pass just completed joins the load
+// cases and is held in place of the one before, whose files and those of
+// its beam's load cases are written first where it begins a new beam.
+bool hold_pass(ReportSession& session, const ReportSettings& settings, const RegisterFile& R) {
+  const ReportOptions& options = session.options;
+  // Nothing can be taken from such a pass: each file says so now, as at a
+  // terminal, and the pass held before stays.
+  if (!record_refusal(session.record).empty()) return write_now(session, settings, R);
+  bool written = !begins_new_beam(session) || write_held(session);
+  if (keeps_cases(options)) {
+    TakenCase taken = take_load_case(session.cases, session.record, R);
+    if (!taken.refusal.empty()) {
+      // Memory ran out: the load cases are empty, and each file says so.
+      if (!write_envelope_files(options.envelope_files, settings, options.factors, session.cases, taken))
+        written = false;
+      if (!refuse_beam_file_files(options.beam_files, taken.refusal)) written = false;
+    } else if (taken.added == CaseAdded::new_beam && (!options.envelope_files.empty() || options.in_memory)) {
+      print(kNewBeamNotice);
+    }
+  }
+  hold(session.held, options, session.record, R);
+  return written;
+}
+
 }  // namespace
 
 ReportSession start_reports(const ReportOptions& options) {
@@ -97,12 +182,13 @@ bool report_command(ReportSession& session, const CommandEffect& effect, const R
   record_command(session.record, effect);
   if (!completes_pass(effect)) return true;
   ReportSettings settings = settings_of(options);
-  bool written = write_beam_files(options.files, settings, session.record, R);
-  if (!write_case_files(session, settings, R)) written = false;
-  return written;
+  if (options.write_at_end) return hold_pass(session, settings, R);
+  return write_now(session, settings, R);
 }
 
 bool record_out_of_memory(const ReportSession& session) { return session.record.out_of_memory; }
+
+bool finish_reports(ReportSession& session) { return write_held(session); }
 
 BeamReported report_beam(ReportSession& session, const BeamCases& cases) {
   BeamReported reported = check_cases(cases);
@@ -114,6 +200,7 @@ BeamReported report_beam(ReportSession& session, const BeamCases& cases) {
       if (!report_command(session, {Effect::element, e}, R)) reported.all_written = false;
     }
   }
+  if (!finish_reports(session)) reported.all_written = false;
   return reported;
 }
 

@@ -1,9 +1,11 @@
 // The one door into the reports: what app/ hands them and nothing else. A
 // session keeps the record of the pass being entered and the load cases of
 // its beam; the menu loop hands it what every command did, a way in that
-// has a whole beam at once hands it that beam, and at every right end the
-// session writes the report files (report/beam/), the envelope files
-// (report/envelope/) and the beam files (report/beam_file/).
+// has a whole beam at once hands it that beam, and the session writes the
+// report files (report/beam/), the envelope files (report/envelope/) and
+// the beam files (report/beam_file/): at every right end, or where writing
+// waits for the end of input, then and before a new beam takes the place of
+// the load cases.
 //
 // report/ includes engine/ and console/; nothing but app/ includes it, and
 // app/ includes only this header of it. Its layers, each in a folder that
@@ -52,6 +54,21 @@ struct ReportOptions {
   // announcing them: the reports' fuzz target feeds the replay arbitrary
   // input so.
   bool in_memory = false;
+  // Writes the files of the last right end once, when input ends
+  // (finish_reports) and before a new beam takes the place of the load
+  // cases, instead of at every right end: for piped input, where no one
+  // reads the files in between.
+  bool write_at_end = false;
+};
+
+// The pass the last right end completed, where writing waits for the end:
+// a copy of its record and of its solution where reports are asked for, so
+// that a pass started after it changes nothing that is written. One pass's
+// worth: the files over the load cases are made from the load cases.
+struct HeldPass {
+  BeamRecord record;
+  RegisterFile solved;  // closed_copy of the register file its right end left
+  bool due = false;     // its files are still to be written
 };
 
 // What the reports keep from one command to the next.
@@ -60,19 +77,27 @@ struct ReportSession {
   ReportOptions options;
   BeamRecord record;
   LoadCases cases;
+  HeldPass held;
 };
 
 ReportSession start_reports(const ReportOptions& options);
 
 // Takes what a command did, whose register file is now R; where it
 // completed a pass, writes every report, envelope and beam file with its
-// notice.
+// notice, or where writing waits for the end keeps the pass, writing the
+// files of the beam before first where it starts a new beam. A pass that
+// cannot be taken (memory ran out for its record) says so at once.
 // False where one or more was not written.
 bool report_command(ReportSession& session, const CommandEffect& effect, const RegisterFile& R);
 
 // Whether the record of the pass being entered ran out of memory: the
 // dialogue then gives the pass up.
 bool record_out_of_memory(const ReportSession& session);
+
+// At the end of input: writes the files of the pass kept for it, with
+// their notices, where writing waits for the end; else does nothing. False
+// where one or more was not written.
+bool finish_reports(ReportSession& session);
 
 // A beam given whole: its load cases, each the elements of one pass from its
 // left end to its right end, the first the permanent load.
@@ -96,8 +121,10 @@ struct BeamReported {
 };
 
 // Computes every load case of a beam as the dialogue would, pass after pass,
-// and writes the files at each right end. Where an element would be refused
-// or an end is misplaced, nothing is written and the result says where.
+// and writes the files at each right end, or where writing waits for the
+// end once after the last (finish_reports). Where an element would be
+// refused or an end is misplaced, nothing is written and the result says
+// where.
 BeamReported report_beam(ReportSession& session, const BeamCases& cases);
 
 // Applies one pass as the dialogue would, writing nothing, and says where

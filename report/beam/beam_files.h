@@ -1,6 +1,7 @@
-// The report files of one pass, written at its right end: its summary and
-// statics made once, then every file in the format its name asks for, each
-// replaying the beam again so that no table is ever held whole.
+// The report files of one pass, written at its right end or from a copy of
+// it later: its summary and statics made once, then every file in the
+// format its name asks for, each replaying the beam again so that no table
+// is ever held whole.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
-// The beam files of --als-datei: at every right end the beam of the load
-// cases so far, with every load case of it, written as a beam file (TOML)
+// The beam files of --als-datei: whenever the reports are written, the
+// beam of the load cases so far, with every load case of it, written as a beam file (TOML)
 // whatever the end of the file's name, each file with its notice. A user's
 // old script so becomes a file the program reads.
 #pragma once

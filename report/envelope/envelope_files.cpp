@@ -35,11 +35,13 @@ void write_envelope(ReportOutput& out, ReportFormat format, const EnvelopeRun& r
   }
 }
 
-// The work an envelope asks for: its rows times its load cases.
-std::uint64_t envelope_work(const LoadCases& cases, int pieces) {
-  std::uint64_t rows = envelope_rows(cases, pieces);
-  if (rows > kMaxTableRows) return rows;
-  return rows * cases.cases.size();
+// Why an envelope is too much work to write: each of its rows holds every
+// load case's values, so its rows times its load cases are what the bound
+// on the work counts.
+std::string_view envelope_refusal(const LoadCases& cases, int pieces) {
+  std::uint64_t count = cases.cases.size();
+  if (envelope_rows_at_most(cases, pieces, kMaxTableRows / count)) return {};
+  return kTooManyCaseRowsReason;
 }
 
 }  // namespace
@@ -73,7 +75,7 @@ bool write_envelope_of(const std::vector<std::string>& files, const ReportSettin
     write_envelope(out, format, run, summary, settings.labels);
   };
   try {
-    std::string_view reason = work_refusal(envelope_work(cases, settings.pieces));
+    std::string_view reason = envelope_refusal(cases, settings.pieces);
     if (!reason.empty()) return refuse_report_files(files, kWhat, reason, settings.to_standard_output);
     summary = summarize_envelope(run);
     if (settings.in_memory) write_in_memory(write);

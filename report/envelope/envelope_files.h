@@ -1,6 +1,7 @@
 // The envelope files of --grenzwerte: at every right end the pass joins the
 // load cases of its beam, once for every kind of file that wants them, and
-// every envelope file is written anew over all of them, the text report,
+// whenever the reports are written every envelope file is written anew
+// over all of them, the text report,
 // the CSV table or the page by the end of its name, each with its notice.
 #pragma once
 

@@ -131,6 +131,14 @@ bool same_beam(const std::vector<Element>& a, const std::vector<Element>& b) {
   return true;
 }
 
+bool starts_new_beam(const LoadCases& cases, const BeamRecord& record) {
+  // As add_load_case sees it: after the earlier right end of the same pass
+  // has made way.
+  std::size_t kept = cases.cases.size();
+  if (kept > 0 && cases.cases.back().pass == record.pass) kept = kept - 1;
+  return kept > 0 && !same_beam(cases.cases.front().record.elements, record.elements);
+}
+
 CaseAdded add_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R) {
   try {
     bool replaced = false;

@@ -44,6 +44,10 @@ enum class CaseAdded {
 // left empty and std::bad_alloc is thrown.
 CaseAdded add_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R);
 
+// Whether add_load_case would start the load cases again at 1 for the pass
+// in record: it is not a load case of the beam of cases.
+bool starts_new_beam(const LoadCases& cases, const BeamRecord& record);
+
 // Whether b is a load case of the beam a is one of: the same ends, supports,
 // hinges and springs at the same x within 1e-9 of a's length, and the same
 // bending stiffness everywhere.

@@ -51,6 +51,9 @@ struct EnvelopeWalk {
   std::vector<CaseCursor> cursors;
   int pieces = 1;
   double tolerance = 0;
+  // False where the walk counts its rows alone: the cases move without
+  // their register files, and the rows carry no values.
+  bool values = true;
   bool started = false;
   bool right_side_due = false;  // the row after the points at x comes next
   double x = 0;
@@ -61,7 +64,7 @@ struct EnvelopeWalk {
 };
 
 // REQUIRES: cases holds at least one load case.
-EnvelopeWalk start_envelope_walk(const LoadCases& cases, int pieces);
+EnvelopeWalk start_envelope_walk(const LoadCases& cases, int pieces, bool values = true);
 
 // The next row; false past the right end.
 bool next_envelope_row(EnvelopeWalk& walk, EnvelopeRow& row);
@@ -78,8 +81,9 @@ struct IntervalLoad {
 };
 std::vector<IntervalLoad> interval_loads(const EnvelopeWalk& walk);
 
-// How many rows the envelope of cases has at most, for the bound on a
-// report's size: every case's rows, and the right side of each point.
-std::uint64_t envelope_rows(const LoadCases& cases, int pieces);
+// Whether the envelope of cases has at most `most` rows, for the bound on
+// its work: bounds from the cases' own rows settle it where they can, a
+// walk over the positions alone, without values, elsewhere.
+bool envelope_rows_at_most(const LoadCases& cases, int pieces, std::uint64_t most);
 
 }  // namespace dlt

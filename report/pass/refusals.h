@@ -18,6 +18,9 @@ namespace dlt {
 inline constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang";
 inline constexpr std::uint64_t kMaxTableRows = 100000000;
 inline constexpr char kTooManyRowsReason[] = "mehr als 100000000 Tabellenzeilen";
+// The envelope's: its rows once for each load case, as each row holds them
+// all.
+inline constexpr char kTooManyCaseRowsReason[] = "mehr als 100000000 Tabellenzeilen aller Lastfaelle";
 
 // Why nothing can be taken from the pass in record: memory ran out for it,
 // or it is not complete. Empty where it can.

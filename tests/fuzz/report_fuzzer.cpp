@@ -1,10 +1,12 @@
 // A libFuzzer target for the reports and the envelope: the whole program on
 // arbitrary bytes as its input script, as dialogue_fuzzer.cpp runs it, but
-// every pass that reaches a right end has its text report, CSV table and
-// page built in memory, and joins the load cases of the input's passes so
-// far, whose limits and beam file are built the same way, so the replay, the
-// drawings, the envelope and the beam file's writer meet arbitrary beams
-// too. Only small beams, so that it tries many of them a second.
+// every pass that reaches a right end joins the load cases of the input's
+// passes so far and is held, as piped input's are, and the last pass of
+// each beam has its text report, CSV table and page built in memory, and
+// the limits and beam file of its load cases the same way, where a new
+// beam begins and at the end; so the replay, the drawings, the envelope
+// and the beam file's writer meet arbitrary beams too. Only small beams, so
+// that it tries many of them a second.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -23,11 +25,9 @@ bool could_start_an_element(std::uint8_t byte) {
 }
 
 // A completed pass costs the instrumented build some tens of milliseconds for
-// each report, and the envelope rebuilds its limits over all passes so far at
-// every right end. Below these bounds an input stays within a fraction of a
-// second even where every element is its own pass, and all the examples but
-// the long rows of springs pass whole; beams as long as those are the
-// dialogue fuzzer's, and the tests'.
+// each report, and the envelope builds its limits over all passes of a beam. Below these bounds an input
+// stays within a fraction of a second even where every element is its own pass, and all the examples but the
+// long rows of springs pass whole; beams as long as those are the dialogue fuzzer's, and the tests'.
 constexpr std::size_t kMaxInputBytes = 1024;
 constexpr int kMaxElementKeys = 32;
 

@@ -82,7 +82,11 @@ TEST(ReportBeam, WritesWhatTheDialogueWritesForTheSameBeam) {
   ScratchDirectory whole;
   ScratchDirectory typed;
   console_open_script("");
-  ReportSession session = start_reports(options_in(whole));
+  // As a script console is, the dialogue's input is piped: the files are
+  // written once at the end, and so they are for the beam given whole.
+  ReportOptions options = options_in(whole);
+  options.write_at_end = true;
+  ReportSession session = start_reports(options);
   BeamReported reported = report_beam(session, two_spans());
   std::string whole_output = console_take_output();
   EXPECT_EQ(reported.fault, BeamFault::none);
@@ -213,4 +217,151 @@ TEST(ReportSession, BeamFilesTakeTheLoadCasesOnceAndOnlyTheEnvelopeTellsOfANewBe
             envelope + " (3 Lastfaelle)\n" + written + " (3 Lastfaelle)\n" + kNewBeamNotice + envelope +
                 " (1 Lastfaelle)\n" + written + " (1 Lastfaelle)\n");
   EXPECT_EQ(contents(beam_file), one);
+}
+
+TEST(ReportBeam, AThousandLoadCasesOfTenSpansHaveTheirEnvelope) {
+  // Ten spans of 6 under q = 10, and a thousand load cases, each with a
+  // heavier load on one span: the envelope's rows times its load cases are
+  // what the bound counts, far below it.
+  ScratchDirectory dir;
+  Element left = left_end_with(Quantity::p, Quantity::Q);
+  BeamCases cases;
+  for (int c = 0; c < 1000; ++c) {
+    std::vector<Element> pass = {left};
+    for (int span = 0; span < 10; ++span) {
+      pass.push_back(beam_segment(6, 30000, span == c % 10 ? 11 + c : 10, 0));
+      pass.push_back(span < 9 ? condition_on(Quantity::w) : right_end_with(Quantity::w, Quantity::M));
+    }
+    cases.push_back(pass);
+  }
+  ReportOptions options;
+  options.envelope_files = {dir.file("g.csv")};
+  options.write_at_end = true;
+  console_open_script("");
+  ReportSession session = start_reports(options);
+  BeamReported reported = report_beam(session, cases);
+  EXPECT_TRUE(reported.all_written);
+  // Written once, over all of them.
+  EXPECT_EQ(console_take_output(), "Grenzwerte geschrieben: " + dir.file("g.csv") + " (1000 Lastfaelle)\n");
+  std::string csv = contents(dir.file("g.csv"));
+  EXPECT_NE(csv.find("\r\n60,"), std::string::npos) << csv.substr(0, 200);
+}
+
+TEST(ReportEnvelope, MoreRowsOfAllLoadCasesThanTheBoundAreRefusedBeforeAnyWork) {
+  // Two load cases of 100,000 segments in 1000 pieces each: every row holds
+  // both, so twice 100 million; only the records are looked at.
+  ScratchDirectory dir;
+  LoadCases cases;
+  for (int c = 0; c < 2; ++c) {
+    LoadCase load_case;
+    load_case.record.open = true;
+    load_case.record.elements.push_back(left_end_with(Quantity::p, Quantity::Q));
+    load_case.record.elements.resize(100001, beam_segment(1, 100, c + 1.0, 0));
+    load_case.record.elements.push_back(right_end_with(Quantity::w, Quantity::M));
+    cases.cases.push_back(load_case);
+  }
+  ReportSettings settings;
+  settings.pieces = 1000;
+  console_open_script("");
+  EXPECT_FALSE(write_envelope_of({dir.file("g.txt")}, settings, {}, cases));
+  EXPECT_EQ(console_take_output(), "Grenzwerte nicht geschrieben: " + dir.file("g.txt") +
+                                       ": mehr als 100000000 Tabellenzeilen aller Lastfaelle\n");
+  EXPECT_EQ(dir.entries(), 0);
+}
+
+namespace {
+
+// Hands a pass to the session command by command, as the menu loop does.
+bool hand_over(ReportSession& session, Passes& entered, const std::vector<Element>& elements) {
+  bool written = true;
+  for (const Element& e : elements) {
+    EXPECT_EQ(apply_element(entered.R, e), Refusal::none);
+    if (!report_command(session, {Effect::element, e}, entered.R)) written = false;
+  }
+  return written;
+}
+
+}  // namespace
+
+TEST(ReportSession, WritingAtTheEndWritesTheOldBeamWhereANewOneBeginsAndTheLastAtTheEnd) {
+  ScratchDirectory dir;
+  ScratchDirectory alone;
+  Element left = left_end_with(Quantity::p, Quantity::Q);
+  Element right = right_end_with(Quantity::w, Quantity::M);
+  BeamCases cases = two_spans();
+  std::vector<Element> one_span = {left, beam_segment(5, 100, 1, 0), right};
+  ReportOptions options = options_in(dir);
+  options.beam_files = {dir.file("t.toml")};
+  options.write_at_end = true;
+  std::string written = "Bericht geschrieben: " + dir.file("r.txt") +
+                        "\nBericht geschrieben: " + dir.file("r.csv") +
+                        "\nBericht geschrieben: " + dir.file("r.html") + "\n";
+  auto case_notices = [&](const char* count) {
+    std::string notices;
+    for (const char* name : {"g.txt", "g.csv", "g.html"})
+      notices += "Grenzwerte geschrieben: " + dir.file(name) + " (" + count + " Lastfaelle)\n";
+    return notices + "Traegerdatei geschrieben: " + dir.file("t.toml") + " (" + count + " Lastfaelle)\n";
+  };
+
+  console_open_script("");
+  ReportSession session = start_reports(options);
+  Passes entered;
+  for (const std::vector<Element>& pass : cases) EXPECT_TRUE(hand_over(session, entered, pass));
+  EXPECT_EQ(console_take_output(), "");
+  EXPECT_EQ(dir.entries(), 0);
+  // The new beam's right end: the two spans' files first, over their three
+  // load cases, then the envelope's notice of the new beam.
+  EXPECT_TRUE(hand_over(session, entered, one_span));
+  EXPECT_EQ(console_take_output(), written + case_notices("3") + kNewBeamNotice);
+  std::string two_spans_envelope = contents(dir.file("g.txt"));
+  EXPECT_NE(two_spans_envelope.find("\n  Feld 2 "), std::string::npos) << two_spans_envelope;
+  // The last pass gone on past its right end, and a pass begun after it,
+  // change nothing that is written.
+  EXPECT_TRUE(hand_over(session, entered, {beam_segment(1, 100, 3, 0), condition_on(Quantity::w)}));
+  EXPECT_TRUE(hand_over(session, entered, {left, beam_segment(2, 100, 7, 0)}));
+  EXPECT_TRUE(finish_reports(session));
+  EXPECT_EQ(console_take_output(), written + case_notices("1"));
+  EXPECT_TRUE(finish_reports(session));
+  EXPECT_EQ(console_take_output(), "");
+  EXPECT_EQ(contents(dir.file("g.txt")).find("\n  Feld 2 "), std::string::npos);
+
+  // The same files as the one span's pass alone leaves.
+  ReportOptions alone_options = options_in(alone);
+  alone_options.beam_files = {alone.file("t.toml")};
+  ReportSession single = start_reports(alone_options);
+  report_beam(single, {one_span});
+  console_take_output();
+  for (const char* name : {"r.txt", "r.csv", "r.html", "g.txt", "g.csv", "g.html", "t.toml"})
+    EXPECT_EQ(contents(dir.file(name)), contents(alone.file(name))) << name;
+}
+
+TEST(ReportSession, WritingAtTheEndAPassWithoutItsRecordSaysSoAtOnceAndKeepsTheOneBefore) {
+  ScratchDirectory dir;
+  ScratchDirectory alone;
+  BeamCases cases = two_spans();
+  ReportOptions options = options_in(dir);
+  options.write_at_end = true;
+  console_open_script("");
+  ReportSession session = start_reports(options);
+  Passes entered;
+  EXPECT_TRUE(hand_over(session, entered, cases[0]));
+  // Memory ran out for the second pass's record: its right end cannot be
+  // taken, and every file says so there.
+  EXPECT_TRUE(hand_over(session, entered, {cases[1].begin(), cases[1].end() - 1}));
+  session.record = {.open = false, .elements = {}, .out_of_memory = true, .pass = session.record.pass};
+  EXPECT_FALSE(hand_over(session, entered, {cases[1].back()}));
+  std::string refused;
+  for (const char* name : {"r.txt", "r.csv", "r.html"})
+    refused += "Bericht nicht geschrieben: " + dir.file(name) + ": Speicher reicht nicht\n";
+  for (const char* name : {"g.txt", "g.csv", "g.html"})
+    refused += "Grenzwerte nicht geschrieben: " + dir.file(name) + ": Speicher reicht nicht\n";
+  EXPECT_EQ(console_take_output(), refused);
+  // At the end the first pass's files, as the first pass alone writes them.
+  EXPECT_TRUE(finish_reports(session));
+  std::string at_end = console_take_output();
+  ReportSession single = start_reports(options_in(alone));
+  report_beam(single, {cases[0]});
+  EXPECT_EQ(notices(at_end, dir), notices(console_take_output(), alone));
+  EXPECT_NE(at_end.find("(1 Lastfaelle)"), std::string::npos) << at_end;
+  for (const char* name : kFiles) EXPECT_EQ(contents(dir.file(name)), contents(alone.file(name))) << name;
 }

@@ -125,12 +125,19 @@ TEST(Envelope, AnotherBeamStartsOverAndARepeatedPassAddsNone) {
     notices += run.output.substr(at, end + 1 - at);
     at = end;
   }
+  // Piped, the files are written where beam b takes the place of beam a,
+  // over a's two load cases, and at the end over b's one.
   std::string written = "Grenzwerte geschrieben: " + dir.file("g.csv");
-  EXPECT_EQ(notices, written + " (1 Lastfaelle)\n" + written + " (2 Lastfaelle)\n" + written +
-                         " (2 Lastfaelle)\n" + written + " (1 Lastfaelle)\n");
-  std::size_t notice = run.output.find("neuer Traeger, Lastfaelle beginnen bei 1\n");
-  ASSERT_NE(notice, std::string::npos);
-  EXPECT_LT(notice, run.output.rfind(written));
+  EXPECT_EQ(notices, written + " (2 Lastfaelle)\n" + written + " (1 Lastfaelle)\n");
+  // The first after b's right end, with the notice of the new beam after it;
+  // the last after the last menu.
+  EXPECT_NE(run.output.find("W2= " + written +
+                            " (2 Lastfaelle)\nneuer Traeger, Lastfaelle beginnen bei 1\n"
+                            "Durchlauftraeger,i Info\n"),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(run.output.substr(run.output.rfind("F8 q Exit\n")),
+            "F8 q Exit\n" + written + " (1 Lastfaelle)\n");
   EXPECT_EQ(run.output.find("neuer Traeger"), run.output.rfind("neuer Traeger"));
   // The file holds beam b alone: 3 long, q = 1, M = q L^2 / 8 in the middle.
   std::string csv = read_file(dir.file("g.csv"));

@@ -2,6 +2,7 @@
 // pass: at every row the same x and the same values, to the last bit, and
 // the right side of each point where the replay has the row after the
 // point elements there.
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -109,7 +110,8 @@ TEST(EnvelopeWalk, OfOneLoadCaseGivesTheReplaysRowsToTheLastBit) {
       std::vector<EnvelopeRow> rows;
       for (EnvelopeRow row; next_envelope_row(walk, row);) rows.push_back(row);
       ASSERT_EQ(rows.size(), expected.size());
-      EXPECT_LE(rows.size(), envelope_rows(cases, pieces));
+      EXPECT_TRUE(envelope_rows_at_most(cases, pieces, rows.size()));
+      EXPECT_FALSE(envelope_rows_at_most(cases, pieces, rows.size() - 1));
       for (std::size_t r = 0; r < rows.size(); ++r) {
         SCOPED_TRACE("row " + std::to_string(r));
         EXPECT_EQ(bits(rows[r].x), bits(expected[r].x)) << rows[r].x << " " << expected[r].x;
@@ -137,4 +139,41 @@ TEST(EnvelopeWalk, StopsBeforeAndAfterThePointsAtOneX) {
   for (EnvelopeRow row; next_envelope_row(walk, row);) stops.push_back({row.x, row.after_point});
   EXPECT_EQ(stops, (std::vector<std::pair<double, bool>>{
                        {0, false}, {3, false}, {3, true}, {5.5, false}, {5.5, true}, {7, false}}));
+}
+
+TEST(EnvelopeWalk, TheBoundCountsTheRowsOfLoadCasesSplitApart) {
+  // Two spans of 4, the load cases stopping at points of their own: each
+  // splits a span elsewhere, so the envelope has more rows than any case
+  // and fewer than all of them together. The count is the walk's, row for
+  // row, for every way of dividing the segments.
+  Element left = left_end_with(p, Q);
+  Element right = right_end_with(w, M);
+  const std::vector<std::vector<Element>> passes = {
+      {left, beam_segment(4, 100, 10), condition_on(w), beam_segment(4, 100, 10), right},
+      {left, beam_segment(1, 100), point_action(Q, 5), beam_segment(3, 100), condition_on(w),
+       beam_segment(4, 100), right},
+      {left, beam_segment(4.0 / 3, 100, 2), beam_segment(8.0 / 3, 100, 2), condition_on(w),
+       beam_segment(2.5, 100), point_action(M, 1), beam_segment(1.5, 100), right},
+      {left, beam_segment(4, 100), condition_on(w), beam_segment(4, 100, 0, 3), right},
+  };
+  Passes entered;
+  LoadCases cases;
+  for (const std::vector<Element>& pass : passes) {
+    entered.enter(pass);
+    ASSERT_NE(add_load_case(cases, entered.record, entered.R), CaseAdded::new_beam);
+  }
+  ASSERT_EQ(cases.cases.size(), passes.size());
+  for (int pieces : {1, 3, 10, 1000}) {
+    SCOPED_TRACE(std::to_string(pieces) + " pieces");
+    EnvelopeWalk walk = start_envelope_walk(cases, pieces);
+    std::uint64_t rows = 0;
+    std::uint64_t most_of_one = 0;
+    for (EnvelopeRow row; next_envelope_row(walk, row);) ++rows;
+    for (const LoadCase& load_case : cases.cases)
+      most_of_one = std::max(most_of_one, table_rows(load_case.record.elements, pieces));
+    EXPECT_GT(rows, most_of_one);
+    EXPECT_TRUE(envelope_rows_at_most(cases, pieces, rows));
+    EXPECT_FALSE(envelope_rows_at_most(cases, pieces, rows - 1));
+    EXPECT_FALSE(envelope_rows_at_most(cases, pieces, 0));
+  }
 }
