@@ -120,10 +120,9 @@ bool read_pieces(const char* text, int& pieces) {
   if (*text == '\0') return false;
   for (const char* c = text; *c != '\0'; ++c)
     if (*c < '0' || *c > '9') return false;
-  char* end = nullptr;
   errno = 0;
-  long value = std::strtol(text, &end, 10);
-  if (*end != '\0' || errno != 0 || value < 1 || value > kMaxPieces) return false;
+  long value = std::strtol(text, nullptr, 10);
+  if (errno != 0 || value < 1 || value > kMaxPieces) return false;
   pieces = static_cast<int>(value);
   return true;
 }

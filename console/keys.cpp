@@ -21,6 +21,17 @@ bool escape_sequence_complete(std::string_view after_escape) {
   }
 }
 
+int key_after_escape(int (*next_code)()) {
+  char after[kLongestEscapeSequence];
+  std::size_t length = 0;
+  while (!escape_sequence_complete({after, length})) {
+    int next = next_code();
+    if (next == -1) break;
+    after[length++] = static_cast<char>(next);
+  }
+  return length == 0 ? kEscape : escape_sequence_key({after, length});
+}
+
 int escape_sequence_key(std::string_view after_escape) {
   // xterm's F1 to F4, the Linux console's F1 to F5, and the VT220 numbers
   // (16 is skipped there) for F1 to F8.

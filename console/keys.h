@@ -23,6 +23,10 @@ bool escape_sequence_complete(std::string_view after_escape);
 // for Fn, n = 1 to 8, and kOtherKey for anything else.
 int escape_sequence_key(std::string_view after_escape);
 
+// The key of the sequence whose codes after its ESC next_code gives, one per
+// call, -1 where no more comes: the Escape key itself where none does.
+int key_after_escape(int (*next_code)());
+
 // Whether a Windows console's key code is the first of two (0 or 0xE0).
 bool console_code_has_second(int first);
 

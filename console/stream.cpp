@@ -76,19 +76,18 @@ void stream_keep_typed_ahead(std::string_view bytes) {
 
 static std::size_t typed_ahead_left() { return g_typed_ahead.size() - g_typed_from; }
 
-static int take_typed_byte() { return static_cast<unsigned char>(g_typed_ahead[g_typed_from++]); }
+// The next byte typed ahead, or -1 where none is left.
+static int take_typed_byte() {
+  if (typed_ahead_left() == 0) return -1;
+  return static_cast<unsigned char>(g_typed_ahead[g_typed_from++]);
+}
 
 int stream_take_typed_key() {
   while (typed_ahead_left() > 0 && is_white_space(static_cast<unsigned char>(g_typed_ahead[g_typed_from])))
     ++g_typed_from;
   if (typed_ahead_left() == 0) return kEndOfInput;
   int code = take_typed_byte();
-  if (code != kEscape) return code;
-  char after[kLongestEscapeSequence];
-  std::size_t length = 0;
-  while (!escape_sequence_complete({after, length}) && typed_ahead_left() > 0)
-    after[length++] = static_cast<char>(take_typed_byte());
-  return length == 0 ? kEscape : escape_sequence_key({after, length});
+  return code == kEscape ? key_after_escape(take_typed_byte) : code;
 }
 
 // Moves the next line typed ahead (through its newline, or all that is

@@ -215,15 +215,7 @@ static int read_code_soon() {
 
 int term_read_key() {
   int code = read_code();
-  if (code != kEscape) return code;
-  char after[kLongestEscapeSequence];
-  std::size_t length = 0;
-  while (!escape_sequence_complete({after, length})) {
-    int next = read_code_soon();
-    if (next == -1) break;
-    after[length++] = static_cast<char>(next);
-  }
-  return length == 0 ? kEscape : escape_sequence_key({after, length});
+  return code == kEscape ? key_after_escape(read_code_soon) : code;
 }
 
 std::size_t term_read_typed_ahead(char* buffer, std::size_t size) {

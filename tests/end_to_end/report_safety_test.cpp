@@ -386,8 +386,9 @@ bool limit_file_size() {
 
 constexpr char kPassAbandoned[] = "Speicher reicht nicht, Durchgang abgebrochen\n";
 
+template <rlim_t kMiB = 150>
 bool limit_memory() {
-  constexpr rlim_t kBytes = rlim_t{150} * 1024 * 1024;
+  constexpr rlim_t kBytes = kMiB * 1024 * 1024;
   struct rlimit limit = {kBytes, kBytes};
   return setrlimit(RLIMIT_AS, &limit) == 0;
 }
@@ -458,12 +459,6 @@ TEST(ReportSafety, MemoryLimitGivesANoticeAndStatusOne) {
   EXPECT_EQ(dir.entries(), 0);
 }
 
-bool limit_memory_tightly() {
-  constexpr rlim_t kBytes = rlim_t{48} * 1024 * 1024;
-  struct rlimit limit = {kBytes, kBytes};
-  return setrlimit(RLIMIT_AS, &limit) == 0;
-}
-
 // The engine's state of a pass that outgrows the memory, without any report:
 // the pass is given up where memory ran out, every element after it refused
 // until the next left end, whose pass is computed as ever; no abort.
@@ -473,7 +468,7 @@ TEST(ReportSafety, MemoryLimitInTheDialogueGivesUpThePass) {
   // Near the most conditions and springs a pass may have: some 80 MB.
   for (int i = 0; i < 99990; ++i) script += "c 6 2e4 1 12 0\nb 1000\nf 1 0 0\n";
   script += "d 1 5\nf 1 0 1 3 0\ng .\na 2 4\nc 6 2e4 1 12 0\nf 1 0 1 3 0\ng .\nq\n";
-  PipedRun run = run_piped(script, {}, limit_memory_tightly);
+  PipedRun run = run_piped(script, {}, limit_memory<48>);
   EXPECT_TRUE(run.ending.exited) << "signal " << run.ending.signal_number;
   EXPECT_EQ(run.ending.status, 1);
   EXPECT_EQ(run.errors, kPassAbandoned);
