@@ -1,6 +1,7 @@
-// The value table as CSV (RFC 4180): a header x,w,p,M,Q and one record per
-// table row, lines ended by CR LF, numbers in the shortest form that reads
-// back as the same double, as format/csv writes them.
+// The value table as CSV (RFC 4180): a header x,w,p,M,Q (and sigma where
+// the beam has shaft segments) and one record per table row, lines ended by
+// CR LF, numbers in the shortest form that reads back as the same double,
+// as format/csv writes them.
 #pragma once
 
 #include <string>

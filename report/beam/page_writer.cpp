@@ -28,7 +28,7 @@ void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSu
   out.text.append(page_head(kReportTitle, labels.title));
   UnitNames units = unit_names(labels.units, UnitForm::page);
   XScale scale = beam_scale(summary);
-  out.text.append("<h2>Traeger</h2>\n");
+  out.text.append("<h2>Träger</h2>\n");
   append_figure(out.text, beam_sketch_svg(pass.record, statics, scale, units));
   write_piece(out);
   out.text.append("<h2>Zustandslinien</h2>\n");

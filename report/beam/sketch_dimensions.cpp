@@ -49,7 +49,8 @@ void dimension_line(Sketch& s) {
     last_end = X2;
     if (!(std::fabs(X2 - X1) >= kApart)) continue;
     if (!prints_as_zero(e.length))
-      dimension_label(s, dimensions, (X1 + X2) / 2, with_unit(e.length, unit_of(s.units, Dimension::length)));
+      dimension_label(s, dimensions, (X1 + X2) / 2,
+                      with_unit(e.length, unit_of(s.units, Dimension::length), NumberForm::reading));
     if (e.kind == ElementKind::shaft_segment)
       dimension_label(s, dimensions, (X1 + X2) / 2, named(s, "d", e.diameter, Dimension::length));
   }

@@ -109,7 +109,7 @@ std::string svg_start(double height) {
 }
 
 std::string named(const Sketch& s, std::string_view name, double value, Dimension dimension) {
-  return value_text(name, value, unit_of(s.units, dimension));
+  return value_text(name, value, unit_of(s.units, dimension), NumberForm::reading);
 }
 
 void label(Sketch& s, double X, Anchor anchor, bool above, const std::string& text) {

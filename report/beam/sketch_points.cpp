@@ -129,7 +129,8 @@ void draw_point(Sketch& s, std::size_t k, std::size_t& reaction) {
     const Reaction& r = reactions[reaction];
     if (r.kind != ReactionKind::force) continue;  // clamping moments: the table has them
     reaction_arrow(s, X, r.value);
-    label(s, X, Anchor::middle, false, with_unit(r.value, unit_of(s.units, Dimension::force)));
+    label(s, X, Anchor::middle, false,
+          with_unit(r.value, unit_of(s.units, Dimension::force), NumberForm::reading));
   }
   switch (e.kind) {
     case ElementKind::left_end:

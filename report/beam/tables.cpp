@@ -114,11 +114,11 @@ Table beam_table(const BeamRecord& record, const BeamSummary& summary, const Uni
     if (k == record.elements.size()) return false;
     const Element& e = record.elements[k];
     if (load_next) {
-      cells = {words_cell(""), words_cell(load_text(e, units))};
+      cells = {words_cell(""), load_cell(e, units)};
       load_next = false;
       ++k;
     } else {
-      cells = {number_cell(summary.elements[k].x), words_cell(element_text(e, units))};
+      cells = {number_cell(summary.elements[k].x), element_cell(e, units)};
       load_next = is_segment(e) && e.loaded;
       if (!load_next) ++k;
     }
@@ -194,6 +194,9 @@ Table span_table(const BeamRecord& record, const BeamSummary& summary, const Sta
       bool at_support = step % 2 == 0;
       ++step;
       if (!at_support) {
+        // A spring or support at a free end leaves an arm of no length.
+        if (spans[i].is_cantilever && summary.elements[spans[i].start].x == summary.elements[spans[i].end].x)
+          continue;
         cells = span_cells(spans[i], summary, fields);
         return true;
       }
@@ -417,14 +420,22 @@ std::string reaction_text(const BeamRecord& record, const Reaction& reaction) {
   return name;
 }
 
-std::string load_text(const Element& segment, const UnitNames& units) {
-  return "Streckenlast (" + value_text("q", segment.q, unit_of(units, Dimension::force_per_length)) + ", " +
-         value_text("qs", segment.qs, unit_of(units, Dimension::force_per_area)) + ")";
+std::string load_text(const Element& segment, const UnitNames& units, NumberForm form) {
+  return "Streckenlast (" + value_text("q", segment.q, unit_of(units, Dimension::force_per_length), form) +
+         ", " + value_text("qs", segment.qs, unit_of(units, Dimension::force_per_area), form) + ")";
 }
 
-std::string element_text(const Element& e, const UnitNames& units) {
-  auto named = [&units](std::string_view name, double value, Dimension d) {
-    return value_text(name, value, unit_of(units, d));
+Cell element_cell(const Element& element, const UnitNames& units) {
+  return words_cell(element_text(element, units), element_text(element, units, NumberForm::reading));
+}
+
+Cell load_cell(const Element& segment, const UnitNames& units) {
+  return words_cell(load_text(segment, units), load_text(segment, units, NumberForm::reading));
+}
+
+std::string element_text(const Element& e, const UnitNames& units, NumberForm form) {
+  auto named = [&units, form](std::string_view name, double value, Dimension d) {
+    return value_text(name, value, unit_of(units, d), form);
   };
   const Dimension length = Dimension::length;
   switch (e.kind) {

@@ -17,6 +17,7 @@
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
 #include "report/format/labels.h"
+#include "report/format/numbers.h"
 #include "report/format/table.h"
 #include "report/format/units.h"
 #include "report/pass/record.h"
@@ -61,11 +62,17 @@ struct ValueRows {
 ValueRows start_value_rows(const CompletePass& pass);
 bool next_value_row(ValueRows& rows, ValueRow& row);
 
-// What an element is, in the report's words: "Gelenk (S1=3, W1= 0.000000)".
-std::string element_text(const Element& element, const UnitNames& units);
+// What an element is, in the report's words: "Gelenk (S1=3, W1= 0.000000)",
+// its numbers in the form given.
+std::string element_text(const Element& element, const UnitNames& units,
+                         NumberForm form = NumberForm::printed);
 
 // "Streckenlast (q= 10.000000, qs= 0.000000)", the load on a segment.
-std::string load_text(const Element& segment, const UnitNames& units);
+std::string load_text(const Element& segment, const UnitNames& units, NumberForm form = NumberForm::printed);
+
+// The cells of element_text and load_text: as key g prints, and for the page.
+Cell element_cell(const Element& element, const UnitNames& units);
+Cell load_cell(const Element& segment, const UnitNames& units);
 
 // Whose reaction it is and what kind: "linkes Traegerende, Kraft".
 std::string reaction_text(const BeamRecord& record, const Reaction& reaction);

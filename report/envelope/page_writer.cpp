@@ -41,14 +41,14 @@ void write_envelope_page(ReportOutput& out, const EnvelopeRun& run, const Envelo
     if (sketched.size() == kMostSketchedCases) break;
     sketched.push_back(&c.record);
   }
-  out.text.append("<h2>Traeger</h2>\n");
+  out.text.append("<h2>Träger</h2>\n");
   append_figure(out.text, load_case_sketch_svg(sketched, scale, units));
   if (sketched.size() < cases.cases.size()) {
-    out.text.append("<p>Die Skizze zeigt die Lasten der Lastfaelle 1 bis ");
+    out.text.append("<p>Die Skizze zeigt die Lasten der Lastfälle 1 bis ");
     out.text.append(std::to_string(sketched.size()));
     out.text.append(" von ");
     out.text.append(std::to_string(cases.cases.size()));
-    out.text.append("; die Tabelle der Lastfaelle nennt alle.</p>\n");
+    out.text.append("; die Tabelle der Lastfälle nennt alle.</p>\n");
   }
   write_piece(out);
   out.text.append("<h2>Grenzlinien</h2>\n");

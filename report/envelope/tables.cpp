@@ -50,17 +50,17 @@ Table load_case_table(const LoadCases& cases, const UnitNames& units) {
       const Element& e = elements[k];
       double at = x;
       k = k + 1;
-      std::string text;
+      Cell text;
       if (is_segment(e)) {
         x = x + e.length;
-        if (e.loaded) text = load_text(e, units);
+        if (e.loaded) text = load_cell(e, units);
       } else if (e.kind == ElementKind::point_action || (e.kind == ElementKind::condition && e.W1 != 0) ||
                  (e.kind == ElementKind::right_end && (e.W1 != 0 || e.W2 != 0))) {
-        text = element_text(e, units);
+        text = element_cell(e, units);
       }
-      if (text.empty()) continue;
+      if (text.text.empty()) continue;
       any = true;
-      cells = {words_cell(name), number_cell(at), words_cell(std::move(text))};
+      cells = {words_cell(name), number_cell(at), std::move(text)};
       return true;
     }
     return false;
@@ -85,6 +85,10 @@ Table factor_table(const Factors& factors) {
 
 Table span_table(const EnvelopeSummary& summary, const UnitNames& units) {
   auto next_row = [&summary, i = std::size_t{0}, fields = 0](std::vector<Cell>& cells) mutable {
+    // A spring or support at a free end leaves an arm of no length.
+    while (i < summary.spans.size() && summary.spans[i].is_cantilever &&
+           summary.spans[i].from == summary.spans[i].to)
+      ++i;
     if (i == summary.spans.size()) return false;
     const EnvelopeSpan& span = summary.spans[i++];
     std::string name = span.is_cantilever ? "Kragarm" : "Feld " + std::to_string(++fields);

@@ -13,6 +13,7 @@
 #include "report/format/markup.h"
 #include "report/format/numbers.h"
 #include "report/format/table.h"
+#include "report/format/umlauts.h"
 
 namespace dlt {
 
@@ -41,20 +42,20 @@ constexpr std::size_t kLongestCases = 40;
 // extreme in the band of labels.
 std::vector<std::string> label_lines(const Wanted& label, Quantity q, const UnitNames& units) {
   const std::string& unit = unit_of(units, dimension_of(q));
-  std::string x = value_text("x", label.x, unit_of(units, Dimension::length));
+  std::string x = value_text("x", label.x, unit_of(units, Dimension::length), NumberForm::reading);
   if (!label.cases.empty() && label.cases.size() <= kLongestCases) x += " (LF " + label.cases + ")";
   std::string field = "Feld " + std::to_string(label.field) + ": ";
   switch (label.kind) {
     case LabelKind::value:
-      return {with_unit(label.value, unit)};
+      return {with_unit(label.value, unit, NumberForm::reading)};
     case LabelKind::largest:
-      return {value_text(extreme_name(q, true), label.value, unit), x};
+      return {value_text(extreme_name(q, true), label.value, unit, NumberForm::reading), x};
     case LabelKind::smallest:
-      return {value_text(extreme_name(q, false), label.value, unit), x};
+      return {value_text(extreme_name(q, false), label.value, unit, NumberForm::reading), x};
     case LabelKind::field:
-      return {field + value_text("M", label.value, unit), x};
+      return {field + value_text("M", label.value, unit, NumberForm::reading), x};
     case LabelKind::largest_in_field:
-      return {field + value_text(extreme_name(q, true), label.value, unit), x};
+      return {field + value_text(extreme_name(q, true), label.value, unit, NumberForm::reading), x};
   }
   return {};
 }
@@ -224,7 +225,7 @@ std::string diagram_start(std::string_view id, Quantity q, const UnitNames& unit
   out.append("<text class=\"titel\" x=\"");
   append_coordinate(out, kPlotLeft);
   out.append("\" y=\"12\">");
-  append_escaped(out, diagram_title(q, units));
+  append_escaped(out, with_umlauts(diagram_title(q, units)));
   out.append("</text>\n");
   return out;
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "report/format/markup.h"
+#include "report/format/numbers.h"
+#include "report/format/umlauts.h"
 #include "report/format/version.h"
 
 namespace dlt {
@@ -16,12 +18,17 @@ constexpr std::string_view kStart =
     "<head>\n"
     "<meta charset=\"UTF-8\"/>\n";
 
-// Print on A4; the drawings take the width of the page and stay whole.
+// On a screen, a table wider than the page scrolls inside its box; printed
+// on A4, tables take a smaller type and wrap their headings so that every
+// column is on the paper, and a table of many columns has a landscape page
+// of its own. The drawings take the width of the page and stay whole, and
+// long titles wrap.
 constexpr std::string_view kStyle =
     "<style>\n"
     "body { font-family: sans-serif; font-size: 10pt; max-width: 1000px; margin: 1em auto; padding: 0 1em;"
     " color: #000; background: #fff; }\n"
     "h1 { font-size: 15pt; } h2 { font-size: 11pt; margin: 1.4em 0 0.4em; }\n"
+    "h1, h2, p { overflow-wrap: anywhere; }\n"
     ".abbildung { break-inside: avoid; margin: 0 0 0.6em; }\n"
     "svg.zeichnung { display: block; width: 100%; height: auto; }\n"
     "svg text { font-family: monospace; font-size: 10px; fill: #000; }\n"
@@ -36,16 +43,25 @@ constexpr std::string_view kStyle =
     ".achse { stroke: #222; stroke-width: 0.5; stroke-dasharray: 10 2 2 2; }\n"
     ".null { stroke: #000; stroke-width: 0.8; }\n"
     ".punkt { fill: #000; }\n"
+    ".tabelle { max-width: 100%; overflow-x: auto; }\n"
     "table { border-collapse: collapse; margin: 0.2em 0 0.6em; }\n"
     "th, td { padding: 1px 0.8em; text-align: left; vertical-align: top; }\n"
-    "th { border-bottom: 1px solid #000; }\n"
-    "th.n, td.n { text-align: right; font-family: monospace; white-space: pre; }\n"
+    "th { border-bottom: 1px solid #000; vertical-align: bottom; }\n"
+    "th.n { text-align: right; }\n"
+    "td.n { text-align: right; font-family: monospace; white-space: nowrap; }\n"
     "thead { display: table-header-group; }\n"
     "tr { break-inside: avoid; }\n"
     "p.titel { font-size: 13pt; font-weight: bold; }\n"
     "p.fuss { margin-top: 2em; font-size: 8pt; color: #444; }\n"
-    "@page { size: A4; margin: 15mm; }\n"
-    "@media print { body { max-width: none; margin: 0; padding: 0; } }\n"
+    "@page { size: A4 portrait; margin: 15mm; }\n"
+    "@page quer { size: A4 landscape; margin: 15mm; }\n"
+    "@media print {\n"
+    "  body { max-width: none; margin: 0; padding: 0; }\n"
+    "  .tabelle { overflow: visible; }\n"
+    "  .quer { page: quer; }\n"
+    "  table { font-size: 8pt; }\n"
+    "  th, td { padding: 1px 0.4em; }\n"
+    "}\n"
     "</style>\n";
 
 }  // namespace
@@ -57,11 +73,11 @@ std::string page_head(const char* heading, const std::string& title) {
     append_escaped(out, title);
     out.append(" - ");
   }
-  out.append(heading);
+  append_escaped(out, with_umlauts(heading));
   out.append("</title>\n");
   out.append(kStyle);
   out.append("</head>\n<body>\n<h1>");
-  out.append(heading);
+  append_escaped(out, with_umlauts(heading));
   out.append("</h1>\n");
   if (!title.empty()) {
     out.append("<p class=\"titel\">");
@@ -73,12 +89,17 @@ std::string page_head(const char* heading, const std::string& title) {
 
 namespace {
 
-// Cells may hold the user's units.
+// Cells may hold the user's units. Numbers are written for reading, words
+// in German spelling.
 void append_cell(std::string& out, std::string_view tag, const Cell& cell) {
   out.push_back('<');
   out.append(tag);
   out.append(cell.is_number ? " class=\"n\">" : ">");
-  append_escaped(out, cell.text);
+  if (cell.has_value) {
+    append_escaped(out, reading_text(cell.value));
+  } else {
+    append_escaped(out, with_umlauts(cell.page_text.empty() ? cell.text : cell.page_text));
+  }
   out.append("</");
   out.append(tag);
   out.push_back('>');
@@ -90,15 +111,21 @@ void append_row(std::string& out, const std::vector<Cell>& cells) {
   out.append("</tr>\n");
 }
 
+// A table of more columns than a portrait A4 page holds in the print type
+// goes on a landscape page, its heading and the word after it with it.
+constexpr std::size_t kPortraitColumns = 8;
+bool is_wide(const Table& table) { return table.columns.size() > kPortraitColumns; }
+
 void start_table(std::string& out, const Table& table) {
+  if (is_wide(table)) out.append("<div class=\"quer\">\n");
   out.append("<h2>");
-  out.append(table.heading);
-  out.append("</h2>\n<table>\n<thead><tr>");
+  append_escaped(out, with_umlauts(table.heading));
+  out.append("</h2>\n<div class=\"tabelle\">\n<table>\n<thead><tr>");
   for (const Column& column : table.columns) append_cell(out, "th", {column.title, column.is_number});
   out.append("</tr>\n</thead>\n<tbody>\n");
 }
 
-void end_table(std::string& out) { out.append("</tbody>\n</table>\n"); }
+void end_table(std::string& out) { out.append("</tbody>\n</table>\n</div>\n"); }
 
 // A table without rows says so in its first column of words.
 void append_none(std::string& out, const Table& table) {
@@ -124,13 +151,13 @@ void append_cut(std::string& out, std::uint64_t known_rows) {
   out.append("<p>Die Tabelle ist nach ");
   out.append(std::to_string(kMaxPageTableRows));
   if (known_rows == 0) {
-    out.append(" Zeilen gekuerzt; der Textbericht (--bericht DATEI.txt) enthaelt alle Zeilen.</p>\n");
+    out.append(" Zeilen gekürzt; der Textbericht (--bericht DATEI.txt) enthält alle Zeilen.</p>\n");
     return;
   }
   out.append(" von ");
   out.append(std::to_string(known_rows));
   out.append(
-      " Zeilen gekuerzt; der Textbericht und die CSV-Tabelle (--bericht DATEI.txt, DATEI.csv)"
+      " Zeilen gekürzt; der Textbericht und die CSV-Tabelle (--bericht DATEI.txt, DATEI.csv)"
       " enthalten alle Zeilen.</p>\n");
 }
 
@@ -153,6 +180,7 @@ void write_page_table(ReportOutput& out, const Table& table) {
   if (rows == 0 && !table.none.empty()) append_none(out.text, table);
   end_table(out.text);
   if (more) append_cut(out.text, table.known_rows);
+  if (is_wide(table)) out.text.append("</div>\n");
 }
 
 void append_figure(std::string& out, const std::string& svg) {

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "report/format/markup.h"
+#include "report/format/umlauts.h"
 
 namespace dlt {
 
@@ -59,7 +60,7 @@ void append_text(std::string& out, const Box& box, const std::vector<std::string
     out.append("\" y=\"");
     append_coordinate(out, baseline);
     out.append("\">");
-    append_escaped(out, line);  // a label may hold the user's units
+    append_escaped(out, with_umlauts(line));  // a label may hold the user's units
     out.append("</tspan>");
     baseline = baseline + kLineHeight;
   }

@@ -7,9 +7,12 @@
 
 namespace dlt {
 
-Cell number_cell(double value) { return {fixed_text(value), true}; }
+Cell number_cell(double value) { return {fixed_text(value), true, true, value}; }
 Cell blank_number() { return {std::string(), true}; }
 Cell words_cell(std::string text) { return {std::move(text), false}; }
+Cell words_cell(std::string text, std::string page_text) {
+  return {std::move(text), false, false, 0, std::move(page_text)};
+}
 Column number_column(std::string title) { return {std::move(title), true, 0}; }
 Column words_column(std::string title, std::size_t text_width) {
   return {std::move(title), false, text_width};

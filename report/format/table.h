@@ -13,10 +13,15 @@
 
 namespace dlt {
 
-// A number, right-aligned in its column, or words.
+// A number, right-aligned in its column, or words. The page writes a
+// number cell's value for reading, and words with numbers in them in their
+// page_text where one is given.
 struct Cell {
   std::string text;
   bool is_number = false;
+  bool has_value = false;
+  double value = 0;
+  std::string page_text{};
 };
 
 struct Column {
@@ -54,6 +59,7 @@ struct Table {
 Cell number_cell(double value);
 Cell blank_number();
 Cell words_cell(std::string text);
+Cell words_cell(std::string text, std::string page_text);
 
 // A column of numbers, and one of words padded in the text report to
 // text_width (0 for none).

@@ -6,11 +6,16 @@
 // XML error; and the page of a beam of 100,000 spans too, within the
 // renderer's time; and the envelope page of
 // examples/dreifeldtraeger_lastfaelle.txt with its sketch and the diagrams
-// of M, Q and w. Skips (exit status 77) where Chromium is not installed.
+// of M, Q and w. Printed to PDF on A4, every table holds every column: the
+// PDF's text has every heading and every number of the tables; and in a
+// window 1280 px wide nothing reaches its right edge. Skips (exit status 77)
+// where Chromium is not installed, and the print where pdftotext is not.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -172,6 +177,118 @@ TEST(BrowserPage, TheEnvelopePageShowsItsSketchAndDiagrams) {
   expect_shown_by_both_parsers("dreifeldtraeger_lastfaelle.txt",
                                {"--einheiten", "kN,m", "--titel", "Pos. 2 <&>", "--grenzwerte"}, "grenzwerte",
                                kEnvelopeFills);
+}
+
+// The page of options, printed by Chromium to PDF, and the PDF's text.
+struct Printed {
+  std::string page;
+  std::string text;
+  std::string errors;
+  int status = 0;
+};
+
+Printed print_page_of(const std::string& script, std::vector<std::string> options, ScratchDirectory& dir) {
+  std::string page = dir.file("seite.html");
+  options.push_back("--bericht");
+  options.push_back(page);
+  PipedRun run = run_piped(script, options);
+  EXPECT_EQ(run.ending.status, 0) << run.errors;
+  Printed printed;
+  printed.page = read_file(page);
+  std::string command = "sh '" PRINT_PAGE_SCRIPT "' '" + page + "' '" + dir.file("seite.pdf") + "' '" +
+                        dir.file("seite.pdf.txt") + "' 2> '" + dir.file("print.stderr") + "'";
+  int status = std::system(command.c_str());
+  printed.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  printed.text = read_file(dir.file("seite.pdf.txt"));
+  printed.errors = read_file(dir.file("print.stderr"));
+  return printed;
+}
+
+std::string without_blanks(const std::string& text) {
+  std::string out;
+  for (char c : text)
+    if (c != ' ' && c != '\n' && c != '\t' && c != '\f') out.push_back(c);
+  return out;
+}
+
+// Every column heading of the page's tables is in the PDF's text, and every
+// number of their cells a word of it.
+void expect_every_column_printed(const Printed& printed, const std::string& name) {
+  std::istringstream stream(printed.text);
+  std::multiset<std::string> words;
+  for (std::string word; stream >> word;) words.insert(word);
+  std::string text = without_blanks(printed.text);
+  static const std::regex kHeading("<th[^>]*>([^<]+)</th>");
+  static const std::regex kNumber("<td class=\"n\">([^<]+)</td>");
+  std::size_t headings = 0;
+  std::size_t numbers = 0;
+  for (std::sregex_iterator it(printed.page.begin(), printed.page.end(), kHeading), end; it != end; ++it) {
+    EXPECT_NE(text.find(without_blanks((*it)[1])), std::string::npos) << name << ": heading " << (*it)[1];
+    ++headings;
+  }
+  for (std::sregex_iterator it(printed.page.begin(), printed.page.end(), kNumber), end; it != end; ++it) {
+    EXPECT_GT(words.count((*it)[1]), 0U) << name << ": number " << (*it)[1];
+    ++numbers;
+  }
+  EXPECT_GT(headings, 25U) << name;
+  EXPECT_GT(numbers, 100U) << name;
+}
+
+TEST(PrintedPage, EveryColumnOfEveryTableIsOnTheA4Page) {
+  struct Case {
+    const char* example;
+    std::vector<std::string> options;
+  };
+  const std::vector<Case> cases = {
+      {"dreifeldtraeger.toml", {}},
+      {"dreifeldtraeger.toml", {"--einheiten", "kN,m"}},
+      {"abgesetzte_welle.txt", {"--einheiten", "N,mm"}},
+  };
+  for (const Case& c : cases) {
+    ScratchDirectory dir;
+    std::string example = std::string(DURCHLAUFTRAEGER_EXAMPLES "/") + c.example;
+    std::vector<std::string> options = c.options;
+    std::string script;
+    if (example.ends_with(".toml")) {
+      options.insert(options.begin(), example);  // a beam file, and no dialogue
+    } else {
+      script = read_file(example);
+    }
+    Printed printed = print_page_of(script, options, dir);
+    if (printed.status == 77) GTEST_SKIP() << printed.errors;
+    ASSERT_EQ(printed.status, 0) << printed.errors;
+    expect_every_column_printed(printed, c.example);
+    // The span table's support moments in full.
+    if (std::string(c.example) == "dreifeldtraeger.toml") {
+      for (const char* moment : {"-124.426", "-42.5529", "-93.2603", "-194.317"})
+        EXPECT_NE(printed.text.find(" " + std::string(moment) + " "), std::string::npos) << moment;
+    }
+  }
+}
+
+// A page 1280 px wide: its widest table scrolls in its box and a long title
+// wraps, so that nothing is drawn at the window's right edge.
+TEST(BrowserPage, NothingReachesTheRightEdgeOfAWindow1280Wide) {
+  ScratchDirectory dir;
+  std::string page = dir.file("breit.html");
+  std::string title = "Pos._" + std::string(300, 'X');
+  PipedRun run = run_piped("", {std::string(DURCHLAUFTRAEGER_EXAMPLES "/dreifeldtraeger.toml"), "--einheiten",
+                                "kN,m", "--titel", title, "--bericht", page});
+  ASSERT_EQ(run.ending.status, 0) << run.errors;
+  std::string png = page + ".png";
+  std::string command = "sh '" RENDER_PAGE_SCRIPT "' '" + page + "' '" + png + "' 1280 3000 2> /dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  PngImage image;
+  ASSERT_TRUE(read_png(png, image));
+  ASSERT_EQ(image.width, 1280U);
+  std::size_t marks = 0;
+  for (std::size_t y = 0; y < image.height; ++y) {
+    for (std::size_t x = image.width - 40; x < image.width; ++x) {
+      const std::uint8_t* pixel = &image.rgba[(y * image.width + x) * 4];
+      if (pixel[0] < 200 || pixel[1] < 200 || pixel[2] < 200) ++marks;
+    }
+  }
+  EXPECT_EQ(marks, 0U) << "the screenshot's right edge has marks: " << png;
 }
 
 }  // namespace

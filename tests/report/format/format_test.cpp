@@ -1,6 +1,7 @@
 // The kit every writer uses: how a range of a column's values takes them
-// under either rule, whether two numbers print alike, and how the points of
-// a path or polyline are written.
+// under either rule, whether two numbers print alike, how the page writes
+// numbers and German words, and how the points of a path or polyline are
+// written.
 #include <cmath>
 #include <limits>
 #include <string>
@@ -11,6 +12,7 @@
 #include "report/format/numbers.h"
 #include "report/format/svg.h"
 #include "report/format/table.h"
+#include "report/format/umlauts.h"
 
 using namespace dlt;
 
@@ -113,6 +115,56 @@ TEST(PrintsAlike, AgreesWithComparingThePrintedTexts) {
   EXPECT_TRUE(prints_alike(1e-7, 4e-7));
   EXPECT_TRUE(prints_alike(kNan, kNan));
   EXPECT_TRUE(prints_alike(kInf, kInf));
+}
+
+TEST(ReadingText, SixSignificantDigitsWithoutTrailingZeros) {
+  EXPECT_EQ(reading_text(50), "50");
+  EXPECT_EQ(reading_text(103500), "103500");
+  EXPECT_EQ(reading_text(-48.749213), "-48.7492");
+  EXPECT_EQ(reading_text(0.5), "0.5");
+  EXPECT_EQ(reading_text(-157.371428), "-157.371");
+  EXPECT_EQ(reading_text(999999.6), "1000000");
+  EXPECT_EQ(reading_text(123456789), "123457000");
+  // Small values keep their digits where six decimals keep two.
+  EXPECT_EQ(reading_text(3.12345e-5), "0.0000312345");
+  EXPECT_EQ(reading_text(-0.000031), "-0.000031");
+  EXPECT_EQ(reading_text(6e-7), "0.0000006");
+  // From 1e9 on a power of ten.
+  EXPECT_EQ(reading_text(1e9), "1·10⁹");
+  EXPECT_EQ(reading_text(-2.5e12), "-2.5·10¹²");
+  EXPECT_EQ(reading_text(1.23456789e300), "1.23457·10³⁰⁰");
+}
+
+TEST(ReadingText, ZeroAsKeyGPrintsItHasNoSignAndWhatIsNoNumberStays) {
+  for (double zero : {0.0, -0.0, 1e-7, -1.1e-13, -4.9e-7, 4.99e-7})
+    EXPECT_EQ(reading_text(zero), "0") << zero;
+  EXPECT_EQ(reading_text(5.1e-7), "0.00000051");
+  EXPECT_EQ(reading_text(kInf), "inf");
+  EXPECT_EQ(reading_text(-kInf), "-inf");
+  EXPECT_EQ(reading_text(kNan), fixed_text(kNan));
+}
+
+TEST(ReadingText, NamedValuesWithUnitsInEitherForm) {
+  EXPECT_EQ(value_text("q", 10, "kN/m", NumberForm::reading), "q= 10 kN/m");
+  EXPECT_EQ(value_text("q", 10, "kN/m", NumberForm::printed), "q= 10.000000 kN/m");
+  EXPECT_EQ(value_text("M", -1.1e-13, "", NumberForm::reading), "M= 0");
+  EXPECT_EQ(with_unit(50, "kN", NumberForm::reading), "50 kN");
+  EXPECT_EQ(with_unit(0.25, "", NumberForm::reading), "0.25");
+}
+
+TEST(Umlauts, TheProgramsWordsInGermanSpellingAndNothingElse) {
+  EXPECT_EQ(with_umlauts("Feldmomente und Stuetzmomente"), "Feldmomente und Stützmomente");
+  EXPECT_EQ(with_umlauts("rechtes Traegerende, Einspannmoment M"), "rechtes Trägerende, Einspannmoment M");
+  EXPECT_EQ(with_umlauts("Durchlauftraeger - Bericht"), "Durchlaufträger - Bericht");
+  EXPECT_EQ(with_umlauts("Auflagerreaktionen (Kraefte positiv)"), "Auflagerreaktionen (Kräfte positiv)");
+  EXPECT_EQ(with_umlauts("Traegerabschnitt (Laenge= 2 m)"), "Trägerabschnitt (Länge= 2 m)");
+  EXPECT_EQ(with_umlauts("Groesstes und kleinstes M (das groesste wo Q = 0 ist)"),
+            "Größtes und kleinstes M (das größte wo Q = 0 ist)");
+  EXPECT_EQ(with_umlauts("LF 1 (staendig), veraenderliche Lasten, unguenstig"),
+            "LF 1 (ständig), veränderliche Lasten, ungünstig");
+  // Units and other words pass as they are.
+  for (const char* same : {"kN·m²", "N/mm^2", "Querkraft Q", "Michael", "Aero", "Masse", ""})
+    EXPECT_EQ(with_umlauts(same), same);
 }
 
 TEST(SvgPoints, PathsAndPolylinesWriteTheirPointsWithTwoDecimals) {
