@@ -54,6 +54,10 @@ const char kHelpText[] =
     "  --als-datei DATEI\n"
     "                   den Traeger mit allen Lastfaellen als Traegerdatei\n"
     "                   (TOML) nach DATEI schreiben (auch mehrmals)\n"
+    "  --ruhig          im Dialog nur Ergebnisse und Meldungen ausgeben: kein\n"
+    "                   Menue, keine Eingabeaufforderungen, kein Warten nach g\n"
+    "                   und i; ein Skript rechnet dasselbe wie ohne (mit einer\n"
+    "                   Traegerdatei ohne Wirkung: sie hat keinen Dialog)\n"
     "  --help           diese Hilfe zeigen und enden\n"
     "  --version        die Version zeigen und enden\n"
     "\n"
@@ -78,7 +82,7 @@ const char kUsageText[] =
     "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
     "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
     "                         [--lastfall NAME]... [--als-datei DATEI]... [--help] [--version]\n"
-    "                         [TRAEGER.toml]\n"
+    "                         [--ruhig] [TRAEGER.toml]\n"
     "Mehr mit: durchlauftraeger --help\n";
 
 namespace {
@@ -96,6 +100,7 @@ enum OptionCode {
   kFaktoren,
   kLastfall,
   kAlsDatei,
+  kRuhig,
   kHelp,
   kVersion
 };
@@ -109,6 +114,7 @@ constexpr option kOptions[] = {
     {"faktoren", required_argument, nullptr, kFaktoren},
     {"lastfall", required_argument, nullptr, kLastfall},
     {"als-datei", required_argument, nullptr, kAlsDatei},
+    {"ruhig", no_argument, nullptr, kRuhig},
     {"help", no_argument, nullptr, kHelp},
     {"version", no_argument, nullptr, kVersion},
     {nullptr, 0, nullptr, 0},
@@ -248,6 +254,9 @@ CommandLine parse_command_line(int argc, char* argv[]) {
         if (*optarg == '\0') return bad("--als-datei braucht einen Dateinamen");
         line.reports.beam_files.emplace_back(optarg);
         outputs.push_back({"als-datei", optarg});
+        break;
+      case kRuhig:
+        line.quiet = true;
         break;
       case kHelp:
         line.action = CommandLineAction::help;

@@ -1,5 +1,5 @@
-// The command line: which reports a right end writes and how finely, or a
-// request for the help or the version. Read with getopt_long, so that the
+// The command line: which reports a right end writes and how finely, whether
+// the dialogue is quiet, or a request for the help or the version. Read with getopt_long, so that the
 // usual forms work (--punkte=20, --ber FILE for --bericht FILE).
 #pragma once
 
@@ -19,6 +19,8 @@ struct CommandLine {
   // --lastfall its report takes (all where empty).
   std::string beam_file;
   std::vector<std::string> load_cases;
+  // --ruhig: the dialogue prints only results and notices.
+  bool quiet = false;
   // Whether --titel and --einheiten were given: they win over the file's.
   bool title_given = false;
   bool units_given = false;

@@ -5,6 +5,7 @@
 #include "app/beam_file_run.h"
 #include "app/command_line.h"
 #include "app/menu.h"
+#include "console/console.h"
 #include "console/stream.h"
 
 int main(int argc, char* argv[]) {
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     case dlt::CommandLineAction::run:
       break;
   }
+  // A beam file's run prints no dialogue: quiet mode leaves it as it is.
+  dlt::set_quiet(line.quiet);
   if (!line.beam_file.empty()) return dlt::run_beam_file(line);
   dlt::console_open();
   int status = dlt::run_menu(line.reports);

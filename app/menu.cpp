@@ -26,7 +26,7 @@ static constexpr char kMenu[] =
     "F8 q Exit\n";
 
 void cmd_info() {
-  print("Durchlauftraeger, Projektteam Durchlauftraeger, 08.12.2026\n");
+  print_result("Durchlauftraeger, Projektteam Durchlauftraeger, 08.12.2026\n");
   pause();
 }
 
@@ -79,7 +79,7 @@ static CommandEffect run_within_memory(int key, RegisterFile& R, InputValues& in
     CommandEffect effect = run_command(key, R, in);
     if (abandoned && R.pass_abandoned && effect.effect == Effect::element) {
       // Standard error has had the notice that gave the pass up.
-      print(kAbandonedPassNotice);
+      print_notice(kAbandonedPassNotice);
       return {};
     }
     return effect;

@@ -12,8 +12,8 @@
 
 namespace dlt {
 
-// Prints the menu, reads a key, runs its command, and starts over until q is
-// pressed or input ends. Keys without a command print the menu again.
+// Prints the menu (not in quiet mode), reads a key, runs its command, and
+// starts over until q is pressed or input ends. Keys without a command print the menu again.
 // Returns the exit status: 1 where a report could not be written, else 0.
 int run_menu(const ReportOptions& reports = {});
 

@@ -31,11 +31,40 @@ int read_key() {
   return key;
 }
 
-void print(std::string_view text) { stream_write(text); }
+namespace {
 
-void print_failure(std::string_view text) { stream_write_failure(text); }
+bool g_quiet = false;
 
-void print_notice(std::string_view text) { stream_write_notice(text); }
+// Without prompts, a result or notice follows the one before on a line of
+// its own; only an echoed line left without its end could be open.
+void start_line() {
+  if (g_quiet && stream_echo_open()) stream_write("\n");
+}
+
+}  // namespace
+
+void set_quiet(bool quiet) { g_quiet = quiet; }
+
+bool is_quiet() { return g_quiet; }
+
+void print(std::string_view text) {
+  if (!g_quiet) stream_write(text);
+}
+
+void print_result(std::string_view text) {
+  start_line();
+  stream_write(text);
+}
+
+void print_failure(std::string_view text) {
+  start_line();
+  stream_write_failure(text);
+}
+
+void print_notice(std::string_view text) {
+  start_line();
+  stream_write_notice(text);
+}
 
 void notices_to_errors() { stream_notices_to_errors(); }
 
@@ -51,7 +80,7 @@ static std::string_view format_fixed(double value, char (&text)[kFixedTextSize])
 
 void print_fixed(double value) {
   char text[kFixedTextSize];
-  print(format_fixed(value, text));
+  print_result(format_fixed(value, text));
 }
 
 void append_fixed(std::string& text, double value) {
@@ -60,8 +89,14 @@ void append_fixed(std::string& text, double value) {
 }
 
 void pause() {
-  print("weiter mit bel.Taste..");
-  read_key();
+  if (!g_quiet) {
+    print("weiter mit bel.Taste..");
+    read_key();
+  } else if (keys_from_keyboard()) {
+    stream_take_typed_key();
+  } else {
+    read_key();
+  }
 }
 
 }  // namespace dlt

@@ -40,28 +40,44 @@ void read_int(int& target);
 // reads 4.5; "4,x" reads 4 and leaves ",x"; "1,2,3" reads 1.2, leaves ",3").
 void read_double(double& target);
 
+// Quiet mode (--ruhig): print drops the dialogue's own texts (the menu, the
+// prompts and their labels) and pause waits for nothing, while results,
+// notices and failures still print, each starting a line of its own.
+void set_quiet(bool quiet);
+bool is_quiet();
+
+// Prints a text of the dialogue: the menu, a prompt, a label. Nothing in
+// quiet mode.
 void print(std::string_view text);
 
-// Prints a notice of what the program wrote: as print does, or on standard
-// error alone once notices_to_errors was called, where standard output
-// carries a report.
+// Prints what a command computed or a text the user asked for (key g's
+// values, key i's text, a report on standard output), in quiet mode too.
+void print_result(std::string_view text);
+
+// Prints a notice (a file written or not, an element refused, a number
+// read that failed): as print_result does, or on standard error alone once
+// notices_to_errors was called, where standard output carries a report.
 void print_notice(std::string_view text);
 void notices_to_errors();
 
-// Prints a notice that something failed. Where standard output is not a
-// terminal, it goes to standard error as well, so that output sent away
-// (to /dev/null, say) cannot hide it; a terminal shows it once.
+// Prints a notice that something failed, in quiet mode too. Where standard
+// output is not a terminal, it goes to standard error as well, so that
+// output sent away (to /dev/null, say) cannot hide it; a terminal shows it
+// once.
 void print_failure(std::string_view text);
 
 // Prints value as "%f" does: fixed notation, six decimals, a minus sign for
 // negative values and negative zero, and the C library's text for infinities
-// and NaN.
+// and NaN. A value is a result: it prints in quiet mode too.
 void print_fixed(double value);
 
 // Appends value to text in the very form print_fixed prints it.
 void append_fixed(std::string& text, double value);
 
-// Prints "weiter mit bel.Taste.." and waits for any key.
+// Prints "weiter mit bel.Taste.." and waits for any key. In quiet mode it
+// prints nothing and waits for nothing, but takes the key a script has for
+// it, or one typed ahead at a keyboard (a paste), so that a script reads
+// alike with and without quiet mode.
 void pause();
 
 }  // namespace dlt

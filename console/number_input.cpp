@@ -71,7 +71,7 @@ static void reject(const char* notice) {
   for (int c = stream_peek(); c != kEndOfInput && !is_white_space(c); c = stream_peek()) {
     stream_next();
   }
-  print(notice);
+  print_notice(notice);
 }
 
 // Skips white space; false, with the notice printed, where input has ended.
@@ -79,7 +79,7 @@ static bool reach_item() {
   stream_wait_again();
   stream_skip_white_space();
   if (stream_peek() != kEndOfInput) return true;
-  print(kNoInputNotice);
+  print_notice(kNoInputNotice);
   return false;
 }
 

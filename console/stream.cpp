@@ -32,6 +32,8 @@ std::size_t g_typed_from = 0;
 std::string g_output;
 // Set where standard output carries a report: notices go to standard error.
 bool g_notices_to_errors = false;
+// Set where an echoed input line has no end yet (stream_echo_open).
+bool g_echo_open = false;
 
 }  // namespace
 
@@ -43,6 +45,7 @@ void console_open() {
   g_typed_ahead.clear();
   g_typed_from = 0;
   g_output.clear();
+  g_echo_open = false;
 }
 
 void console_open_script(std::string_view script) {
@@ -52,6 +55,7 @@ void console_open_script(std::string_view script) {
   g_end = g_next + g_script.size();
   g_input_ended = false;
   g_output.clear();
+  g_echo_open = false;
 }
 
 std::string console_take_output() {
@@ -104,6 +108,7 @@ static std::size_t take_typed_line(char* at) {
   std::memcpy(at, left.data(), length);
   g_typed_from += length;
   stream_write(left.substr(0, length));
+  if (length > 0) g_echo_open = left[length - 1] != '\n';
   return length;
 }
 
@@ -129,7 +134,10 @@ static bool read_more(char* at) {
   } else {
     if (!term_input_ready()) stream_flush();
     count = term_read_input(at, kInputBlock - static_cast<std::size_t>(at - g_block));
+    // The terminal has echoed the line (split_typed_ahead writes the one it
+    // has not), which Ctrl-D may have handed over without its end.
     if (keys_from_keyboard()) count = split_typed_ahead(at, count);
+    if (keys_from_keyboard() && count > 0) g_echo_open = at[count - 1] != '\n';
   }
   g_next = g_block;
   g_end = at + count;
@@ -168,6 +176,7 @@ void stream_skip_white_space() {
 }
 
 void stream_write(std::string_view text) {
+  if (!text.empty() && text.back() == '\n') g_echo_open = false;
   g_output.append(text);
   if (g_standard && g_output.size() >= kOutputLimit) stream_flush();
 }
@@ -189,6 +198,8 @@ void stream_write_notice(std::string_view text) {
 }
 
 void stream_notices_to_errors() { g_notices_to_errors = true; }
+
+bool stream_echo_open() { return g_echo_open; }
 
 void stream_flush() {
   if (!g_standard || g_output.empty()) return;

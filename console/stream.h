@@ -81,4 +81,9 @@ void stream_notices_to_errors();
 
 void stream_flush();
 
+// Whether the output ends in an input line echoed without its end, as a
+// line that Ctrl-D handed over at the keyboard is. Output that ends a line
+// closes it.
+bool stream_echo_open();
+
 }  // namespace dlt

@@ -146,11 +146,11 @@ Refusal apply_right_end(RegisterFile& R, const Element& end) {
 CommandEffect cmd_condition(RegisterFile& R, InputValues& in) {
   Refusal room = condition_room(R);
   if (room == Refusal::too_many_conditions) {
-    print(kTooManyConditionsNotice);
+    print_notice(kTooManyConditionsNotice);
     return {};
   }
   if (room == Refusal::no_left_end) {
-    print(kNoLeftEndNotice);
+    print_notice(kNoLeftEndNotice);
     return {};
   }
   print("Zwischenbedingung\n");
@@ -166,12 +166,12 @@ CommandEffect cmd_condition(RegisterFile& R, InputValues& in) {
   read_double(in.W1);
   Element condition{.kind = ElementKind::condition, .W1 = in.W1};
   if (!quantity_of_code(in.S1, condition.S1)) {
-    print(kConditionCodeNotice);
+    print_notice(kConditionCodeNotice);
     return {};
   }
   // Only a condition that can be set asks whether it is the right end.
   if (condition_refusal(R, condition.S1) != Refusal::none) {
-    print(kUndeterminedConditionNotice);
+    print_notice(kUndeterminedConditionNotice);
     return {};
   }
   print("\nrechtes Ende?1=ja 0=no:");
@@ -193,11 +193,11 @@ CommandEffect cmd_condition(RegisterFile& R, InputValues& in) {
   end.W2 = in.W2;
   if (!quantity_of_code(in.S2, end.S2)) {
     apply_element(R, condition);
-    print(kRightEndCodeNotice);
+    print_notice(kRightEndCodeNotice);
     return {Effect::element, condition};
   }
   if (apply_element(R, end) == Refusal::undetermined_right_end) {
-    print(kUndeterminedRightEndNotice);
+    print_notice(kUndeterminedRightEndNotice);
     return {Effect::element, condition};
   }
   return {Effect::element, end};

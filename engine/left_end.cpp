@@ -41,11 +41,11 @@ CommandEffect cmd_left_end(RegisterFile& R, InputValues& in) {
   Element left{.kind = ElementKind::left_end};
   if (!quantity_of_code(in.S1, left.S1) || !quantity_of_code(in.S2, left.S2)) {
     close_pass(R);
-    print(kLeftEndCodeNotice);
+    print_notice(kLeftEndCodeNotice);
     return {Effect::pass_closed, left};
   }
   if (apply_element(R, left) == Refusal::same_codes) {
-    print(kLeftEndSameCodeNotice);
+    print_notice(kLeftEndSameCodeNotice);
     return {Effect::pass_closed, left};
   }
   return {Effect::element, left};

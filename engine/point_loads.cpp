@@ -30,7 +30,7 @@ CommandEffect cmd_point_load(RegisterFile& R, InputValues& in) {
   Element action{.kind = ElementKind::point_action, .load = in.load};
   // Any other code would reach outside the load column.
   if (!quantity_of_code(in.S1, action.S1)) {
-    print(kPointLoadCodeNotice);
+    print_notice(kPointLoadCodeNotice);
     return {};
   }
   apply_element(R, action);
@@ -39,7 +39,7 @@ CommandEffect cmd_point_load(RegisterFile& R, InputValues& in) {
 
 CommandEffect cmd_elastic_support(RegisterFile& R, InputValues& in) {
   if (!spring_room(R.stable)) {
-    print(kTooManySpringsNotice);
+    print_notice(kTooManySpringsNotice);
     return {};
   }
   print("Z-Bed.:elast.Auflager\n");

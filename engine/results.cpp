@@ -65,22 +65,22 @@ PointValues shown_values(RegisterFile& R) {
 }
 
 CommandEffect cmd_results(RegisterFile& R, InputValues& in) {
-  print("Ergebnisse:\n");
+  print_result("Ergebnisse:\n");
   PointValues at = shown_values(R);
   in.w = at.w;
   in.p = at.p;
   in.M = at.M;
   in.q = at.Q;
-  print("w= ");
+  print_result("w= ");
   print_fixed(in.w);
-  print("\np= ");
+  print_result("\np= ");
   print_fixed(in.p);
-  print("\nM= ");
+  print_result("\nM= ");
   print_fixed(in.M);
-  print("\nQ= ");
+  print_result("\nQ= ");
   print_fixed(in.q);
-  print("\n");
-  if (R.stable.here.left_beam) print(kLeftBeamHint);
+  print_result("\n");
+  if (R.stable.here.left_beam) print_result(kLeftBeamHint);
   pause();
   return {};
 }

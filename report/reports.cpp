@@ -159,7 +159,7 @@ bool hold_pass(ReportSession& session, const ReportSettings& settings, const Reg
         written = false;
       if (!refuse_beam_file_files(options.beam_files, taken.refusal)) written = false;
     } else if (taken.added == CaseAdded::new_beam && (!options.envelope_files.empty() || options.in_memory)) {
-      print(kNewBeamNotice);
+      print_notice(kNewBeamNotice);
     }
   }
   hold(session.held, options, session.record, R);
@@ -248,7 +248,7 @@ BeamReported report_beam_file(const ReportOptions& options, const BeamFileReport
     return reported;
   }
   // The envelope's text stands after the report's, a blank line between.
-  if (settings.to_standard_output) print("\n");
+  if (settings.to_standard_output) print_result("\n");
   if (!write_envelope_of(options.envelope_files, settings, options.factors, cases))
     reported.all_written = false;
   return reported;

@@ -63,7 +63,7 @@ bool write_envelope_files(const std::vector<std::string>& files, const ReportSet
                           const Factors& factors, const LoadCases& cases, const TakenCase& taken) {
   if (files.empty() && !settings.in_memory) return true;
   if (!taken.refusal.empty()) return refuse_report_files(files, kWhat, taken.refusal);
-  if (taken.added == CaseAdded::new_beam) print(kNewBeamNotice);
+  if (taken.added == CaseAdded::new_beam) print_notice(kNewBeamNotice);
   return write_envelope_of(files, settings, factors, cases);
 }
 

@@ -21,7 +21,7 @@ void write_piece(ReportOutput& out) {
 }
 
 void write_rest(ReportOutput& out) {
-  if (out.to_console) print(out.text);
+  if (out.to_console) print_result(out.text);
   if (out.fd < 0) {
     if (out.to_console) out.text.clear();
     return;

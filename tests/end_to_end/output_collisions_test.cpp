@@ -23,7 +23,7 @@ constexpr char kUsage[] =
     "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
     "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
     "                         [--lastfall NAME]... [--als-datei DATEI]... [--help] [--version]\n"
-    "                         [TRAEGER.toml]\n"
+    "                         [--ruhig] [TRAEGER.toml]\n"
     "Mehr mit: durchlauftraeger --help\n";
 
 constexpr char kBeam[] =

@@ -338,6 +338,7 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
       {{"--bericht="}, "--bericht braucht einen Dateinamen"},
       {{"--bericht", ""}, "--bericht braucht einen Dateinamen"},
       {{"--help=ja"}, "--help nimmt keinen Wert"},
+      {{"--ruhig=ja"}, "--ruhig nimmt keinen Wert"},
       {{"a.toml", "b.toml"}, "nur eine Traegerdatei, nicht auch 'b.toml'"},
       {{"--lastfall", "g"}, "--lastfall nur mit einer Traegerdatei"},
       {{"--als-datei", "b.toml", "a.toml"}, "--als-datei nur im Dialog, nicht mit einer Traegerdatei"},
@@ -382,7 +383,7 @@ TEST(CommandLine, BadOptionsPrintUsageAndEndWithStatusTwo) {
             "Aufruf: durchlauftraeger [--bericht DATEI]... [--punkte N] [--einheiten KRAFT,LAENGE]\n"
             "                         [--titel TEXT] [--grenzwerte DATEI]... [--faktoren GSUP/GINF/Q]\n"
             "                         [--lastfall NAME]... [--als-datei DATEI]... [--help] [--version]\n"
-            "                         [TRAEGER.toml]\n"
+            "                         [--ruhig] [TRAEGER.toml]\n"
             "Mehr mit: durchlauftraeger --help\n")
         << options[0];
   }
@@ -394,6 +395,8 @@ TEST(CommandLine, HelpAndVersion) {
   EXPECT_EQ(help.output.rfind("Aufruf: durchlauftraeger [OPTIONEN] [TRAEGER.toml]\n", 0), 0U) << help.output;
   EXPECT_NE(help.output.find("--punkte N"), std::string::npos);
   EXPECT_NE(help.output.find("\n  --als-datei DATEI\n"), std::string::npos);
+  EXPECT_NE(help.output.find("\n  --ruhig          im Dialog nur Ergebnisse und Meldungen"),
+            std::string::npos);
   PipedRun version = run_piped("", {"--vers"});
   EXPECT_EQ(version.ending.status, 0);
   EXPECT_EQ(version.output.rfind("durchlauftraeger ", 0), 0U) << version.output;

@@ -8,9 +8,12 @@
 #include <string_view>
 
 #include "app/menu.h"
+#include "console/console.h"
 #include "console/stream.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // Inputs of odd length run quiet (--ruhig), so that both ways are fuzzed.
+  dlt::set_quiet(size % 2 == 1);
   dlt::console_open_script(std::string_view(reinterpret_cast<const char*>(data), size));
   dlt::run_menu();
   dlt::console_take_output();

@@ -57,8 +57,14 @@ inline const std::string kPointLoadDialogue =
     "S1= \nLast= ";
 inline const std::string kElasticSupportDialogue = "Z-Bed.:elast.Auflager\nmit c Federsteifigkeit\nc= ";
 
-// The results block with the four values as printed, and the pause after it.
+// The results block with the four values as printed, as --ruhig shows it.
+inline std::string results_block(const std::string& w, const std::string& p, const std::string& M,
+                                 const std::string& Q) {
+  return "Ergebnisse:\nw= " + w + "\np= " + p + "\nM= " + M + "\nQ= " + Q + "\n";
+}
+
+// The results block and the pause after it.
 inline std::string results_text(const std::string& w, const std::string& p, const std::string& M,
                                 const std::string& Q) {
-  return "Ergebnisse:\nw= " + w + "\np= " + p + "\nM= " + M + "\nQ= " + Q + "\n" + kPause;
+  return results_block(w, p, M, Q) + kPause;
 }
