@@ -104,7 +104,10 @@ static std::size_t take_typed_line(char* at) {
     ++g_typed_from;
   std::size_t room = kInputBlock - static_cast<std::size_t>(at - g_block);
   std::string_view left(g_typed_ahead.data() + g_typed_from, typed_ahead_left());
-  std::size_t length = std::min({left.find('\n') + 1, left.size(), room});
+  // A paste that ends inside a line hands over what there is of it; the
+  // rest is typed after it.
+  std::size_t line_end = left.find('\n');
+  std::size_t length = std::min(line_end == std::string_view::npos ? left.size() : line_end + 1, room);
   std::memcpy(at, left.data(), length);
   g_typed_from += length;
   stream_write(left.substr(0, length));

@@ -88,7 +88,36 @@ void pasted_dialogue() {
   console_close();
 }
 
+// A key and two numbers, printed.
+void key_and_two_numbers() {
+  console_open();
+  print("Taste: ");
+  int key = read_key();
+  int a = 0;
+  int b = 0;
+  print("Zahl= ");
+  read_int(a);
+  print("Zahl= ");
+  read_int(b);
+  char line[80];
+  std::snprintf(line, sizeof line, "\n%c %d %d\n", key, a, b);
+  print(line);
+  console_close();
+}
+
 }  // namespace
+
+// A paste that ends inside a line: what there is of the line starts the
+// number, and the user types the rest of it.
+TEST(Keyboard, APasteEndingInsideALineIsTheStartOfTheNextNumber) {
+  PtySession user(key_and_two_numbers);
+  ASSERT_TRUE(user.wait_for("Taste: ")) << user.screen;
+  user.type("x 1\n4");
+  ASSERT_TRUE(user.wait_for("Zahl= 1\nZahl= 4")) << user.screen;
+  user.type("5\n");
+  ASSERT_TRUE(user.wait_for("Zahl= 45\n\nx 1 45\n")) << user.screen;
+  EXPECT_TRUE(user.wait_end().exited);
+}
 
 // A paste arrives while a key is awaited. The lines after the one a number
 // read takes are read as if typed one after another: keys for the key reads,
