@@ -1,8 +1,10 @@
 #include "report/beam/curves.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace dlt {
 
@@ -61,6 +63,39 @@ void add_value(Tracing& t, const XScale& xs, double x, double v) {
   add_point(t.thinning, {to_drawing(xs, x), to_drawing(t.thinning.curve.scale, v)}, keep);
 }
 
+// A point between two rows: how far along the piece it lies, its x and
+// value.
+struct Between {
+  double along = 0;
+  double x = 0;
+  double value = 0;
+};
+
+// The points of t's curve between the rows at previous_x and row_x: those
+// the walk drew there, the beam's extremes found there where the row before
+// was drawn, and the fields' moments given, in their order along the piece.
+void add_between(Tracing& t, const XScale& xs, double previous_x, double row_x,
+                 const std::vector<TableRow>& drawn, const std::vector<Extreme>& fields,
+                 std::vector<Between>& points) {
+  points.clear();
+  double direction = previous_x < row_x ? 1 : -1;
+  auto take = [&](double x, double v) { points.push_back({(x - previous_x) * direction, x, v}); };
+  for (const TableRow& at : drawn) {
+    double v = value_of(at.at, t.q);
+    if (is_drawable(at.x, v)) take(at.x, v);
+  }
+  if (t.previous_drawn) {
+    for (const Extreme& e : t.extremes) {
+      bool inside = (previous_x < e.x && e.x < row_x) || (row_x < e.x && e.x < previous_x);
+      if (inside && is_drawable(e.x, e.value)) take(e.x, e.value);
+    }
+  }
+  for (const Extreme& field : fields) take(field.x, field.value);
+  std::stable_sort(points.begin(), points.end(),
+                   [](const Between& a, const Between& b) { return a.along < b.along; });
+  for (const Between& p : points) add_value(t, xs, p.x, p.value);
+}
+
 }  // namespace
 
 Curves trace_curves(const CompletePass& pass, const BeamSummary& summary, const XScale& scale) {
@@ -80,10 +115,16 @@ Curves trace_curves(const CompletePass& pass, const BeamSummary& summary, const 
   // between its rows; they are thinned as the rows are.
   Tracing& moments = tracing[quantity_index(Quantity::M)];
   std::size_t next_span = 0;
-  Walk walk = start_walk(pass, false);
+  // Between the table's rows the curves follow the engine's values at the
+  // drawing's resolution, so that they show no corner there.
+  Walk walk = start_drawing_walk(pass, std::fabs(scale.factor));
   TableRow row;
   double previous_x = 0;
+  std::vector<Between> between;
+  std::vector<Extreme> fields;
+  const std::vector<Extreme> none;
   while (next_row(walk, row)) {
+    fields.clear();
     for (; next_span < summary.spans.size() && moments.previous_drawn && previous_x < row.x; ++next_span) {
       const Span& span = summary.spans[next_span];
       Extreme field;
@@ -91,27 +132,15 @@ Curves trace_curves(const CompletePass& pass, const BeamSummary& summary, const 
           field_moment(span, summary.elements[span.start].x, summary.elements[span.end].x, field);
       if (has_field && !(field.x < row.x)) break;
       // Where an extreme of the beam lies in the same piece, the curve has
-      // that one: the two would have to go in their order.
+      // that one: the two would be the same or nearly.
       bool extreme_here = false;
       for (const Extreme& e : moments.extremes)
         extreme_here = extreme_here || (previous_x < e.x && e.x < row.x);
       if (has_field && previous_x < field.x && is_drawable(field.x, field.value) && !extreme_here)
-        add_value(moments, scale, field.x, field.value);
+        fields.push_back(field);
     }
     for (Tracing& t : tracing) {
-      // The extremes found between table points lie on the curve too, in
-      // their order along it.
-      if (t.previous_drawn) {
-        Extreme between[2];
-        std::size_t count = 0;
-        for (const Extreme& e : t.extremes) {
-          bool inside = (previous_x < e.x && e.x < row.x) || (row.x < e.x && e.x < previous_x);
-          if (inside && is_drawable(e.x, e.value)) between[count++] = e;
-        }
-        if (count == 2 && (between[1].x < between[0].x) == (previous_x < row.x))
-          std::swap(between[0], between[1]);
-        for (std::size_t i = 0; i < count; ++i) add_value(t, scale, between[i].x, between[i].value);
-      }
+      add_between(t, scale, previous_x, row.x, walk.drawn, &t == &moments ? fields : none, between);
       double v = value_of(row.at, t.q);
       t.previous_drawn = is_drawable(row.x, v);
       if (t.previous_drawn) {

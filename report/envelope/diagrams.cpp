@@ -5,17 +5,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <set>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "report/beam/curves.h"
 #include "report/beam/diagrams.h"
-#include "report/beam/spans.h"
 #include "report/envelope/walk.h"
 #include "report/format/curve.h"
 #include "report/format/diagram.h"
 #include "report/format/numbers.h"
 #include "report/format/table.h"
+#include "report/pass/replay.h"
 
 namespace dlt {
 
@@ -85,21 +87,68 @@ CurvePoint point(const XScale& xs, const Tracing& t, double x, double v) {
   return {to_drawing(xs, x), to_drawing(t.permanent.curve.scale, v)};
 }
 
-// Adds a row's values to the curves. Where either edge cannot be drawn,
-// both break off, so that their runs stay pairs for the band between them.
-// The marks an edge has passed since the row before lie between the two
-// rows; where the rows come back along x, the marks passed are left out.
+// A point between two rows where the diagrams follow the engine's values:
+// the envelope there and the permanent load's own values.
+struct Sample {
+  double x = 0;
+  EnvelopeValues values;
+  PointValues permanent;
+};
+
+// The points dividing the interval that ended at row at the drawing's
+// resolution, units_per_length drawing units to a length, so that the
+// curves show no corner between rows; none after the right side of a
+// point, which ends an interval of no length.
+void sample_interval(EnvelopeWalk& walk, const EnvelopeRow& row, const Factors& factors,
+                     double units_per_length, std::vector<Sample>& samples) {
+  samples.clear();
+  if (row.after_point) return;
+  double length = row.x - walk.interval_from;
+  int parts = drawing_parts(length, units_per_length);
+  for (int k = 1; k < parts; ++k) {
+    double t = (length * k) / parts;
+    EnvelopeRow inside{walk.interval_from + t, false, values_inside(walk, t)};
+    samples.push_back({inside.x, combine_row(factors, inside), inside.cases.front()});
+  }
+}
+
+// A point of an edge between two rows: how far along from the row before
+// it lies, and whether the thinning keeps it.
+struct Between {
+  double along = 0;
+  CurvePoint at;
+  bool keep = false;
+};
+
+// Adds a row's values to the curves, after the samples between it and the
+// row before. Where either edge cannot be drawn, both break off, so that
+// their runs stay pairs for the band between them; a sample is drawn where
+// both edges are. The marks an edge has passed since the row before lie
+// between the two rows, in their order with the samples; where the rows
+// come back along x, the marks passed are left out.
 void add_row(Tracing& t, const XScale& xs, double previous_x, const EnvelopeRow& row,
-             const EnvelopeValues& values) {
+             const EnvelopeValues& values, const std::vector<Sample>& samples,
+             std::vector<Between>& between) {
   double edge_values[2] = {value_of(values.largest, t.q), value_of(values.smallest, t.q)};
   bool drawn = is_drawable(row.x, edge_values[0]) && is_drawable(row.x, edge_values[1]);
+  double direction = previous_x < row.x ? 1 : -1;
   for (int side = 0; side < 2; ++side) {
+    between.clear();
+    for (const Sample& sample : samples) {
+      double v[2] = {value_of(sample.values.largest, t.q), value_of(sample.values.smallest, t.q)};
+      if (is_drawable(sample.x, v[0]) && is_drawable(sample.x, v[1]))
+        between.push_back({(sample.x - previous_x) * direction, point(xs, t, sample.x, v[side]), false});
+    }
     const std::vector<Mark>& marks = t.marks[side];
     std::size_t& next = t.next[side];
     for (; next < marks.size() && marks[next].x < row.x; ++next) {
       if (t.edges_drawn && drawn && marks[next].x > previous_x)
-        add_point(t.edges[side], point(xs, t, marks[next].x, marks[next].value), marks[next].keep);
+        between.push_back(
+            {marks[next].x - previous_x, point(xs, t, marks[next].x, marks[next].value), marks[next].keep});
     }
+    std::stable_sort(between.begin(), between.end(),
+                     [](const Between& a, const Between& b) { return a.along < b.along; });
+    for (const Between& b : between) add_point(t.edges[side], b.at, b.keep);
     if (!drawn) {
       break_run(t.edges[side]);
       continue;
@@ -110,6 +159,10 @@ void add_row(Tracing& t, const XScale& xs, double previous_x, const EnvelopeRow&
     add_point(t.edges[side], point(xs, t, row.x, edge_values[side]), keep);
   }
   t.edges_drawn = drawn;
+  for (const Sample& sample : samples) {
+    double permanent = value_of(sample.permanent, t.q);
+    if (is_drawable(sample.x, permanent)) add_point(t.permanent, point(xs, t, sample.x, permanent), false);
+  }
   double permanent = row.cases.empty() ? std::nan("") : value_of(row.cases.front(), t.q);
   if (is_drawable(row.x, permanent)) {
     add_point(t.permanent, point(xs, t, row.x, permanent), false);
@@ -163,49 +216,47 @@ Curve outline_of(const Curve (&curves)[3]) {
   return outline;
 }
 
-// The labels: the largest and smallest value first, then in M each span's
-// largest where it is positive and inside the span, largest first. None
-// is wanted twice, nor one that prints as zero.
-void wanted_labels(const EnvelopeSummary& summary, Quantity q, std::vector<Wanted>& extremes,
-                   std::vector<Wanted>& fields) {
+// The labels, in the order they are placed: the largest and the smallest
+// value; then in M each span's largest, each support's smallest with each
+// span's smallest, and each support's largest, each list largest first.
+// None is wanted twice (a support's values are named as the support's, a
+// beam's extreme as that), nor one that prints as zero.
+struct WantedLabels {
+  std::vector<Wanted> extremes;
+  std::vector<Wanted> largest_in_fields;
+  std::vector<Wanted> smallest;
+  std::vector<Wanted> largest_at_supports;
+};
+
+WantedLabels wanted_labels(const EnvelopeSummary& summary, Quantity q) {
+  WantedLabels wanted;
   int i = quantity_index(q);
-  auto wanted = [&](const Wanted& label) {
-    if (!is_drawable(label.x, label.value) || prints_as_zero(label.value)) return false;
-    // Two labels would say the same where their x and value print alike.
-    auto same = [&](const Wanted& other) {
-      return prints_alike(other.x, label.x) && prints_alike(other.value, label.value);
-    };
-    return std::none_of(extremes.begin(), extremes.end(), same);
+  // Two labels would say the same where their x and value print alike.
+  std::set<std::pair<std::string, std::string>> seen;
+  auto want = [&seen](std::vector<Wanted>& into, const CaseExtreme& e, LabelKind kind, int field) {
+    if (!e.found || !is_drawable(e.x, e.value) || prints_as_zero(e.value)) return;
+    if (!seen.insert({fixed_text(e.x), fixed_text(e.value)}).second) return;
+    into.push_back({e.x, e.value, Anchor::middle, kind, field, static_cast<std::uint32_t>(into.size()),
+                    acting_cases(e.arrangement)});
   };
-  for (bool largest : {true, false}) {
-    const CaseExtreme& e = largest ? summary.largest[i] : summary.smallest[i];
-    Wanted label{e.x,
-                 e.value,
-                 Anchor::middle,
-                 largest ? LabelKind::largest : LabelKind::smallest,
-                 0,
-                 static_cast<std::uint32_t>(extremes.size()),
-                 acting_cases(e.arrangement)};
-    if (e.found && wanted(label)) extremes.push_back(std::move(label));
+  want(wanted.extremes, summary.largest[i], LabelKind::largest, 0);
+  want(wanted.extremes, summary.smallest[i], LabelKind::smallest, 0);
+  if (q != Quantity::M) return wanted;
+  for (const EnvelopeSupport& support : summary.supports) {
+    want(wanted.smallest, support.smallest_M, LabelKind::smallest_at_support, 0);
+    want(wanted.largest_at_supports, support.largest_M, LabelKind::largest_at_support, 0);
   }
-  if (q != Quantity::M) return;
   int number = 0;
   for (const EnvelopeSpan& span : summary.spans) {
-    if (span.is_cantilever) continue;
-    number = number + 1;
-    const CaseExtreme& e = span.largest_M;
-    bool inside = strictly_between(e.x, span.from, span.to);
-    Wanted label{e.x,
-                 e.value,
-                 Anchor::middle,
-                 LabelKind::largest_in_field,
-                 number,
-                 static_cast<std::uint32_t>(fields.size()),
-                 acting_cases(e.arrangement)};
-    if (e.found && e.value > 0 && inside && wanted(label)) fields.push_back(std::move(label));
+    if (!span.is_cantilever) number = number + 1;
+    int field = span.is_cantilever ? 0 : number;
+    want(wanted.largest_in_fields, span.largest_M, LabelKind::largest_in_field, field);
+    want(wanted.smallest, span.smallest_M, LabelKind::smallest_in_field, field);
   }
-  std::stable_sort(fields.begin(), fields.end(),
-                   [](const Wanted& a, const Wanted& b) { return std::fabs(a.value) > std::fabs(b.value); });
+  auto larger = [](const Wanted& a, const Wanted& b) { return std::fabs(a.value) > std::fabs(b.value); };
+  for (std::vector<Wanted>* list : {&wanted.largest_in_fields, &wanted.smallest, &wanted.largest_at_supports})
+    std::stable_sort(list->begin(), list->end(), larger);
+  return wanted;
 }
 
 // In the title's line at the right, where the title leaves room: what the
@@ -234,8 +285,9 @@ void append_legend(std::string& out, Quantity q, const UnitNames& units) {
   append_text(out, text_box(permanent_left, 2, permanent), permanent, "wert");
 }
 
+// The drawing, and the labels it found no room for in left_out.
 std::string diagram(const Tracing& t, const Curve (&curves)[3], const EnvelopeSummary& summary,
-                    const XScale& scale, const UnitNames& units) {
+                    const XScale& scale, const UnitNames& units, std::vector<Wanted>& left_out) {
   std::string out = diagram_start(std::string("grenzlinie-") + quantity_name(t.q), t.q, units);
   append_legend(out, t.q, units);
   append_band(out, curves[0], curves[1], t.q);
@@ -246,17 +298,17 @@ std::string diagram(const Tracing& t, const Curve (&curves)[3], const EnvelopeSu
   append_curve(out, curves[1], edge + "kleinste\"", false);
   append_curve(out, curves[2], "fill=\"none\" stroke=\"#000\" stroke-dasharray=\"5 3\" class=\"staendig\"",
                false);
-  std::vector<Wanted> extremes;
-  std::vector<Wanted> fields;
-  wanted_labels(summary, t.q, extremes, fields);
-  append_labels(out, outline_of(curves), {&extremes, &fields}, scale, t.q, units);
+  WantedLabels wanted = wanted_labels(summary, t.q);
+  append_labels(out, outline_of(curves),
+                {&wanted.extremes, &wanted.largest_in_fields, &wanted.smallest, &wanted.largest_at_supports},
+                scale, t.q, units, {true, &left_out});
   out.append("</svg>\n");
   return out;
 }
 
 }  // namespace
 
-std::vector<std::string> envelope_diagrams_svg(const EnvelopeRun& run, const EnvelopeSummary& summary,
+std::vector<EnvelopeDiagram> envelope_diagrams(const EnvelopeRun& run, const EnvelopeSummary& summary,
                                                const XScale& scale, const UnitNames& units) {
   Tracing tracings[std::size(kEnvelopeDiagrams)];
   for (std::size_t d = 0; d < std::size(kEnvelopeDiagrams); ++d) {
@@ -272,17 +324,22 @@ std::vector<std::string> envelope_diagrams_svg(const EnvelopeRun& run, const Env
   EnvelopeWalk walk = start_envelope_walk(run.cases, run.pieces);
   EnvelopeRow row;
   double previous_x = 0;
+  std::vector<Sample> samples;
+  std::vector<Between> between;
   while (next_envelope_row(walk, row)) {
+    sample_interval(walk, row, run.factors, std::fabs(scale.factor), samples);
     EnvelopeValues values = combine_row(run.factors, row);
-    for (Tracing& t : tracings) add_row(t, scale, previous_x, row, values);
+    for (Tracing& t : tracings) add_row(t, scale, previous_x, row, values, samples, between);
     previous_x = row.x;
   }
-  std::vector<std::string> svgs;
+  std::vector<EnvelopeDiagram> diagrams;
   for (Tracing& t : tracings) {
     Curve curves[3] = {finish_curve(t.edges[0]), finish_curve(t.edges[1]), finish_curve(t.permanent)};
-    svgs.push_back(diagram(t, curves, summary, scale, units));
+    EnvelopeDiagram& d = diagrams.emplace_back();
+    d.q = t.q;
+    d.svg = diagram(t, curves, summary, scale, units, d.left_out);
   }
-  return svgs;
+  return diagrams;
 }
 
 }  // namespace dlt

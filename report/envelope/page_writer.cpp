@@ -9,6 +9,7 @@
 #include "report/envelope/diagrams.h"
 #include "report/envelope/load_case_sketch.h"
 #include "report/envelope/tables.h"
+#include "report/format/left_out.h"
 #include "report/format/page.h"
 #include "report/format/svg.h"
 
@@ -52,8 +53,9 @@ void write_envelope_page(ReportOutput& out, const EnvelopeRun& run, const Envelo
   }
   write_piece(out);
   out.text.append("<h2>Grenzlinien</h2>\n");
-  for (const std::string& svg : envelope_diagrams_svg(run, summary, scale, units)) {
-    append_figure(out.text, svg);
+  for (const EnvelopeDiagram& d : envelope_diagrams(run, summary, scale, units)) {
+    // What a diagram has no room to label is listed below it, with it.
+    append_figure(out.text, d.svg + left_out_html(d.left_out, d.q, units));
     write_piece(out);
   }
   for (const Table& table : envelope_summary_tables(run, summary, units)) write_page_table(out, table);

@@ -37,25 +37,32 @@ constexpr double kStep = 4;
 // this; the tables name them all.
 constexpr std::size_t kLongestCases = 40;
 
+// "Feld 2: " before what a span's label names; "Kragarm: " for a
+// cantilever's.
+std::string field_prefix(const Wanted& label) {
+  return label.field > 0 ? "Feld " + std::to_string(label.field) + ": " : "Kragarm: ";
+}
+
 // The lines of a label: its value named, and its x with the load cases
 // that give it where it names them. Two lines fit over the curve's
-// extreme in the band of labels.
+// extreme in the band of labels; a support's extreme takes one, its x
+// being the support's.
 std::vector<std::string> label_lines(const Wanted& label, Quantity q, const UnitNames& units) {
   const std::string& unit = unit_of(units, dimension_of(q));
   std::string x = value_text("x", label.x, unit_of(units, Dimension::length), NumberForm::reading);
   if (!label.cases.empty() && label.cases.size() <= kLongestCases) x += " (LF " + label.cases + ")";
-  std::string field = "Feld " + std::to_string(label.field) + ": ";
   switch (label.kind) {
     case LabelKind::value:
       return {with_unit(label.value, unit, NumberForm::reading)};
     case LabelKind::largest:
-      return {value_text(extreme_name(q, true), label.value, unit, NumberForm::reading), x};
     case LabelKind::smallest:
-      return {value_text(extreme_name(q, false), label.value, unit, NumberForm::reading), x};
     case LabelKind::field:
-      return {field + value_text("M", label.value, unit, NumberForm::reading), x};
     case LabelKind::largest_in_field:
-      return {field + value_text(extreme_name(q, true), label.value, unit, NumberForm::reading), x};
+    case LabelKind::smallest_in_field:
+      return {value_text(label_name(label, q), label.value, unit, NumberForm::reading), x};
+    case LabelKind::largest_at_support:
+    case LabelKind::smallest_at_support:
+      return {value_text(label_name(label, q), label.value, unit, NumberForm::reading)};
   }
   return {};
 }
@@ -69,7 +76,11 @@ const char* label_class(LabelKind kind) {
       return "extrem";
     case LabelKind::field:
     case LabelKind::largest_in_field:
+    case LabelKind::smallest_in_field:
       return "feld";
+    case LabelKind::largest_at_support:
+    case LabelKind::smallest_at_support:
+      return "stuetze";
   }
   return "wert";
 }
@@ -152,23 +163,25 @@ void take_room(Room& room, const Box& box) {
   }
 }
 
-// Places a label beside the curve, on the side of its value first; false
-// where neither side has room.
+// Places a label beside the curve, by anchor at X, on the side of its value
+// first; false where neither side has room. lines are the label's, made
+// where they are empty.
 bool place_label(TakenBoxes& taken, Room& room, const Curve& curve, double X, double Y, const Wanted& label,
-                 Quantity q, const UnitNames& units, std::vector<std::string>& lines, Box& box) {
+                 Anchor anchor, Quantity q, const UnitNames& units, std::vector<std::string>& lines,
+                 Box& box) {
   bool above_first = Y <= curve.zero;
   bool try_side[2] = {true, true};  // first, second
   std::size_t unit = 0;
-  if (unit_covered(X, label.anchor, unit)) {
+  if (unit_covered(X, anchor, unit)) {
     try_side[0] = !(above_first ? room.full_above[unit] : room.full_below[unit]);
     try_side[1] = !(above_first ? room.full_below[unit] : room.full_above[unit]);
     if (!try_side[0] && !try_side[1]) return false;
   }
-  lines = label_lines(label, q, units);
+  if (lines.empty()) lines = label_lines(label, q, units);
   double width = text_width(lines);
   if (width > kDrawingWidth - 4) return false;
-  double nudge = label.anchor == Anchor::end ? -kGap : (label.anchor == Anchor::start ? kGap : 0);
-  double left = label_left(X + nudge, width, label.anchor);
+  double nudge = anchor == Anchor::end ? -kGap : (anchor == Anchor::start ? kGap : 0);
+  double left = label_left(X + nudge, width, anchor);
   double height = static_cast<double>(lines.size()) * kLineHeight;
   auto [top, bottom] = extent(curve, left, left + width);
   for (int side = 0; side < 2; ++side) {
@@ -230,15 +243,39 @@ std::string diagram_start(std::string_view id, Quantity q, const UnitNames& unit
   return out;
 }
 
+std::string label_name(const Wanted& label, Quantity q) {
+  switch (label.kind) {
+    case LabelKind::value:
+      return "";
+    case LabelKind::largest:
+    case LabelKind::largest_at_support:
+      return extreme_name(q, true);
+    case LabelKind::smallest:
+    case LabelKind::smallest_at_support:
+      return extreme_name(q, false);
+    case LabelKind::field:
+      return field_prefix(label) + quantity_name(q);
+    case LabelKind::largest_in_field:
+      return field_prefix(label) + extreme_name(q, true);
+    case LabelKind::smallest_in_field:
+      return field_prefix(label) + extreme_name(q, false);
+  }
+  return "";
+}
+
+std::string diagram_name(Quantity q, const UnitNames& units) {
+  return titled(kTitle[quantity_index(q)], unit_of(units, dimension_of(q)));
+}
+
 std::string diagram_title(Quantity q, const UnitNames& units) {
-  std::string title = titled(kTitle[quantity_index(q)], unit_of(units, dimension_of(q)));
+  std::string title = diagram_name(q, units);
   title.append(is_downward(q) ? " (positiv nach unten)" : " (positiv nach oben)");
   return title;
 }
 
 void append_labels(std::string& out, const Curve& curve,
                    std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale, Quantity q,
-                   const UnitNames& units) {
+                   const UnitNames& units, const LabelPlacing& placing) {
   TakenBoxes taken;
   Room room = room_of(curve);
   std::vector<std::string> lines;
@@ -247,7 +284,18 @@ void append_labels(std::string& out, const Curve& curve,
       double X = to_drawing(scale, label.x);
       double Y = to_drawing(curve.scale, label.value);
       Box box;
-      if (!place_label(taken, room, curve, X, Y, label, q, units, lines, box)) continue;
+      lines.clear();
+      bool placed = place_label(taken, room, curve, X, Y, label, label.anchor, q, units, lines, box);
+      // Ending or starting at its value, a label leaves the room over the
+      // value to its neighbours'.
+      for (Anchor beside : {Anchor::end, Anchor::start}) {
+        if (placed || !placing.beside || label.anchor != Anchor::middle) break;
+        placed = place_label(taken, room, curve, X, Y, label, beside, q, units, lines, box);
+      }
+      if (!placed) {
+        if (placing.left_out != nullptr) placing.left_out->push_back(label);
+        continue;
+      }
       append_circle(out, X, Y, 2, "punkt");
       append_text(out, box, lines, label_class(label.kind));
     }

@@ -1,8 +1,8 @@
 // What a diagram of w, p, M or Q is made of, whatever it shows: its
 // colours, its height and title, its curves as SVG paths, and the labels of
 // its values with their dots, placed beside the curve without overlapping
-// each other, the most important first. The beam's diagrams and the
-// envelope's are made of these.
+// each other, the most important first, with the labels that found no room
+// handed back. The beam's diagrams and the envelope's are made of these.
 #pragma once
 
 #include <cstdint>
@@ -31,8 +31,10 @@ inline constexpr double kDiagramTitleHeight = 16;
 inline constexpr double kDiagramHeight = kCurveTop + kCurveHeight + (3 * kLineHeight) + 4;
 
 // "Biegemoment M [kN*m] (positiv nach unten)": what a diagram shows, with
-// its unit and the direction it is drawn in.
+// its unit and the direction it is drawn in; diagram_name without the
+// direction.
 std::string diagram_title(Quantity q, const UnitNames& units);
+std::string diagram_name(Quantity q, const UnitNames& units);
 
 // The drawing's start, with its id and title.
 std::string diagram_start(std::string_view id, Quantity q, const UnitNames& units);
@@ -41,7 +43,19 @@ std::string diagram_start(std::string_view id, Quantity q, const UnitNames& unit
 // line, its area.
 void append_curve(std::string& out, const Curve& curve, std::string_view style, bool closed);
 
-enum class LabelKind { value, largest, smallest, field, largest_in_field };
+// What a label says: a value alone, an extreme of the beam, a span's
+// field moment or extreme (field 0: a cantilever's), or an extreme at a
+// support.
+enum class LabelKind {
+  value,
+  largest,
+  smallest,
+  field,
+  largest_in_field,
+  smallest_in_field,
+  largest_at_support,
+  smallest_at_support,
+};
 
 // A label wanted, before its text is made.
 struct Wanted {
@@ -54,11 +68,25 @@ struct Wanted {
   std::string cases{};      // "1, 3": the load cases that give it, if named
 };
 
+// "Feld 2: max M": what a label names, without its value; empty for a
+// value alone.
+std::string label_name(const Wanted& label, Quantity q);
+
+// How hard labels are placed. Each is tried centred over its value on the
+// side of the curve its value lies, then on the other, each side at every
+// height from the curve outwards; where beside is set, a label centred
+// over its value that finds no room is also tried ending and starting
+// there. The labels that find no room go to left_out where it is given.
+struct LabelPlacing {
+  bool beside = false;
+  std::vector<Wanted>* left_out = nullptr;
+};
+
 // The labels of the lists, one list after the other and each in its order,
 // where they fit beside the curve (its extent, zero line included) without
 // overlapping each other, each with a dot where its value lies.
 void append_labels(std::string& out, const Curve& curve,
                    std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale, Quantity q,
-                   const UnitNames& units);
+                   const UnitNames& units, const LabelPlacing& placing = {});
 
 }  // namespace dlt

@@ -44,6 +44,8 @@ constexpr std::string_view kStyle =
     ".null { stroke: #000; stroke-width: 0.8; }\n"
     ".punkt { fill: #000; }\n"
     ".tabelle { max-width: 100%; overflow-x: auto; }\n"
+    "p.bildtext { font-size: 9pt; margin: 0.2em 0; }\n"
+    "caption { text-align: left; font-weight: bold; padding: 0.2em 0; }\n"
     "table { border-collapse: collapse; margin: 0.2em 0 0.6em; }\n"
     "th, td { padding: 1px 0.8em; text-align: left; vertical-align: top; }\n"
     "th { border-bottom: 1px solid #000; vertical-align: bottom; }\n"
@@ -65,6 +67,28 @@ constexpr std::string_view kStyle =
     "</style>\n";
 
 }  // namespace
+
+// Cells may hold the user's units. Numbers are written for reading, words
+// in German spelling.
+void append_page_cell(std::string& out, std::string_view tag, const Cell& cell) {
+  out.push_back('<');
+  out.append(tag);
+  out.append(cell.is_number ? " class=\"n\">" : ">");
+  if (cell.has_value) {
+    append_escaped(out, reading_text(cell.value));
+  } else {
+    append_escaped(out, with_umlauts(cell.page_text.empty() ? cell.text : cell.page_text));
+  }
+  out.append("</");
+  out.append(tag);
+  out.push_back('>');
+}
+
+void append_page_row(std::string& out, const std::vector<Cell>& cells, std::string_view tag) {
+  out.append("<tr>");
+  for (const Cell& cell : cells) append_page_cell(out, tag, cell);
+  out.append("</tr>\n");
+}
 
 std::string page_head(const char* heading, const std::string& title) {
   std::string out(kStart);
@@ -89,28 +113,6 @@ std::string page_head(const char* heading, const std::string& title) {
 
 namespace {
 
-// Cells may hold the user's units. Numbers are written for reading, words
-// in German spelling.
-void append_cell(std::string& out, std::string_view tag, const Cell& cell) {
-  out.push_back('<');
-  out.append(tag);
-  out.append(cell.is_number ? " class=\"n\">" : ">");
-  if (cell.has_value) {
-    append_escaped(out, reading_text(cell.value));
-  } else {
-    append_escaped(out, with_umlauts(cell.page_text.empty() ? cell.text : cell.page_text));
-  }
-  out.append("</");
-  out.append(tag);
-  out.push_back('>');
-}
-
-void append_row(std::string& out, const std::vector<Cell>& cells) {
-  out.append("<tr>");
-  for (const Cell& cell : cells) append_cell(out, "td", cell);
-  out.append("</tr>\n");
-}
-
 // A table of more columns than a portrait A4 page holds in the print type
 // goes on a landscape page, its heading and the word after it with it.
 constexpr std::size_t kPortraitColumns = 8;
@@ -121,7 +123,7 @@ void start_table(std::string& out, const Table& table) {
   out.append("<h2>");
   append_escaped(out, with_umlauts(table.heading));
   out.append("</h2>\n<div class=\"tabelle\">\n<table>\n<thead><tr>");
-  for (const Column& column : table.columns) append_cell(out, "th", {column.title, column.is_number});
+  for (const Column& column : table.columns) append_page_cell(out, "th", {column.title, column.is_number});
   out.append("</tr>\n</thead>\n<tbody>\n");
 }
 
@@ -136,7 +138,7 @@ void append_none(std::string& out, const Table& table) {
     cells.push_back({here ? table.none : std::string(), false});
     said = said || here;
   }
-  append_row(out, cells);
+  append_page_row(out, cells, "td");
 }
 
 // Where a table has more rows than this, the page shows its first ones and
@@ -173,7 +175,7 @@ void write_page_table(ReportOutput& out, const Table& table) {
       more = true;
       break;
     }
-    append_row(out.text, cells);
+    append_page_row(out.text, cells, "td");
     write_piece(out);
     rows = rows + 1;
   }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "report/format/output.h"
 #include "report/format/table.h"
@@ -15,6 +17,11 @@ namespace dlt {
 // The page up to its first drawing: the heading and the user's title, if
 // any, with the page's style.
 std::string page_head(const char* heading, const std::string& title);
+
+// A table's cell in the page's markup, a th or td: a number written for
+// reading, words in German spelling; and a row of them.
+void append_page_cell(std::string& out, std::string_view tag, const Cell& cell);
+void append_page_row(std::string& out, const std::vector<Cell>& cells, std::string_view tag);
 
 // A table with its heading, cut after its first 2000 rows with a word on
 // where the rest are; stops early where a write fails.

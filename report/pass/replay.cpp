@@ -1,6 +1,7 @@
 #include "report/pass/replay.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/probe.h"
 #include "report/pass/piece_roots.h"
@@ -26,6 +27,13 @@ double piece_length(const Element& segment, int pieces) {
 double piece_load(const Element& segment, int pieces, int i) {
   if (!segment.loaded) return 0;
   return segment.q + (segment.qs * (piece_length(segment, pieces) * i));
+}
+
+int drawing_parts(double piece_length, double units_per_length) {
+  double units = std::ceil(std::fabs(piece_length) * units_per_length);
+  if (!(units >= 1)) return 1;
+  if (!(units <= kMaxPieces)) return kMaxPieces;
+  return static_cast<int>(units);
 }
 
 namespace {
@@ -55,23 +63,28 @@ std::vector<double> turning_points(const PointValues& start, double h, double mi
 }
 
 // Piece i of segment from x0 on: the values at its end, and before that, where
-// asked, those at the points inside it where an extreme may lie, each made
-// as a second pass stopping there would make it.
+// asked, those at the points inside it where an extreme may lie and those
+// dividing it for drawing, each made as a second pass stopping there would
+// make it.
 PointValues walk_piece(Walk& walk, const Element& segment, int i, double x0) {
   Element piece = segment;
   piece.length = piece_length(segment, walk.pieces);
   piece.q = piece_load(segment, walk.pieces, i);
   RegisterFile& R = walk.R;
-  if (walk.find_extremes) {
-    double qs = segment.loaded ? segment.qs : 0;
-    std::vector<double> inside =
-        turning_points(walk.last, piece.length, segment_minus_EI(segment), piece.q, qs);
+  int parts = walk.units_per_length > 0 ? drawing_parts(piece.length, walk.units_per_length) : 1;
+  if (walk.find_extremes || parts > 1) {
     PartStart at_start = part_start(R);
-    for (double t : inside) {
+    auto probe = [&](double t) {
       Element part = piece;
       part.length = t;
-      walk.inside.push_back({x0 + t, probe_part(R, at_start, part)});
+      return TableRow{x0 + t, probe_part(R, at_start, part)};
+    };
+    if (walk.find_extremes) {
+      double qs = segment.loaded ? segment.qs : 0;
+      for (double t : turning_points(walk.last, piece.length, segment_minus_EI(segment), piece.q, qs))
+        walk.inside.push_back(probe(t));
     }
+    for (int k = 1; k < parts; ++k) walk.drawn.push_back(probe((piece.length * k) / parts));
   }
   apply_element(R, piece);
   return shown_values(R);
@@ -88,8 +101,15 @@ Walk start_walk(const CompletePass& pass, bool find_extremes) {
   return walk;
 }
 
+Walk start_drawing_walk(const CompletePass& pass, double units_per_length) {
+  Walk walk = start_walk(pass, false);
+  walk.units_per_length = units_per_length;
+  return walk;
+}
+
 bool next_row(Walk& walk, TableRow& row) {
   walk.inside.clear();
+  walk.drawn.clear();
   const std::vector<Element>& elements = *walk.elements;
   if (walk.next + 1 >= elements.size()) return false;
   const Element& e = elements[walk.next];

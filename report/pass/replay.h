@@ -4,7 +4,7 @@
 // segment and after every point element, as a user would with key g. The
 // rows come one at a time from a walk, so that no report need hold its
 // table; a walk may also stop where a quantity has its extreme inside a
-// piece.
+// piece, and look into every piece at the drawing's resolution.
 #pragma once
 
 #include <cstddef>
@@ -22,6 +22,12 @@ namespace dlt {
 // the most that may be asked for.
 constexpr int kDefaultPieces = 10;
 constexpr int kMaxPieces = 1000;
+
+// The parts a piece of a segment is looked into for a drawing with
+// units_per_length drawing units to a length: one a drawing unit, so that a
+// curve drawn through them shows no corner between table points; at least
+// one (the piece whole), at most kMaxPieces.
+int drawing_parts(double piece_length, double units_per_length);
 
 // A complete pass as the reports see it: its record (a left end first, a
 // right end last), the register file as its right end left it (or the
@@ -45,20 +51,27 @@ struct Walk {
   RegisterFile R;
   int pieces = 1;
   bool find_extremes = false;
-  std::size_t next = 0;  // the element the next row comes from
-  int piece = 0;         // the next piece of that element, where it is a segment
-  double x = 0;          // where that element starts; at the end, the right end's x
-  PointValues last;      // the values at the last row
+  double units_per_length = 0;  // the drawing's resolution; 0 for none
+  std::size_t next = 0;         // the element the next row comes from
+  int piece = 0;                // the next piece of that element, where it is a segment
+  double x = 0;                 // where that element starts; at the end, the right end's x
+  PointValues last;             // the values at the last row
   // Set by next_row: the element the row comes from and where it starts,
   // and, where find_extremes is set, the points strictly inside the piece
   // just walked where one of w, p, M or Q may have its extreme, in order
-  // along the piece.
+  // along the piece; and where units_per_length is set, the points
+  // dividing that piece into its drawing_parts, in order along it.
   std::size_t element = 0;
   double element_x = 0;
   std::vector<TableRow> inside;
+  std::vector<TableRow> drawn;
 };
 
 Walk start_walk(const CompletePass& pass, bool find_extremes);
+
+// A walk for drawing, at units_per_length drawing units to a length: its
+// rows are the table's, with the points between them in drawn.
+Walk start_drawing_walk(const CompletePass& pass, double units_per_length);
 
 // The next row of the table: after the left end, after a piece of a
 // segment, or after a point element. False once the right end is reached:

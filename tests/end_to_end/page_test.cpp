@@ -2,9 +2,10 @@
 // Its tables carry the text report's numbers, cut after 2000 rows, its
 // labels keep clear of each other and of the curves (for the examples,
 // beams of hundreds, thousands and 100,000 spans, and one that runs back
-// and forth), its curves keep a few points per drawing unit and pass
-// through the extremes, the page of 100,000 spans stays small, it refers to
-// nothing outside itself, and it is well-formed XML.
+// and forth), its curves follow the engine between the table's points,
+// keep a few points per drawing unit and pass through the extremes, the
+// page of 100,000 spans stays small, it refers to nothing outside itself,
+// and it is well-formed XML.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include "report/format/curve.h"
 #include "report/format/label_boxes.h"
 #include "report/format/svg.h"
 #include "tests/support/drawings.h"
@@ -247,6 +249,49 @@ TEST(ReportPage, ThousandsOfSpansDrawAFewPointsPerUnitThroughTheExtremes) {
     }
   }
   EXPECT_NE(svgs[3].find("max M="), std::string::npos);
+}
+
+// Clamped at x = 0 and pinned at L = 4, EI = 100, q = 10: the slope is
+// p = q (L^2 x / 8 - 5 L x^2 / 16 + x^3 / 6) / EI, largest at x = 1 (11/120)
+// and smallest at x = L (-2/15). Drawn through the table's points alone,
+// its curve would have a corner at each, off the curve by some two units
+// between them next to the clamp; followed at the drawing's resolution,
+// whatever --punkte, every point and every stroke lies on it.
+TEST(ReportPage, CurvesFollowTheEngineBetweenTheTablesPoints) {
+  auto p = [](double x) { return (10.0 / 100) * ((2 * x) - (1.25 * x * x) + ((x * x * x) / 6)); };
+  const double hi = 11.0 / 120;
+  const double lo = -2.0 / 15;
+  auto Y_of = [&](double X) {
+    double x = (X - dlt::kPlotLeft) * 4 / dlt::kPlotWidth;
+    return dlt::kCurveTop + ((hi - p(x)) * (dlt::kCurveHeight / (hi - lo)));
+  };
+  std::string script = read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES) + "/eingespannt_gelenkig.txt");
+  for (const char* pieces : {"10", "2"}) {
+    SCOPED_TRACE(std::string("--punkte ") + pieces);
+    std::string svg;
+    for (const std::string& drawing : drawings(reports_of(script, "seite.html", {"--punkte", pieces}).page))
+      if (drawing.find("id=\"diagramm-p\"") != std::string::npos) svg = drawing;
+    std::vector<Vertex> points = curve_points(svg);
+    // One point to a drawing unit or so, the table's among them.
+    EXPECT_GE(points.size(), static_cast<std::size_t>(dlt::kPlotWidth));
+    EXPECT_LE(points.size(), static_cast<std::size_t>(2 * dlt::kPlotWidth));
+    for (int k = 0; k <= std::stoi(pieces); ++k) {
+      std::ostringstream X;
+      X.setf(std::ios::fixed);
+      X.precision(2);
+      X << dlt::kPlotLeft + ((dlt::kPlotWidth * k) / std::stoi(pieces));
+      EXPECT_TRUE(std::any_of(points.begin(), points.end(), [&](const Vertex& v) { return v.X == X.str(); }))
+          << "no point at the table's X " << X.str();
+    }
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      double X = std::stod(points[i].X);
+      double Y = std::stod(points[i].Y);
+      ASSERT_NEAR(Y, Y_of(X), 0.02) << "point " << i << " at X " << X;
+      if (i == 0) continue;
+      double middle = (X + std::stod(points[i - 1].X)) / 2;
+      ASSERT_NEAR((Y + std::stod(points[i - 1].Y)) / 2, Y_of(middle), 0.05) << "stroke to X " << X;
+    }
+  }
 }
 
 TEST(ReportPage, TablesOfMoreThan2000RowsAreCutAndSaySo) {

@@ -1,8 +1,11 @@
-// Reading the report page's drawings back: each <svg> element, and its
-// labels with the boxes the layout reckons with for them.
+// Reading the report page's drawings back: each <svg> element, its labels
+// with the boxes the layout reckons with for them, and the dots and values
+// of a diagram's labels.
 #pragma once
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -87,4 +90,35 @@ inline bool crosses(const Segment& s, const dlt::Box& b) {
     bottom = std::max(y_at(left), y_at(right));
   }
   return top < b.bottom && b.top < bottom;
+}
+
+// A label with the dot it is drawn for: the dot's centre and the label's
+// lines.
+struct DottedLabel {
+  double X = 0;
+  double Y = 0;
+  std::vector<std::string> lines;
+};
+
+// The labels of a diagram that have a dot, in the order drawn.
+inline std::vector<DottedLabel> dotted_labels(const std::string& svg) {
+  std::vector<DottedLabel> labels;
+  const std::string dot = "<circle class=\"punkt\"";
+  for (std::size_t at = svg.find(dot); at != std::string::npos; at = svg.find(dot, at)) {
+    DottedLabel label;
+    label.X = std::stod(attribute(svg, at, "cx"));
+    label.Y = std::stod(attribute(svg, at, "cy"));
+    std::size_t end = svg.find("</text>", at);
+    for (const DrawnLabel& line : drawn_labels(svg.substr(at, end - at))) label.lines.push_back(line.text);
+    labels.push_back(label);
+  }
+  return labels;
+}
+
+// The number after the first "= " of a label's line: its value, however
+// many digits it is written with; NaN where there is none.
+inline double labelled_value(const std::string& line) {
+  std::size_t at = line.find("= ");
+  if (at == std::string::npos) return std::nan("");
+  return std::strtod(line.c_str() + at + 2, nullptr);
 }

@@ -478,3 +478,20 @@ TEST(Envelope, TheThreeSpanExampleGivesTheHandbooksCoefficients) {
   ASSERT_GE(support.size(), 3U);
   EXPECT_EQ(support[2], "-68.750000");
 }
+
+TEST(Envelope, TheFourSpanExampleGivesTheHandbooksCoefficients) {
+  // -(3/28 g + 27/224 q) L^2 over the second and fourth supports (the
+  // handbook's 0.107 and 0.121), -(1/14 g + 3/28 q) L^2 over the middle one
+  // (0.071 and 0.107): g = 12, q = 20, L = 6.
+  EnvelopeFile four = envelope_of(example("vierfeldtraeger_lastfaelle.txt"), {"--faktoren", "1/1"});
+  for (std::size_t line : {2U, 4U}) {
+    std::vector<std::string> support = row_of(four.text, kSupports, line);
+    ASSERT_GE(support.size(), 3U) << line;
+    EXPECT_EQ(support[1], line == 2 ? "6.000000" : "18.000000");
+    EXPECT_EQ(support[2], "-133.071429");
+  }
+  std::vector<std::string> middle = row_of(four.text, kSupports, 3);
+  ASSERT_GE(middle.size(), 3U);
+  EXPECT_EQ(middle[1], "12.000000");
+  EXPECT_EQ(middle[2], "-108.000000");
+}

@@ -3,9 +3,11 @@
 // its permanent load and q = 1 on one span at a time as its variable ones.
 // The sketch names each case in a colour of its own, the diagrams of M, Q
 // and w fill the band between the edges with the permanent load's curve in
-// it, the labels carry the text report's numbers and keep clear of each
-// other and of the curves, a long beam of many cases makes a small page,
-// and the page is well-formed XML that stands alone.
+// it and follow the engine between rows, the labels carry the text
+// report's numbers and keep clear of each other and of the curves, the
+// values without room are listed below their diagram, a long beam of many
+// cases makes a small page, and the page is well-formed XML that stands
+// alone.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -24,7 +26,10 @@
 #include "report/envelope/page_writer.h"
 #include "report/envelope/summary.h"
 #include "report/envelope/walk.h"
+#include "report/format/curve.h"
 #include "report/format/label_boxes.h"
+#include "report/format/left_out.h"
+#include "report/format/svg.h"
 #include "report/pass/replay.h"
 #include "tests/support/drawings.h"
 #include "tests/support/scratch_directory.h"
@@ -165,6 +170,84 @@ void expect_clear_labels(const std::string& page) {
   }
 }
 
+// The values the M diagram is to label: the beam's largest and smallest M,
+// each span's and each support's, those that print alike taken once and
+// none that prints as zero.
+struct Value {
+  double x, value;
+};
+
+std::vector<Value> values_to_label(const EnvelopeSummary& summary) {
+  std::vector<Value> all;
+  auto take = [&all](const CaseExtreme& e) {
+    if (!e.found || std::fabs(e.value) < 5e-7) return;
+    for (const Value& v : all)
+      if (std::fabs(v.x - e.x) < 1e-6 && std::fabs(v.value - e.value) < 1e-6) return;
+    all.push_back({e.x, e.value});
+  };
+  int M = quantity_index(Quantity::M);
+  take(summary.largest[M]);
+  take(summary.smallest[M]);
+  for (const EnvelopeSpan& span : summary.spans) {
+    take(span.largest_M);
+    take(span.smallest_M);
+  }
+  for (const EnvelopeSupport& support : summary.supports) {
+    take(support.largest_M);
+    take(support.smallest_M);
+  }
+  return all;
+}
+
+// The rows of the table of values a diagram left out, x and value of each,
+// from the markup after the diagram up to the next.
+std::vector<Value> left_out_rows(const std::string& page, const std::string& id) {
+  std::vector<Value> rows;
+  std::size_t from = page.find("</svg>", page.find("id=\"" + id + "\""));
+  std::size_t to = std::min(page.find("<svg", from), page.find("<h2>", from));
+  std::string after = page.substr(from, to - from);
+  for (std::size_t at = after.find("<tr><td>"); at != std::string::npos;
+       at = after.find("<tr><td>", at + 1)) {
+    std::size_t x = after.find("<td class=\"n\">", at) + 14;
+    std::size_t value = after.find("<td class=\"n\">", x) + 14;
+    rows.push_back({std::stod(after.substr(x)), std::stod(after.substr(value))});
+  }
+  return rows;
+}
+
+// Every value to label in the M diagram of cases is labelled where its
+// dot is, or listed in the table below the diagram, once; how many are
+// listed.
+std::size_t expect_labelled_or_listed(const LoadCases& cases, const Factors& factors) {
+  EnvelopeRun run{cases, factors, kDefaultPieces};
+  EnvelopeSummary summary = summarize_envelope(run);
+  ReportOutput out;
+  write_envelope_page(out, run, summary, {});
+  const std::string& page = out.text;
+  std::vector<DottedLabel> labels = dotted_labels(drawings_by_id(page)["grenzlinie-M"]);
+  std::vector<Value> listed = left_out_rows(page, "grenzlinie-M");
+  XScale scale = x_scale(summary.x_range.lo, summary.x_range.hi);
+  std::vector<Value> values = values_to_label(summary);
+  for (const Value& v : values) {
+    auto drawn = [&](const DottedLabel& l) {
+      return std::fabs(l.X - to_drawing(scale, v.x)) < 0.006 &&
+             std::fabs(labelled_value(l.lines[0]) - v.value) < 0.01;
+    };
+    // The table shows six significant digits.
+    auto near = [](double shown, double exact) {
+      return std::fabs(shown - exact) <= 5.1e-7 + (5.1e-6 * std::fabs(exact));
+    };
+    auto in_table = [&](const Value& row) { return near(row.x, v.x) && near(row.value, v.value); };
+    std::size_t times = static_cast<std::size_t>(std::count_if(labels.begin(), labels.end(), drawn)) +
+                        static_cast<std::size_t>(std::count_if(listed.begin(), listed.end(), in_table));
+    EXPECT_LE(times, 1U) << v.value << " at x = " << v.x;
+    EXPECT_TRUE(times == 1 || listed.size() == kMostLeftOut) << v.value << " at x = " << v.x;
+  }
+  std::size_t left_out = values.size() - labels.size();
+  EXPECT_EQ(listed.size(), std::min(left_out, kMostLeftOut));
+  return left_out;
+}
+
 }  // namespace
 
 TEST(EnvelopePage, SketchShowsEachLoadCasesLoadsInItsOwnColourAndBand) {
@@ -285,16 +368,20 @@ TEST(EnvelopePage, ExtremesAreLabelledWithTheTextReportsNumbersOnTheirEdge) {
        {"max M= 0.180625", "x= 2.575 (LF 1, 2, 4)", "min M= -0.216667", "x= 2 (LF 1, 3, 4)",
         "Feld 1: max M= 0.180625", "x= 0.425 (LF 1, 2, 4)", "Feld 2: max M= 0.1", "x= 1.5 (LF 1, 3)"})
     EXPECT_TRUE(has(M, label)) << label;
-  // The third span's largest is the largest of all, and labelled once;
-  // the legend says what the band and the dashed curve are.
-  EXPECT_EQ(M.size(), 8U + 2);
+  // The third span's largest is the largest of all, and labelled once; the
+  // spans' smallest are the supports' (in one line each, the smallest over
+  // x = 2 being the smallest of all); the legend says what the band and the
+  // dashed curve are.
+  EXPECT_EQ(std::count(M.begin(), M.end(), "min M= -0.216667"), 2);
+  EXPECT_EQ(std::count(M.begin(), M.end(), "max M= -0.0833333"), 2);
+  EXPECT_EQ(M.size(), 8U + 3 + 2);
   EXPECT_TRUE(has(M, "Grenzwerte") && has(M, "LF 1 (ständig, ohne Faktor)"));
   std::vector<std::string> Q = texts(svgs[2]);
   EXPECT_TRUE(has(Q, "max Q= 1.21667") && has(Q, "min Q= -1.21667"));
   std::vector<std::string> w = texts(svgs[3]);
   EXPECT_TRUE(has(w, "max w= 0.0166667") && has(w, "min w= -0.00572917"));
   // Each label's dot is a point of its edge: the largest M between rows too.
-  for (std::size_t d = 1; d < 4; ++d) EXPECT_EQ(dots_on_edges(svgs[d], "<text class="), d == 1 ? 4U : 2U);
+  for (std::size_t d = 1; d < 4; ++d) EXPECT_EQ(dots_on_edges(svgs[d], "<text class="), d == 1 ? 7U : 2U);
   // With units and the default factors.
   ReportLabels units{"Pos. 1", {"kN", "m"}};
   std::vector<std::string> factored = texts(drawings(page_of(load_cases(3, 3), Factors{}, units))[1]);
@@ -346,6 +433,84 @@ TEST(EnvelopePage, StandsAloneAndIsWellFormed) {
   EXPECT_LT(page.find("<h2>Extremwerte"), page.find("<h2>Grenzwerte ("));
   if (std::system("xmllint --version > /dev/null 2>&1") != 0)
     GTEST_SKIP() << "xmllint (Debian: libxml2-utils) is not installed";
+  ScratchDirectory dir;
+  std::ofstream(dir.file("grenzwerte.html")) << page;
+  EXPECT_EQ(std::system(("xmllint --noout '" + dir.file("grenzwerte.html") + "'").c_str()), 0);
+}
+
+// The permanent load's M on three spans of 1 under q = 1 is 0.4 x - x^2/2 in
+// the first span and -0.1 + (x - 1)/2 - (x - 1)^2/2 in the second. Drawn
+// through its rows alone, the curve would be off by a third of a unit
+// between them; followed at the drawing's resolution, every point and
+// every stroke lies on it, and the edges of the band have as many points.
+TEST(EnvelopePage, CurvesFollowTheEngineBetweenRows) {
+  std::map<std::string, std::string> svgs = drawings_by_id(page_of(load_cases(3, 3)));
+  std::vector<Point> permanent = path_points(svgs["grenzlinie-M"], "staendig");
+  auto M = [](double x) {
+    if (x > 1.5) x = 3 - x;
+    return x <= 1 ? (0.4 * x) - (x * x / 2) : -0.1 + ((x - 1) / 2) - ((x - 1) * (x - 1) / 2);
+  };
+  auto x_of = [](double X) { return (X - kPlotLeft) * 3 / kPlotWidth; };
+  // The curve's scale, from the points themselves: Y = a + b M.
+  double n = 0, sm = 0, sy = 0, smm = 0, smy = 0;
+  for (const Point& p : permanent) {
+    double m = M(x_of(p.X));
+    n += 1, sm += m, sy += p.Y, smm += m * m, smy += m * p.Y;
+  }
+  double b = ((n * smy) - (sm * sy)) / ((n * smm) - (sm * sm));
+  double a = (sy - (b * sm)) / n;
+  EXPECT_GT(b, 200);  // downward, some 250 units to 1
+  ASSERT_GE(permanent.size(), static_cast<std::size_t>(kPlotWidth));
+  for (std::size_t i = 0; i < permanent.size(); ++i) {
+    ASSERT_NEAR(permanent[i].Y, a + (b * M(x_of(permanent[i].X))), 0.02) << "point " << i;
+    if (i == 0) continue;
+    double middle = (permanent[i].X + permanent[i - 1].X) / 2;
+    ASSERT_NEAR((permanent[i].Y + permanent[i - 1].Y) / 2, a + (b * M(x_of(middle))), 0.05) << "stroke " << i;
+  }
+  for (const char* id : kDiagrams) {
+    for (const char* edge : {"groesste", "kleinste"})
+      EXPECT_GE(path_points(svgs[id], edge).size(), static_cast<std::size_t>(kPlotWidth))
+          << id << " " << edge;
+  }
+}
+
+// Where not every value of the M diagram finds room, those left out are
+// listed below it, with a word under the drawing; where all find room, as
+// in Q and w here, there is neither.
+TEST(EnvelopePage, ValuesWithoutRoomAreListedBelowTheirDiagram) {
+  // Six spans, a variable load on each: some are left out.
+  std::size_t left_out = expect_labelled_or_listed(load_cases(6, 6), kUnfactored);
+  EXPECT_GT(left_out, 0U);
+  EXPECT_LT(left_out, kMostLeftOut);
+  std::string page = page_of(load_cases(6, 6));
+  std::size_t M_end = page.find("</svg>", page.find("id=\"grenzlinie-M\""));
+  std::string below = page.substr(M_end, page.find("<svg", M_end) - M_end);
+  EXPECT_NE(
+      below.find("<p class=\"bildtext\">Biegemoment M (nicht alle Werte beschriftet, siehe Tabelle)</p>\n"
+                 "<table class=\"nicht-beschriftet\">\n<caption>Nicht beschriftete Werte</caption>\n"
+                 "<thead><tr><th>Wert</th><th class=\"n\">x</th><th class=\"n\">M</th><th>LF</th></tr>"),
+      std::string::npos)
+      << below;
+  // Below the drawing, in its block.
+  EXPECT_LT(below.find("</table>"), below.find("</div>"));
+  std::size_t Q_end = page.find("</svg>", page.find("id=\"grenzlinie-Q\""));
+  EXPECT_EQ(page.compare(Q_end, 13, "</svg>\n</div>"), 0);
+
+  // Three spans with their factors: every value finds room.
+  EXPECT_EQ(expect_labelled_or_listed(load_cases(3, 3), Factors{}), 0U);
+  EXPECT_EQ(page_of(load_cases(3, 3)).find("nicht-beschriftet"), std::string::npos);
+
+  // Hundreds of spans: the table holds the first of them and says how many
+  // there are.
+  left_out = expect_labelled_or_listed(load_cases(300, 4, -0.2), Factors{});
+  page = page_of(load_cases(300, 4, -0.2), Factors{});
+  EXPECT_NE(page.find("<p>Die Tabelle nennt die ersten 50 von " + std::to_string(left_out) +
+                      " nicht beschrifteten Werten; die Tabellen unten nennen alle.</p>"),
+            std::string::npos);
+  if (std::system("xmllint --version > /dev/null 2>&1") != 0)
+    GTEST_SKIP() << "xmllint (Debian: libxml2-utils) is not installed";
+  page = page_of(load_cases(6, 6), Factors{}, {"", {"kN", "m"}});
+  EXPECT_NE(page.find("<th class=\"n\">M [kN·m]</th>"), std::string::npos);
   ScratchDirectory dir;
   std::ofstream(dir.file("grenzwerte.html")) << page;
   EXPECT_EQ(std::system(("xmllint --noout '" + dir.file("grenzwerte.html") + "'").c_str()), 0);
