@@ -147,17 +147,11 @@ WantedLabels wanted_labels(const BeamRecord& record, const BeamSummary& summary,
 
 std::string diagram_svg(const Curve& curve, const BeamRecord& record, const BeamSummary& summary,
                         const XScale& scale, Quantity q, const UnitNames& units) {
-  std::string out = diagram_start(std::string("diagramm-") + quantity_name(q), q, units);
-  // The area down to the zero line, the zero line, and the curve over both.
-  append_curve(out, curve, std::string("fill=\"") + kDiagramFill[quantity_index(q)] + "\" stroke=\"none\"",
-               true);
-  append_line(out, kPlotLeft, curve.zero, kPlotLeft + kPlotWidth, curve.zero, "null");
-  append_curve(
-      out, curve,
-      std::string("fill=\"none\" stroke=\"") + kDiagramStroke[quantity_index(q)] + "\" stroke-width=\"1.2\"",
-      false);
+  Plotted shown = plotted(q);
+  std::string out = diagram_start(std::string("diagramm-") + quantity_name(q), shown, units);
+  append_diagram_curve(out, curve, shown);
   WantedLabels wanted = wanted_labels(record, summary, q);
-  append_labels(out, curve, {&wanted.extremes, &wanted.fields, &wanted.values}, scale, q, units);
+  append_labels(out, curve, {&wanted.extremes, &wanted.fields, &wanted.values}, scale, shown, units);
   out.append("</svg>\n");
   return out;
 }

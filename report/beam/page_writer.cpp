@@ -6,6 +6,7 @@
 #include "report/beam/curves.h"
 #include "report/beam/diagrams.h"
 #include "report/beam/sketch.h"
+#include "report/beam/stress_diagram.h"
 #include "report/beam/tables.h"
 #include "report/format/page.h"
 #include "report/format/svg.h"
@@ -37,6 +38,8 @@ void write_html_report(ReportOutput& out, const CompletePass& pass, const BeamSu
     append_figure(out.text, diagram_svg(curves.of[quantity_index(q)], pass.record, summary, scale, q, units));
     write_piece(out);
   }
+  std::string stress = stress_diagram_svg(pass, scale, units);
+  if (!stress.empty()) append_figure(out.text, stress);
   for (const Table& table : summary_tables(pass.record, summary, statics, units))
     write_page_table(out, table);
   write_page_table(out, value_table(pass, summary, units));

@@ -267,7 +267,7 @@ void append_legend(std::string& out, Quantity q, const UnitNames& units) {
   double permanent_left = kDrawingWidth - 2 - text_width(permanent);
   double band_left = permanent_left - 30 - text_width(band);
   // The title's font is wider than the labels'; this is more than it takes.
-  double title_right = kPlotLeft + (7 * static_cast<double>(diagram_title(q, units).size()));
+  double title_right = kPlotLeft + (7 * static_cast<double>(diagram_title(plotted(q), units).size()));
   if (title_right > band_left - 24) return;
   out.append("<rect x=\"");
   append_coordinate(out, band_left - 16);
@@ -288,7 +288,7 @@ void append_legend(std::string& out, Quantity q, const UnitNames& units) {
 // The drawing, and the labels it found no room for in left_out.
 std::string diagram(const Tracing& t, const Curve (&curves)[3], const EnvelopeSummary& summary,
                     const XScale& scale, const UnitNames& units, std::vector<Wanted>& left_out) {
-  std::string out = diagram_start(std::string("grenzlinie-") + quantity_name(t.q), t.q, units);
+  std::string out = diagram_start(std::string("grenzlinie-") + quantity_name(t.q), plotted(t.q), units);
   append_legend(out, t.q, units);
   append_band(out, curves[0], curves[1], t.q);
   append_line(out, kPlotLeft, curves[0].zero, kPlotLeft + kPlotWidth, curves[0].zero, "null");
@@ -301,7 +301,7 @@ std::string diagram(const Tracing& t, const Curve (&curves)[3], const EnvelopeSu
   WantedLabels wanted = wanted_labels(summary, t.q);
   append_labels(out, outline_of(curves),
                 {&wanted.extremes, &wanted.largest_in_fields, &wanted.smallest, &wanted.largest_at_supports},
-                scale, t.q, units, {true, &left_out});
+                scale, plotted(t.q), units, {true, &left_out});
   out.append("</svg>\n");
   return out;
 }

@@ -47,8 +47,8 @@ std::string field_prefix(const Wanted& label) {
 // that give it where it names them. Two lines fit over the curve's
 // extreme in the band of labels; a support's extreme takes one, its x
 // being the support's.
-std::vector<std::string> label_lines(const Wanted& label, Quantity q, const UnitNames& units) {
-  const std::string& unit = unit_of(units, dimension_of(q));
+std::vector<std::string> label_lines(const Wanted& label, const Plotted& shown, const UnitNames& units) {
+  const std::string& unit = unit_of(units, shown.dimension);
   std::string x = value_text("x", label.x, unit_of(units, Dimension::length), NumberForm::reading);
   if (!label.cases.empty() && label.cases.size() <= kLongestCases) x += " (LF " + label.cases + ")";
   switch (label.kind) {
@@ -59,10 +59,10 @@ std::vector<std::string> label_lines(const Wanted& label, Quantity q, const Unit
     case LabelKind::field:
     case LabelKind::largest_in_field:
     case LabelKind::smallest_in_field:
-      return {value_text(label_name(label, q), label.value, unit, NumberForm::reading), x};
+      return {value_text(label_name(label, shown), label.value, unit, NumberForm::reading), x};
     case LabelKind::largest_at_support:
     case LabelKind::smallest_at_support:
-      return {value_text(label_name(label, q), label.value, unit, NumberForm::reading)};
+      return {value_text(label_name(label, shown), label.value, unit, NumberForm::reading)};
   }
   return {};
 }
@@ -167,7 +167,7 @@ void take_room(Room& room, const Box& box) {
 // first; false where neither side has room. lines are the label's, made
 // where they are empty.
 bool place_label(TakenBoxes& taken, Room& room, const Curve& curve, double X, double Y, const Wanted& label,
-                 Anchor anchor, Quantity q, const UnitNames& units, std::vector<std::string>& lines,
+                 Anchor anchor, const Plotted& shown, const UnitNames& units, std::vector<std::string>& lines,
                  Box& box) {
   bool above_first = Y <= curve.zero;
   bool try_side[2] = {true, true};  // first, second
@@ -177,7 +177,7 @@ bool place_label(TakenBoxes& taken, Room& room, const Curve& curve, double X, do
     try_side[1] = !(above_first ? room.full_below[unit] : room.full_above[unit]);
     if (!try_side[0] && !try_side[1]) return false;
   }
-  if (lines.empty()) lines = label_lines(label, q, units);
+  if (lines.empty()) lines = label_lines(label, shown, units);
   double width = text_width(lines);
   if (width > kDrawingWidth - 4) return false;
   double nudge = anchor == Anchor::end ? -kGap : (anchor == Anchor::start ? kGap : 0);
@@ -227,7 +227,14 @@ void append_curve(std::string& out, const Curve& curve, std::string_view style, 
   out.append("\"/>\n");
 }
 
-std::string diagram_start(std::string_view id, Quantity q, const UnitNames& units) {
+void append_diagram_curve(std::string& out, const Curve& curve, const Plotted& shown) {
+  append_curve(out, curve, std::string("fill=\"") + shown.fill + "\" stroke=\"none\"", true);
+  append_line(out, kPlotLeft, curve.zero, kPlotLeft + kPlotWidth, curve.zero, "null");
+  append_curve(out, curve, std::string("fill=\"none\" stroke=\"") + shown.stroke + "\" stroke-width=\"1.2\"",
+               false);
+}
+
+std::string diagram_start(std::string_view id, const Plotted& shown, const UnitNames& units) {
   std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"";
   out.append(id);
   out.append("\" class=\"zeichnung\" viewBox=\"0 0 ");
@@ -238,44 +245,54 @@ std::string diagram_start(std::string_view id, Quantity q, const UnitNames& unit
   out.append("<text class=\"titel\" x=\"");
   append_coordinate(out, kPlotLeft);
   out.append("\" y=\"12\">");
-  append_escaped(out, with_umlauts(diagram_title(q, units)));
+  append_escaped(out, with_umlauts(diagram_title(shown, units)));
   out.append("</text>\n");
   return out;
 }
 
-std::string label_name(const Wanted& label, Quantity q) {
+std::string label_name(const Wanted& label, const Plotted& shown) {
   switch (label.kind) {
     case LabelKind::value:
       return "";
     case LabelKind::largest:
     case LabelKind::largest_at_support:
-      return extreme_name(q, true);
+      return "max " + shown.symbol;
     case LabelKind::smallest:
     case LabelKind::smallest_at_support:
-      return extreme_name(q, false);
+      return "min " + shown.symbol;
     case LabelKind::field:
-      return field_prefix(label) + quantity_name(q);
+      return field_prefix(label) + shown.symbol;
     case LabelKind::largest_in_field:
-      return field_prefix(label) + extreme_name(q, true);
+      return field_prefix(label) + "max " + shown.symbol;
     case LabelKind::smallest_in_field:
-      return field_prefix(label) + extreme_name(q, false);
+      return field_prefix(label) + "min " + shown.symbol;
   }
   return "";
 }
 
-std::string diagram_name(Quantity q, const UnitNames& units) {
-  return titled(kTitle[quantity_index(q)], unit_of(units, dimension_of(q)));
+Plotted plotted(Quantity q) {
+  return {quantity_name(q), kTitle[quantity_index(q)],       dimension_of(q),
+          is_downward(q),   kDiagramFill[quantity_index(q)], kDiagramStroke[quantity_index(q)]};
 }
 
-std::string diagram_title(Quantity q, const UnitNames& units) {
-  std::string title = diagram_name(q, units);
-  title.append(is_downward(q) ? " (positiv nach unten)" : " (positiv nach oben)");
+Plotted plotted_stress(const UnitNames& units) {
+  std::string sigma = stress_name(units);
+  return {sigma, "Biegespannung " + sigma, Dimension::force_per_area, true, "#dadaeb", "#54278f"};
+}
+
+std::string diagram_name(const Plotted& shown, const UnitNames& units) {
+  return titled(shown.name, unit_of(units, shown.dimension));
+}
+
+std::string diagram_title(const Plotted& shown, const UnitNames& units) {
+  std::string title = diagram_name(shown, units);
+  title.append(shown.downward ? " (positiv nach unten)" : " (positiv nach oben)");
   return title;
 }
 
 void append_labels(std::string& out, const Curve& curve,
-                   std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale, Quantity q,
-                   const UnitNames& units, const LabelPlacing& placing) {
+                   std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale,
+                   const Plotted& shown, const UnitNames& units, const LabelPlacing& placing) {
   TakenBoxes taken;
   Room room = room_of(curve);
   std::vector<std::string> lines;
@@ -285,12 +302,12 @@ void append_labels(std::string& out, const Curve& curve,
       double Y = to_drawing(curve.scale, label.value);
       Box box;
       lines.clear();
-      bool placed = place_label(taken, room, curve, X, Y, label, label.anchor, q, units, lines, box);
+      bool placed = place_label(taken, room, curve, X, Y, label, label.anchor, shown, units, lines, box);
       // Ending or starting at its value, a label leaves the room over the
       // value to its neighbours'.
       for (Anchor beside : {Anchor::end, Anchor::start}) {
         if (placed || !placing.beside || label.anchor != Anchor::middle) break;
-        placed = place_label(taken, room, curve, X, Y, label, beside, q, units, lines, box);
+        placed = place_label(taken, room, curve, X, Y, label, beside, shown, units, lines, box);
       }
       if (!placed) {
         if (placing.left_out != nullptr) placing.left_out->push_back(label);

@@ -1,4 +1,4 @@
-// What a diagram of w, p, M or Q is made of, whatever it shows: its
+// What a diagram of w, p, M, Q or sigma is made of, whatever it shows: its
 // colours, its height and title, its curves as SVG paths, and the labels of
 // its values with their dots, placed beside the curve without overlapping
 // each other, the most important first, with the labels that found no room
@@ -25,6 +25,23 @@ extern const char* const kDiagramFill[kQuantityCount];
 // The colour of each diagram's curve, by quantity_index.
 extern const char* const kDiagramStroke[kQuantityCount];
 
+// What a diagram shows: the symbol its labels name ("M", "σ"), the name
+// in its title, the dimension of its values, the way it is drawn and its
+// colours.
+struct Plotted {
+  std::string symbol;
+  std::string name;
+  Dimension dimension = Dimension::length;
+  bool downward = false;
+  const char* fill = "";
+  const char* stroke = "";
+};
+
+Plotted plotted(Quantity q);
+
+// The bending stress of a shaft: like M, positive downward.
+Plotted plotted_stress(const UnitNames& units);
+
 // From top to bottom: the title, a band of labels, the curve's band and
 // another band of labels.
 inline constexpr double kDiagramTitleHeight = 16;
@@ -33,15 +50,19 @@ inline constexpr double kDiagramHeight = kCurveTop + kCurveHeight + (3 * kLineHe
 // "Biegemoment M [kN*m] (positiv nach unten)": what a diagram shows, with
 // its unit and the direction it is drawn in; diagram_name without the
 // direction.
-std::string diagram_title(Quantity q, const UnitNames& units);
-std::string diagram_name(Quantity q, const UnitNames& units);
+std::string diagram_title(const Plotted& shown, const UnitNames& units);
+std::string diagram_name(const Plotted& shown, const UnitNames& units);
 
 // The drawing's start, with its id and title.
-std::string diagram_start(std::string_view id, Quantity q, const UnitNames& units);
+std::string diagram_start(std::string_view id, const Plotted& shown, const UnitNames& units);
 
 // One path of all runs of the curve: its line, or closed along the zero
 // line, its area.
 void append_curve(std::string& out, const Curve& curve, std::string_view style, bool closed);
+
+// The curve's area down to the zero line in the diagram's fill, the zero
+// line, and the curve over both in its stroke.
+void append_diagram_curve(std::string& out, const Curve& curve, const Plotted& shown);
 
 // What a label says: a value alone, an extreme of the beam, a span's
 // field moment or extreme (field 0: a cantilever's), or an extreme at a
@@ -70,7 +91,7 @@ struct Wanted {
 
 // "Feld 2: max M": what a label names, without its value; empty for a
 // value alone.
-std::string label_name(const Wanted& label, Quantity q);
+std::string label_name(const Wanted& label, const Plotted& shown);
 
 // How hard labels are placed. Each is tried centred over its value on the
 // side of the curve its value lies, then on the other, each side at every
@@ -86,7 +107,7 @@ struct LabelPlacing {
 // where they fit beside the curve (its extent, zero line included) without
 // overlapping each other, each with a dot where its value lies.
 void append_labels(std::string& out, const Curve& curve,
-                   std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale, Quantity q,
-                   const UnitNames& units, const LabelPlacing& placing = {});
+                   std::initializer_list<const std::vector<Wanted>*> lists, const XScale& scale,
+                   const Plotted& shown, const UnitNames& units, const LabelPlacing& placing = {});
 
 }  // namespace dlt

@@ -11,11 +11,12 @@
 namespace dlt {
 
 std::string left_out_html(const std::vector<Wanted>& left_out, Quantity q, const UnitNames& units) {
+  Plotted plot = plotted(q);
   std::string out;
   if (left_out.empty()) return out;
   out.append("<p class=\"bildtext\">");
   append_escaped(out,
-                 with_umlauts(diagram_name(q, units)) + " (nicht alle Werte beschriftet, siehe Tabelle)");
+                 with_umlauts(diagram_name(plot, units)) + " (nicht alle Werte beschriftet, siehe Tabelle)");
   out.append("</p>\n<table class=\"nicht-beschriftet\">\n<caption>Nicht beschriftete Werte</caption>\n");
   bool cases =
       std::any_of(left_out.begin(), left_out.end(), [](const Wanted& w) { return !w.cases.empty(); });
@@ -29,7 +30,7 @@ std::string left_out_html(const std::vector<Wanted>& left_out, Quantity q, const
   std::size_t shown = std::min(left_out.size(), kMostLeftOut);
   for (std::size_t i = 0; i < shown; ++i) {
     const Wanted& label = left_out[i];
-    cells = {words_cell(label_name(label, q)), number_cell(label.x), number_cell(label.value)};
+    cells = {words_cell(label_name(label, plot)), number_cell(label.x), number_cell(label.value)};
     if (cases) cells.push_back(words_cell(label.cases));
     append_page_row(out, cells, "td");
   }

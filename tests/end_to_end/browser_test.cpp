@@ -1,7 +1,7 @@
 // The report page as a browser shows it: the program writes the page of
 // examples/abgesetzte_welle.txt with units and a title, headless Chromium
 // renders it once through its HTML parser and once through its strict XML
-// parser, and each screenshot must show the sketch and the four diagrams in
+// parser, and each screenshot must show the sketch and the diagrams in
 // their fill colours, one under the other, with no console message and no
 // XML error; and the page of a beam of 100,000 spans too, within the
 // renderer's time; and the envelope page of
@@ -39,8 +39,11 @@ constexpr Fill kW = {"w diagram #9ecae1", 0x9e, 0xca, 0xe1};
 constexpr Fill kP = {"p diagram #a1d99b", 0xa1, 0xd9, 0x9b};
 constexpr Fill kM = {"M diagram #fc9272", 0xfc, 0x92, 0x72};
 constexpr Fill kQ = {"Q diagram #fdd0a2", 0xfd, 0xd0, 0xa2};
-// The report page's drawings from top to bottom, and the envelope page's.
+constexpr Fill kSigma = {"sigma diagram #dadaeb", 0xda, 0xda, 0xeb};
+// The report page's drawings from top to bottom, a shaft's, and the
+// envelope page's.
 const std::vector<Fill> kReportFills = {kBeam, kW, kP, kM, kQ};
+const std::vector<Fill> kShaftFills = {kBeam, kW, kP, kM, kQ, kSigma};
 const std::vector<Fill> kEnvelopeFills = {kBeam, kM, kQ, kW};
 // Chromium's XML parser reports an error in a box of this colour above what
 // it could parse; a page with an error late in it may show every drawing.
@@ -145,7 +148,7 @@ void expect_shown_by_both_parsers(const char* example, std::vector<std::string> 
 TEST(BrowserPage, DrawingsShowThroughTheHtmlAndTheXmlParser) {
   expect_shown_by_both_parsers("abgesetzte_welle.txt",
                                {"--einheiten", "kN,m", "--titel", "Pos. 1 <&> \"Welle\"", "--bericht"},
-                               "page", kReportFills);
+                               "page", kShaftFills);
 }
 
 // A beam of many spans, pinned at every joint. Where spans are narrower

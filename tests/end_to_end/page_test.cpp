@@ -184,6 +184,43 @@ TEST(ReportPage, GermanWordsInGermanSpellingOnThePageOnly) {
     EXPECT_NE(r.text.find(word), std::string::npos) << word;
 }
 
+// A shaft's page has a diagram of sigma under the four: its largest value
+// the text report's max |sigma|, a jump at each change of diameter, and no
+// curve over beam segments; a beam without shaft segments has none.
+TEST(ReportPage, AShaftHasADiagramOfSigmaWithItsJumps) {
+  Reports r = reports_of(read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES) + "/abgesetzte_welle.txt"));
+  std::vector<std::string> svgs = drawings(r.page);
+  ASSERT_EQ(svgs.size(), 6U);
+  const std::string& sigma = svgs[5];
+  EXPECT_NE(sigma.find("id=\"diagramm-sigma\""), std::string::npos);
+  EXPECT_NE(sigma.find(">Biegespannung σ (positiv nach unten)<"), std::string::npos);
+  std::string largest = section(r.page, "Extremwerte");
+  std::size_t at = sigma.find(">max σ= ");
+  ASSERT_NE(at, std::string::npos) << sigma;
+  std::string shown = sigma.substr(at + 8, sigma.find('<', at + 1) - at - 8);
+  std::size_t row = r.text.find("max |sigma|");
+  ASSERT_NE(row, std::string::npos);
+  EXPECT_TRUE(reads_as(shown, numbers_in(r.text.substr(row, r.text.find('\n', row) - row)).at(0))) << shown;
+  EXPECT_NE(sigma.find(">x= 220<"), std::string::npos);
+  std::vector<Vertex> points = curve_points(sigma);
+  std::size_t jumps = 0;
+  for (std::size_t i = 1; i < points.size(); ++i)
+    jumps += !points[i].starts && points[i].X == points[i - 1].X && points[i].Y != points[i - 1].Y ? 1 : 0;
+  EXPECT_EQ(jumps, 3U);  // 30 to 45, 45 to 38, 38 to 30 mm
+  // Between its shaft segments a beam segment has no sigma: the curve breaks
+  // there, a run on either side.
+  Reports mixed =
+      reports_of("a 2 4\ne 1 200000 0.1 1 10 0\nc 1 100 1 10 0\ne 1 200000 0.1 1 10 0\nf 1 0 1 3 0\nq\n");
+  std::string mixed_sigma = drawings(mixed.page).at(5);
+  std::size_t stroke = mixed_sigma.find("fill=\"none\"");
+  ASSERT_NE(stroke, std::string::npos);
+  std::string path = attribute(mixed_sigma, stroke, "d");
+  EXPECT_EQ(std::count(path.begin(), path.end(), 'M'), 2) << path;
+  EXPECT_EQ(reports_of(read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES) + "/einfeldtraeger.txt"))
+                .page.find("sigma"),
+            std::string::npos);
+}
+
 TEST(ReportPage, ExtremesAndSupportValuesAreLabelled) {
   Reports r = reports_of(read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES) + "/gerbertraeger.txt"));
   for (const char* label : {"max w= 0.185791<", "x= 1.80473<", "min M= -15<", "max M= 13.2031<",
