@@ -1,6 +1,7 @@
 #!/bin/sh
-# Renders the report pages of three examples, and the envelope page of the
-# three-span beam under its load cases, to the PNG files the README shows:
+# Renders the report pages of three examples, and the envelope pages of the
+# three- and four-span beams under their load cases, to the PNG files the
+# README shows:
 # the sketch and the diagrams, as headless Chromium draws them.
 #   doc/make_pictures.sh [BUILD_DIR]       (default: build)
 set -eu
@@ -16,7 +17,10 @@ for example in einfeldtraeger gerbertraeger abgesetzte_welle; do
     set --
   fi
   "$program" "$@" --bericht "$work/$example.html" < "examples/$example.txt" > /dev/null
-  sh tests/render_page.sh "$work/$example.html" "doc/$example.png" 1000 1560 2> /dev/null
+  # The shaft's page has the diagram of sigma too.
+  height=1560
+  [ "$example" = abgesetzte_welle ] && height=1760
+  sh tests/render_page.sh "$work/$example.html" "doc/$example.png" 1000 "$height" 2> /dev/null
   echo "doc/$example.png"
 done
 # The envelope with the default factors, in kN and m.
@@ -24,3 +28,9 @@ done
   < examples/dreifeldtraeger_lastfaelle.txt > /dev/null
 sh tests/render_page.sh "$work/grenzwerte.html" doc/grenzwerte.png 1000 1425 2> /dev/null
 echo doc/grenzwerte.png
+# The four spans, each loaded in a case of its own: every span's and every
+# support's moment labelled.
+"$program" --einheiten kN,m --titel "Vierfeldtraeger, Grenzwerte" --grenzwerte "$work/vierfeld.html" \
+  < examples/vierfeldtraeger_lastfaelle.txt > /dev/null
+sh tests/render_page.sh "$work/vierfeld.html" doc/grenzwerte_vierfeld.png 1000 1425 2> /dev/null
+echo doc/grenzwerte_vierfeld.png
