@@ -1,9 +1,12 @@
 #!/bin/sh
-# Renders a local page file with headless Chromium to a PNG screenshot:
+# Renders a local page file with headless Chromium to a PNG screenshot, or
+# where OUT ends in .pdf prints it to PDF as its print style sheet lays it
+# out (A4):
 #   render_page.sh PAGE OUT.png [WIDTH HEIGHT]
+#   render_page.sh PAGE OUT.pdf
 # Chromium's standard error passes through, with its console messages
 # (lines with CONSOLE). Exits 77 where Chromium is not installed, nonzero
-# where it fails or writes no PNG.
+# where it fails or writes nothing.
 set -u
 
 if [ $# -ne 2 ] && [ $# -ne 4 ]; then
@@ -48,14 +51,20 @@ XDG_CONFIG_HOME=$profile/config
 XDG_CACHE_HOME=$profile/cache
 export XDG_CONFIG_HOME XDG_CACHE_HOME
 
+# The screenshot at the window's size, or the print without the browser's
+# header and footer.
+case $out in
+  *.pdf) set -- --no-pdf-header-footer --print-to-pdf="$out" ;;
+  *) set -- --window-size="$width,$height" --screenshot="$out" ;;
+esac
+
 # timeout kills Chromium's whole process group if it hangs, and follows up
 # with SIGKILL where SIGTERM is not enough.
 timeout --kill-after=10 120 chromium \
   --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
   --disable-background-networking --disable-component-update --disable-sync \
   --hide-scrollbars --enable-logging=stderr --v=0 \
-  --user-data-dir="$profile" --window-size="$width,$height" --screenshot="$out" \
-  "$url"
+  --user-data-dir="$profile" "$@" "$url"
 status=$?
 if [ $status -ne 0 ]; then
   if [ $status -eq 124 ] || [ $status -eq 137 ]; then
@@ -68,7 +77,7 @@ if [ $status -ne 0 ]; then
   exit $status
 fi
 if [ ! -s "$out" ]; then
-  echo "render_page.sh: chromium wrote no screenshot to $out" >&2
+  echo "render_page.sh: chromium wrote nothing to $out" >&2
   exit 1
 fi
 exit 0
