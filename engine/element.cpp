@@ -1,6 +1,7 @@
 #include "engine/element.h"
 
 #include "engine/conditions.h"
+#include "engine/followed_beam.h"
 #include "engine/left_end.h"
 #include "engine/point_loads.h"
 #include "engine/segments.h"
@@ -8,8 +9,7 @@
 
 namespace dlt {
 
-Refusal apply_element(RegisterFile& R, const Element& element) {
-  if (R.pass_abandoned && element.kind != ElementKind::left_end) return Refusal::pass_abandoned;
+static Refusal apply_kind(RegisterFile& R, const Element& element) {
   switch (element.kind) {
     case ElementKind::left_end:
       return apply_left_end(R, element.S1, element.S2);
@@ -32,6 +32,15 @@ Refusal apply_element(RegisterFile& R, const Element& element) {
       return apply_right_end(R, element);
   }
   return Refusal::none;
+}
+
+Refusal apply_element(RegisterFile& R, const Element& element) {
+  if (R.pass_abandoned && element.kind != ElementKind::left_end) return Refusal::pass_abandoned;
+  // Where it starts; a left end starts at 0 whatever came before.
+  double x = element.kind == ElementKind::left_end ? 0 : R.stable.here.x;
+  Refusal refusal = apply_kind(R, element);
+  if (refusal == Refusal::none) follow_element(R.stable, element, x);
+  return refusal;
 }
 
 bool is_segment(const Element& element) {

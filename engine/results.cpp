@@ -1,6 +1,7 @@
 #include "engine/results.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "console/console.h"
 #include "engine/carried_state.h"
@@ -64,6 +65,35 @@ PointValues shown_values(RegisterFile& R) {
   return at;
 }
 
+WaitingQuantities waiting_quantities(const RegisterFile& R) {
+  WaitingQuantities waiting;
+  const StableFile& s = R.stable;
+  if (s.kept || s.solved) return waiting;
+  for (Quantity q : kQuantities) {
+    std::size_t r = state_index(q);
+    // The stable columns hold exact zeros where a condition fixed a
+    // quantity; the registers only where they were never touched.
+    bool depends = s.here.has_columns
+                       ? s.here.columns.A[r] != 0 || s.here.columns.B[r] != 0
+                       : R[state_code(q) + kX1Offset] != 0 || R[state_code(q) + kX2Offset] != 0;
+    waiting.waits[r] = depends;
+  }
+  return waiting;
+}
+
+std::string waiting_hint(const WaitingQuantities& waiting) {
+  std::string names;
+  int count = 0;
+  for (Quantity q : kQuantities) {
+    if (!waiting.waits[state_index(q)]) continue;
+    if (count > 0) names += ", ";
+    names += quantity_name(q);
+    count = count + 1;
+  }
+  if (count == 0) return {};
+  return "Achtung: " + names + (count == 1 ? " haengt" : " haengen") + " von noch unbestimmten Groessen ab\n";
+}
+
 CommandEffect cmd_results(RegisterFile& R, InputValues& in) {
   print_result("Ergebnisse:\n");
   PointValues at = shown_values(R);
@@ -81,6 +111,8 @@ CommandEffect cmd_results(RegisterFile& R, InputValues& in) {
   print_fixed(in.q);
   print_result("\n");
   if (R.stable.here.left_beam) print_result(kLeftBeamHint);
+  std::string waiting = waiting_hint(waiting_quantities(R));
+  if (!waiting.empty()) print_result(waiting);
   pause();
   return {};
 }

@@ -1,6 +1,8 @@
 // Key g: deflection, slope, moment and shear force at the current point.
 #pragma once
 
+#include <string>
+
 #include "console/input_values.h"
 #include "engine/effect.h"
 #include "engine/quantity.h"
@@ -39,5 +41,19 @@ PointValues shown_values(RegisterFile& R);
 // Printed by key g after its values where the pass no longer follows the
 // beam the last right end computed.
 inline constexpr char kLeftBeamHint[] = "Hinweis: Durchgang weicht vom berechneten Traeger ab\n";
+
+// The quantities that depend on an unknown no right end has determined yet,
+// in a pass where there is no beam computed last to take them from: the
+// rows of the unknowns' columns that are not zero. None before a left end
+// and none once a right end has solved the pass.
+struct WaitingQuantities {
+  bool waits[kQuantityCount] = {};
+};
+WaitingQuantities waiting_quantities(const RegisterFile& R);
+
+// The hint key g prints for them: "Achtung: w, p haengen von noch
+// unbestimmten Groessen ab", or "haengt" for one. Empty where none waits.
+// Its words hold none of the letters w, p, M and Q but the names.
+std::string waiting_hint(const WaitingQuantities& waiting);
 
 }  // namespace dlt

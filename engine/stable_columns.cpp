@@ -38,6 +38,8 @@ void stable_close_pass(StableFile& s) {
   s.solved_anchors = 0;
   s.last_u = 0;
   s.entered = 0;
+  s.elements.clear();
+  s.solved_elements = 0;
 }
 
 void stable_left_end(StableFile& s, Quantity S1, Quantity S2) {
@@ -290,6 +292,9 @@ KeptBeam solve_pass(const StableFile& s) {
   beam.start[state_index(s.S1)] = u;
   beam.start[state_index(s.S2)] = v;
   beam.x_tolerance = kPositionTolerance * farthest;
+  beam.elements.assign(s.elements.begin(),
+                       s.elements.begin() + static_cast<std::ptrdiff_t>(s.solved_elements));
+  if (!beam.elements.empty()) beam.follow_tolerance = kPositionTolerance * std::fabs(beam.elements.back().x);
   return beam;
 }
 

@@ -25,6 +25,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/element_values.h"
 #include "engine/quantity.h"
 
 namespace dlt {
@@ -92,6 +93,12 @@ struct KeptPoint {
   StateVector right = {};
 };
 
+// An element of a pass and the x where it starts.
+struct PlacedElement {
+  Element element;
+  double x = 0;
+};
+
 // The beam of the last pass a right end solved.
 struct KeptBeam {
   Quantity S1 = Quantity::w;  // the left end's unknowns
@@ -100,6 +107,11 @@ struct KeptBeam {
   std::vector<KeptPoint> points;
   // How far past a point's x a pass may go before it has passed the point.
   double x_tolerance = 0;
+  // Its elements from the left end to the right end, which a later pass
+  // must follow (engine/followed_beam.h), and how far the x of the two may
+  // differ: 1e-9 of the beam's length.
+  std::vector<PlacedElement> elements;
+  double follow_tolerance = 0;
 };
 
 // What every element moves on, and all a stop inside a segment has to put
@@ -116,6 +128,10 @@ struct StableSpot {
   StateVector state = {};
   // The pass no longer follows the kept beam; key g says so.
   bool left_beam = false;
+  // The kept beam's element the pass is to enter next, and how far it has
+  // gone into it where that is a segment the pass enters in pieces.
+  std::size_t followed = 0;
+  double into = 0;
 };
 
 struct StableFile {
@@ -137,6 +153,10 @@ struct StableFile {
   double last_u = 0;
   // The conditions and springs the pass has entered, in order.
   std::size_t entered = 0;
+  // The elements that took effect in the pass (where it keeps anchors), and
+  // how many of them its last right end solved: the kept beam's elements.
+  std::vector<PlacedElement> elements;
+  std::size_t solved_elements = 0;
   // The beam a later pass is compared with; empty before the first right
   // end, and while the pass that will replace it is under way.
   std::shared_ptr<const KeptBeam> kept;

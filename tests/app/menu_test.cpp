@@ -44,7 +44,10 @@ TEST(Menu, CommandKeysRunTheirDialogues) {
   std::string zero = "0.000000";
   EXPECT_EQ(session("a 3 4 c 1 100 0 e 1 200 2 1 0 0 g . q"),
             kMenu + kLeftEndDialogue + kMenu + kBeamSegmentDialogue + kMenu + kShaftSegmentDialogue +
-                kLoadDialogue + kMenu + results_text(zero, zero, zero, zero) + kMenu);
+                kLoadDialogue + kMenu +
+                results_text(zero, zero, zero, zero,
+                             "Achtung: w, p, M, Q haengen von noch unbestimmten Groessen ab\n") +
+                kMenu);
 }
 
 // With --ruhig a session shows what its commands compute and what they

@@ -153,7 +153,8 @@ TEST(PipedScript, CantileverUnderUniformLoad) {
   // q = 10 over L = 2: root moment -q L^2/2 and shear -q L.
   PipedRun run = run_piped(read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES) + "/kragarm.txt"));
   EXPECT_EQ(run.output, kMenu + kLeftEndDialogue + kMenu + kBeamSegmentDialogue + kLoadDialogue + kMenu +
-                            results_text("0.066667", "0.133333", "-20.000000", "-20.000000") + kMenu);
+                            results_text("0.066667", "0.133333", "-20.000000", "-20.000000", kWaitingWP) +
+                            kMenu);
 }
 
 TEST(PipedScript, CantileverUnderTriangularLoad) {
@@ -161,7 +162,8 @@ TEST(PipedScript, CantileverUnderTriangularLoad) {
   // -qs L^3/6 and shear -qs L^2/2.
   PipedRun run = run_piped(read_file(std::string(DURCHLAUFTRAEGER_EXAMPLES) + "/kragarm_dreieckslast.txt"));
   EXPECT_EQ(run.output, kMenu + kLeftEndDialogue + kMenu + kBeamSegmentDialogue + kLoadDialogue + kMenu +
-                            results_text("0.016000", "0.040000", "-8.000000", "-12.000000") + kMenu);
+                            results_text("0.016000", "0.040000", "-8.000000", "-12.000000", kWaitingWP) +
+                            kMenu);
 }
 
 TEST(Terminal, KeysActWithoutEnterAndAreNotEchoed) {
@@ -222,7 +224,8 @@ TEST(Terminal, NumbersAreTypedAsEchoedLinesBetweenKeys) {
   std::size_t results = user.screen.size();
   user.type("g");
   ASSERT_TRUE(user.wait_for(kPause, results)) << user.screen;
-  EXPECT_EQ(user.screen.substr(results), results_text("0.066667", "0.133333", "-20.000000", "-20.000000"));
+  EXPECT_EQ(user.screen.substr(results),
+            results_text("0.066667", "0.133333", "-20.000000", "-20.000000", kWaitingWP));
   EXPECT_TRUE(in_key_mode(user.mode()));
   user.type("q");
   ASSERT_TRUE(user.wait_for(kPause + kMenu, results)) << user.screen;

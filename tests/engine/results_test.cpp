@@ -1,5 +1,6 @@
 // Key g: the values it prints from the columns, -X1 and the factor slots.
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,9 +13,11 @@
 using namespace dlt;
 
 // Columns and unknowns chosen so that every value is exact: X1 = 2 (R16 = -2)
-// and, from the slots R22 and R23, X2 = 3 + 0.5 * 2 = 4.
+// and, from the slots R22 and R23, X2 = 3 + 0.5 * 2 = 4. A beam a right end
+// computed stands behind them, so key g hints at no unknown.
 static RegisterFile second_pass_point() {
   RegisterFile R;
+  R.stable.kept = std::make_shared<const KeptBeam>();
   const double columns[13] = {0, 1, 2, 3, 4, 1, 0, 2, 0, 1, 1, 0, 1};
   for (int k = 1; k <= 12; ++k) R[k] = columns[k];
   R[15] = 22;

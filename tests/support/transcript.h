@@ -58,13 +58,18 @@ inline const std::string kPointLoadDialogue =
 inline const std::string kElasticSupportDialogue = "Z-Bed.:elast.Auflager\nmit c Federsteifigkeit\nc= ";
 
 // The results block with the four values as printed, as --ruhig shows it.
+// A hint line, where key g prints one, follows Q.
 inline std::string results_block(const std::string& w, const std::string& p, const std::string& M,
-                                 const std::string& Q) {
-  return "Ergebnisse:\nw= " + w + "\np= " + p + "\nM= " + M + "\nQ= " + Q + "\n";
+                                 const std::string& Q, const std::string& hint = "") {
+  return "Ergebnisse:\nw= " + w + "\np= " + p + "\nM= " + M + "\nQ= " + Q + "\n" + hint;
 }
 
 // The results block and the pause after it.
 inline std::string results_text(const std::string& w, const std::string& p, const std::string& M,
-                                const std::string& Q) {
-  return results_block(w, p, M, Q) + kPause;
+                                const std::string& Q, const std::string& hint = "") {
+  return results_block(w, p, M, Q, hint) + kPause;
 }
+
+// What key g prints in a first pass of a beam entered from a free left end:
+// w and p wait for the right end.
+inline constexpr char kWaitingWP[] = "Achtung: w, p haengen von noch unbestimmten Groessen ab\n";
