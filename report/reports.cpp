@@ -76,9 +76,9 @@ bool write_case_files(ReportSession& session, const ReportSettings& settings, co
   TakenCase taken = take_load_case(session.cases, session.record, R);
   bool written =
       write_envelope_files(options.envelope_files, settings, options.factors, session.cases, taken);
-  bool beam_files_written = taken.refusal.empty()
-                                ? write_beam_file_files(options.beam_files, settings, session.cases)
-                                : refuse_beam_file_files(options.beam_files, taken.refusal);
+  bool beam_files_written =
+      taken.refusal.empty() ? write_beam_file_files(options.beam_files, settings, last_beam(session.cases))
+                            : refuse_beam_file_files(options.beam_files, taken.refusal);
   return written && beam_files_written;
 }
 
@@ -105,10 +105,10 @@ bool write_held(ReportSession& session) {
   ReportSettings settings = settings_of(options);
   bool written = write_beam_files(options.files, settings, held.record, held.solved);
   // Empty only where memory ran out as a pass joined them, which said so.
-  if (session.cases.cases.empty()) return written;
+  if (session.cases.beams.empty()) return written;
   if (!write_envelope_files(options.envelope_files, settings, options.factors, session.cases, TakenCase{}))
     written = false;
-  if (!write_beam_file_files(options.beam_files, settings, session.cases)) written = false;
+  if (!write_beam_file_files(options.beam_files, settings, last_beam(session.cases))) written = false;
   return written;
 }
 
@@ -128,14 +128,14 @@ void hold(HeldPass& held, const ReportOptions& options, const BeamRecord& record
   }
 }
 
-// Whether the pass just completed begins a new beam, so that the held
-// pass's files are due first: by the load cases where they are kept, else
-// by the held pass itself. Where memory runs out to tell, it is taken to:
+// Whether the pass just completed is of another beam than the held pass,
+// so that the held pass's files are due first: by the load cases where they
+// are kept, else by the held pass itself. Where memory runs out to tell, it is taken to:
 // writing those files early loses nothing.
 bool begins_new_beam(const ReportSession& session) {
   if (!session.held.due) return false;
   try {
-    if (keeps_cases(session.options)) return starts_new_beam(session.cases, session.record);
+    if (keeps_cases(session.options)) return leaves_last_beam(session.cases, session.record);
     return !same_beam(session.held.record.elements, session.record.elements);
   } catch (const std::bad_alloc&) {
     return true;
@@ -144,7 +144,7 @@ bool begins_new_beam(const ReportSession& session) {
 
 // Where writing waits for the end: the pass just completed joins the load
 // cases and is held in place of the one before, whose files and those of
-// its beam's load cases are written first where it begins a new beam.
+// its beam's load cases are written first where it joins another beam.
 bool hold_pass(ReportSession& session, const ReportSettings& settings, const RegisterFile& R) {
   const ReportOptions& options = session.options;
   // Nothing can be taken from such a pass: each file says so now, as at a
@@ -158,8 +158,8 @@ bool hold_pass(ReportSession& session, const ReportSettings& settings, const Reg
       if (!write_envelope_files(options.envelope_files, settings, options.factors, session.cases, taken))
         written = false;
       if (!refuse_beam_file_files(options.beam_files, taken.refusal)) written = false;
-    } else if (taken.added == CaseAdded::new_beam && (!options.envelope_files.empty() || options.in_memory)) {
-      print_notice(kNewBeamNotice);
+    } else if (!options.envelope_files.empty() || options.in_memory) {
+      print_beam_change(taken.joined);
     }
   }
   hold(session.held, options, session.record, R);

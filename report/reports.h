@@ -1,11 +1,11 @@
 // The one door into the reports: what app/ hands them and nothing else. A
 // session keeps the record of the pass being entered and the load cases of
-// its beam; the menu loop hands it what every command did, a way in that
+// every beam entered; the menu loop hands it what every command did, a way in that
 // has a whole beam at once hands it that beam, and the session writes the
 // report files (report/beam/), the envelope files (report/envelope/) and
 // the beam files (report/beam_file/): at every right end, or where writing
-// waits for the end of input, then and before a new beam takes the place of
-// the load cases.
+// waits for the end of input, then and before a pass of another beam than
+// the last one's.
 //
 // report/ includes engine/ and console/; nothing but app/ includes it, and
 // app/ includes only this header of it. Its layers, each in a folder that
@@ -55,8 +55,8 @@ struct ReportOptions {
   // input so.
   bool in_memory = false;
   // Writes the files of the last right end once, when input ends
-  // (finish_reports) and before a new beam takes the place of the load
-  // cases, instead of at every right end: for piped input, where no one
+  // (finish_reports) and before a pass of another beam follows it, instead
+  // of at every right end: for piped input, where no one
   // reads the files in between.
   bool write_at_end = false;
 };
@@ -76,7 +76,7 @@ struct ReportSession {
   // Without any file to write nothing is kept.
   ReportOptions options;
   BeamRecord record;
-  LoadCases cases;
+  CasesByBeam cases;
   HeldPass held;
 };
 
@@ -85,7 +85,7 @@ ReportSession start_reports(const ReportOptions& options);
 // Takes what a command did, whose register file is now R; where it
 // completed a pass, writes every report, envelope and beam file with its
 // notice, or where writing waits for the end keeps the pass, writing the
-// files of the beam before first where it starts a new beam. A pass that
+// files of the beam before first where it joins another beam. A pass that
 // cannot be taken (memory ran out for its record) says so at once.
 // False where one or more was not written.
 bool report_command(ReportSession& session, const CommandEffect& effect, const RegisterFile& R);

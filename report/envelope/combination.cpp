@@ -1,6 +1,8 @@
 #include "report/envelope/combination.h"
 
+#include <cmath>
 #include <cstddef>
+#include <limits>
 
 namespace dlt {
 
@@ -13,14 +15,22 @@ double combine(const Factors& factors, const std::vector<double>& values, bool l
   double factor = raises ? factors.g_sup : factors.g_inf;
   if (arrangement != nullptr) (*arrangement)[0] = factor;
   double sum = factor * permanent;
+  // A value that is no finite number leaves no largest or smallest to
+  // choose: the combination is NaN, and such a case counts as acting.
+  bool finite = std::isfinite(permanent);
   for (std::size_t k = 1; k < values.size(); ++k) {
+    if (!std::isfinite(values[k])) {
+      finite = false;
+      if (arrangement != nullptr) (*arrangement)[k] = factors.q;
+      continue;
+    }
     double term = factors.q * values[k];
     if (largest ? term > 0 : term < 0) {
       sum = sum + term;
       if (arrangement != nullptr) (*arrangement)[k] = factors.q;
     }
   }
-  return sum;
+  return finite ? sum : std::numeric_limits<double>::quiet_NaN();
 }
 
 double arranged_value(const Arrangement& arrangement, const std::vector<double>& values) {

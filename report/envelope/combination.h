@@ -27,7 +27,8 @@ struct Factors {
 using Arrangement = std::vector<double>;
 
 // The largest (or smallest) combination of values, one per load case, the
-// first the permanent load's, and the arrangement that gives it.
+// first the permanent load's, and the arrangement that gives it. NaN where
+// a value is no finite number, every such case acting in the arrangement.
 double combine(const Factors& factors, const std::vector<double>& values, bool largest,
                Arrangement* arrangement);
 

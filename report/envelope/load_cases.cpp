@@ -1,13 +1,11 @@
 #include "report/envelope/load_cases.h"
 
 #include <bit>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <new>
 #include <utility>
 
-#include "report/beam/spans.h"
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
 #include "report/pass/element_roles.h"
@@ -15,60 +13,6 @@
 namespace dlt {
 
 namespace {
-
-// A stretch of the beam with one bending stiffness.
-struct Stiffness {
-  double from = 0;
-  double to = 0;
-  double minus_EI = 0;
-};
-
-// A point of the beam a load case may not change: an end, support, hinge
-// or spring, with its codes, its stiffness and where it stands.
-struct FixedPoint {
-  ElementKind kind = ElementKind::left_end;
-  Quantity S1 = Quantity::w;
-  Quantity S2 = Quantity::w;  // the ends' only
-  double c = 0;               // the springs' only
-  double x = 0;
-};
-
-// What a load case may not change: the fixed points in order and the
-// stretches of equal stiffness.
-struct Geometry {
-  std::vector<FixedPoint> points;
-  std::vector<Stiffness> stiffness;
-};
-
-Geometry geometry_of(const std::vector<Element>& elements) {
-  Geometry geometry;
-  std::vector<double> positions = element_positions(elements);
-  for (std::size_t k = 0; k < elements.size(); ++k) {
-    const Element& e = elements[k];
-    double x = positions[k];
-    if (is_segment(e)) {
-      double to = x + e.length;
-      if (e.length != 0) {
-        double minus_EI = segment_minus_EI(e);
-        if (!geometry.stiffness.empty() && geometry.stiffness.back().minus_EI == minus_EI)
-          geometry.stiffness.back().to = to;
-        else
-          geometry.stiffness.push_back({x, to, minus_EI});
-      }
-    } else if (is_structural(e)) {
-      FixedPoint point;
-      point.kind = e.kind;
-      point.S1 = e.S1;
-      point.S2 = e.kind == ElementKind::left_end || e.kind == ElementKind::right_end ? e.S2 : Quantity::w;
-      point.c = e.kind == ElementKind::spring ? e.c : 0;
-      point.x = x;
-      geometry.points.push_back(point);
-    }
-  }
-  return geometry;
-}
-
-bool near(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance; }
 
 // Bit for bit, so that a NaN equals itself.
 bool same_bits(double a, double b) {
@@ -103,41 +47,34 @@ void gather_support_values(LoadCase& load_case) {
     load_case.reactions.push_back(reaction.value);
 }
 
-}  // namespace
-
-double position_tolerance(const std::vector<Element>& elements) {
-  return 1e-9 * std::fabs(beam_length(elements));
-}
-
-bool same_beam(const std::vector<Element>& a, const std::vector<Element>& b) {
-  double tolerance = position_tolerance(a);
-  Geometry ga = geometry_of(a);
-  Geometry gb = geometry_of(b);
-  if (ga.points.size() != gb.points.size() || ga.stiffness.size() != gb.stiffness.size()) return false;
-  for (std::size_t k = 0; k < ga.points.size(); ++k) {
-    const FixedPoint& pa = ga.points[k];
-    const FixedPoint& pb = gb.points[k];
-    if (pa.kind != pb.kind || pa.S1 != pb.S1 || pa.S2 != pb.S2 || !same_bits(pa.c, pb.c) ||
-        !near(pa.x, pb.x, tolerance))
-      return false;
+// Adds the pass to the load cases of its beam, unless it equals one of
+// them; false where it does.
+bool append_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R) {
+  for (const LoadCase& earlier : cases.cases) {
+    if (same_elements(earlier.record.elements, record.elements)) return false;
   }
-  for (std::size_t k = 0; k < ga.stiffness.size(); ++k) {
-    const Stiffness& sa = ga.stiffness[k];
-    const Stiffness& sb = gb.stiffness[k];
-    if (!same_bits(sa.minus_EI, sb.minus_EI) || !near(sa.from, sb.from, tolerance) ||
-        !near(sa.to, sb.to, tolerance))
-      return false;
-  }
+  LoadCase load_case;
+  load_case.record = record;
+  load_case.solved = closed_copy(R);
+  load_case.pass = record.pass;
+  gather_support_values(load_case);
+  cases.cases.push_back(std::move(load_case));
   return true;
 }
 
-bool starts_new_beam(const LoadCases& cases, const BeamRecord& record) {
-  // As add_load_case sees it: after the earlier right end of the same pass
-  // has made way.
-  std::size_t kept = cases.cases.size();
-  if (kept > 0 && cases.cases.back().pass == record.pass) kept = kept - 1;
-  return kept > 0 && !same_beam(cases.cases.front().record.elements, record.elements);
+// The beam whose last load case came last: the beam of the pass before,
+// where the one the last pass joined has gone.
+std::size_t latest_beam(const CasesByBeam& beams) {
+  std::size_t latest = 0;
+  for (std::size_t b = 1; b < beams.beams.size(); ++b) {
+    if (beams.beams[b].cases.back().pass > beams.beams[latest].cases.back().pass) latest = b;
+  }
+  return latest;
 }
+
+}  // namespace
+
+const LoadCases& last_beam(const CasesByBeam& beams) { return beams.beams[beams.last]; }
 
 CaseAdded add_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R) {
   try {
@@ -149,21 +86,71 @@ CaseAdded add_load_case(LoadCases& cases, const BeamRecord& record, const Regist
     }
     bool new_beam = !cases.cases.empty() && !same_beam(cases.cases.front().record.elements, record.elements);
     if (new_beam) cases.cases.clear();
-    for (const LoadCase& earlier : cases.cases) {
-      if (same_elements(earlier.record.elements, record.elements)) return CaseAdded::repeated;
-    }
-    LoadCase load_case;
-    load_case.record = record;
-    load_case.solved = closed_copy(R);
-    load_case.pass = record.pass;
-    gather_support_values(load_case);
-    cases.cases.push_back(std::move(load_case));
+    if (!append_case(cases, record, R)) return CaseAdded::repeated;
     if (new_beam) return CaseAdded::new_beam;
     return replaced ? CaseAdded::replaced : CaseAdded::added;
   } catch (const std::bad_alloc&) {
     std::vector<LoadCase>().swap(cases.cases);
     throw;
   }
+}
+
+CaseJoined join_load_case(CasesByBeam& beams, const BeamRecord& record, const RegisterFile& R) {
+  try {
+    CaseJoined joined;
+    std::vector<LoadCases>& all = beams.beams;
+    std::size_t before = beams.last;
+    // A later right end of the same pass takes the place of its earlier one,
+    // and of its beam where that had no other load case.
+    if (!all.empty() && all[before].cases.back().pass == record.pass) {
+      all[before].cases.pop_back();
+      joined.added = CaseAdded::replaced;
+      if (all[before].cases.empty()) {
+        all.erase(all.begin() + static_cast<std::ptrdiff_t>(before));
+        before = latest_beam(beams);
+      }
+    }
+    // The beam of the pass before first: most passes are of it.
+    auto joins = [&](std::size_t b) {
+      return same_beam(all[b].cases.front().record.elements, record.elements);
+    };
+    std::size_t beam = 0;
+    if (before < all.size() && joins(before))
+      beam = before;
+    else
+      while (beam < all.size() && (beam == before || !joins(beam))) ++beam;
+    if (beam == all.size()) {
+      if (!all.empty()) {
+        joined.change = BeamChange::new_beam;
+        joined.difference = beam_difference(all[before].cases.front().record.elements, record.elements);
+      }
+      all.emplace_back();
+    } else if (beam != before) {
+      joined.change = BeamChange::returned;
+      joined.earlier_cases = all[beam].cases.size();
+    }
+    beams.last = beam;
+    if (!append_case(all[beam], record, R)) {
+      joined.added = CaseAdded::repeated;
+      return joined;
+    }
+    joined.number = all[beam].cases.size();
+    return joined;
+  } catch (const std::bad_alloc&) {
+    std::vector<LoadCases>().swap(beams.beams);
+    beams.last = 0;
+    throw;
+  }
+}
+
+bool leaves_last_beam(const CasesByBeam& beams, const BeamRecord& record) {
+  if (beams.beams.empty()) return false;
+  // As join_load_case sees it: after the earlier right end of the same pass
+  // has made way.
+  const LoadCases& last = last_beam(beams);
+  std::size_t kept = last.cases.size();
+  if (last.cases.back().pass == record.pass) kept = kept - 1;
+  return kept > 0 && !same_beam(last.cases.front().record.elements, record.elements);
 }
 
 }  // namespace dlt

@@ -1,19 +1,22 @@
-// The load cases of --grenzwerte: every pass a right end completes is one,
-// numbered from 1 in the order entered. The first of a beam is its permanent
-// load, every later one a variable load that may act or not. A pass is a
-// load case of the same beam where its ends, supports, hinges and springs
-// and its bending stiffness at every x are those of the first; its loads,
-// settlements, end values and the splitting of its segments may differ.
+// The load cases of --grenzwerte: every pass a right end completes is one
+// of its beam, numbered from 1 in the order entered within that beam. The
+// first of a beam is its permanent load, every later one a variable load
+// that may act or not. A pass is a load case of a beam where same_beam says
+// so against the beam's first case. The beams are kept side by side, so
+// that a pass of another beam (a value mistyped) leaves the load cases
+// before it, and a later pass of the earlier beam joins them again.
 // Each case keeps what a replay of it needs: its elements and the register
 // file its right end solved, with the kept beam.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "engine/register_file.h"
 #include "engine/results.h"
+#include "report/envelope/same_beam.h"
 #include "report/pass/record.h"
 
 namespace dlt {
@@ -28,9 +31,21 @@ struct LoadCase {
   std::vector<double> reactions;
 };
 
+// The load cases of one beam.
 struct LoadCases {
   std::vector<LoadCase> cases;
 };
+
+// The load cases of every beam entered, in the order the beams were first
+// seen, none of them empty, and the beam the last pass joined.
+struct CasesByBeam {
+  std::vector<LoadCases> beams;
+  std::size_t last = 0;
+};
+
+// The load cases of the beam the last pass joined. REQUIRES: beams.beams
+// is not empty.
+const LoadCases& last_beam(const CasesByBeam& beams);
 
 enum class CaseAdded {
   added,     // one more load case of the beam
@@ -39,21 +54,41 @@ enum class CaseAdded {
   new_beam,  // not the same beam: the load cases start again at 1
 };
 
-// Adds the pass just completed in record, solved in R, to the load cases.
-// REQUIRES: is_complete(record). Where memory runs out, the load cases are
-// left empty and std::bad_alloc is thrown.
+// Adds the pass just completed in record, solved in R, to the load cases
+// of one beam; a pass of another beam takes their place. REQUIRES:
+// is_complete(record). Where memory runs out, the load cases are left empty
+// and std::bad_alloc is thrown.
 CaseAdded add_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R);
 
-// Whether add_load_case would start the load cases again at 1 for the pass
-// in record: it is not a load case of the beam of cases.
-bool starts_new_beam(const LoadCases& cases, const BeamRecord& record);
+// Which beam a pass joined, against the beam of the pass before it.
+enum class BeamChange {
+  same,      // the beam of the pass before
+  new_beam,  // a beam not seen before: its load cases begin at 1
+  returned,  // a beam seen before, not the last one: it joins its load cases again
+};
 
-// Whether b is a load case of the beam a is one of: the same ends, supports,
-// hinges and springs at the same x within 1e-9 of a's length, and the same
-// bending stiffness everywhere.
-bool same_beam(const std::vector<Element>& a, const std::vector<Element>& b);
+// How the pass just completed joined the load cases of its beam.
+struct CaseJoined {
+  CaseAdded added = CaseAdded::added;  // added, replaced or repeated
+  BeamChange change = BeamChange::same;
+  // A new beam: the first difference from the beam of the pass before.
+  std::string difference;
+  // A beam returned to: how many load cases it had before.
+  std::size_t earlier_cases = 0;
+  // The pass's number among the load cases of its beam; 0 where repeated.
+  std::size_t number = 0;
+};
 
-// How far positions may differ and still be one: 1e-9 of the beam's length.
-double position_tolerance(const std::vector<Element>& elements);
+// Adds the pass just completed in record, solved in R, to the load cases of
+// its beam, the first beam whose first case same_beam finds it to be a load
+// case of, or a new beam; that beam becomes the last. A later right end of
+// the same pass takes the place of its earlier one (and of its beam, where
+// that had no other). REQUIRES: is_complete(record). Where memory runs out,
+// every beam's load cases are left empty and std::bad_alloc is thrown.
+CaseJoined join_load_case(CasesByBeam& beams, const BeamRecord& record, const RegisterFile& R);
+
+// Whether join_load_case would make the pass in record join another beam
+// than the last one.
+bool leaves_last_beam(const CasesByBeam& beams, const BeamRecord& record);
 
 }  // namespace dlt

@@ -136,8 +136,30 @@ void track_span(EnvelopeSummary& envelope, SpanCursor& cursor, EnvelopeWalk& wal
   }
 }
 
+bool all_finite(const PointValues& at) {
+  return std::isfinite(at.w) && std::isfinite(at.p) && std::isfinite(at.M) && std::isfinite(at.Q);
+}
+
+// Marks the load cases with a value at the row that is no finite number.
+void mark_not_finite(std::vector<bool>& not_finite, const std::vector<PointValues>& cases) {
+  for (std::size_t c = 0; c < cases.size() && c < not_finite.size(); ++c)
+    if (!all_finite(cases[c])) not_finite[c] = true;
+}
+
+// The same for the values each case keeps at the supports and reactions.
+void mark_not_finite(std::vector<bool>& not_finite, const LoadCases& cases) {
+  not_finite.assign(cases.cases.size(), false);
+  for (std::size_t c = 0; c < cases.cases.size(); ++c) {
+    for (const PointValues& at : cases.cases[c].at_supports)
+      if (!all_finite(at)) not_finite[c] = true;
+    for (double reaction : cases.cases[c].reactions)
+      if (!std::isfinite(reaction)) not_finite[c] = true;
+  }
+}
+
 void track_row(EnvelopeSummary& envelope, const EnvelopeRow& row, const Factors& factors, bool first) {
   Arrangement arrangement;
+  mark_not_finite(envelope.not_finite, row.cases);
   widen(envelope.x_range, row.x, first, Widening::finite_values);
   for (Quantity q : kQuantities) {
     int i = quantity_index(q);
@@ -157,6 +179,7 @@ EnvelopeSummary summarize_envelope(const EnvelopeRun& run) {
   const LoadCases& cases = run.cases;
   const Factors& factors = run.factors;
   EnvelopeSummary envelope;
+  mark_not_finite(envelope.not_finite, cases);
   lay_out(envelope, cases.cases.front());
   combine_at_supports(envelope, cases, factors);
   EnvelopeWalk walk = start_envelope_walk(cases, run.pieces);

@@ -63,6 +63,9 @@ struct EnvelopeSummary {
   RowRange largest_rows[kQuantityCount];
   RowRange smallest_rows[kQuantityCount];
   std::uint64_t rows = 0;
+  // Per load case: whether a value of it (at a row, a support or a
+  // reaction) is no finite number, which makes the envelope NaN there.
+  std::vector<bool> not_finite;
 };
 
 EnvelopeSummary summarize_envelope(const EnvelopeRun& run);

@@ -71,6 +71,11 @@ BeamCases two_spans() {
   };
 }
 
+// The notice of the one span of 5 after the two spans of 4: the first
+// difference along the beam is where it ends.
+const char kOneSpanNotice[] =
+    "neuer Traeger (rechtes Ende bei x= 5.000000 statt 8.000000), Lastfaelle beginnen bei 1\n";
+
 const char kTwoSpansScript[] =
     "a 2 4\nc 4 100 1 10 0\nf 1 0 0\nc 4 100 1 10 0\nf 1 0 1 3 0\n"
     "a 2 4\nc 4 100 1 20 0\nf 1 0 0\nc 4 100 0\nf 1 0 1 3 0\n"
@@ -91,7 +96,7 @@ TEST(ReportBeam, WritesWhatTheDialogueWritesForTheSameBeam) {
   std::string whole_output = console_take_output();
   EXPECT_EQ(reported.fault, BeamFault::none);
   EXPECT_TRUE(reported.all_written);
-  EXPECT_EQ(session.cases.cases.size(), 3U);
+  EXPECT_EQ(last_beam(session.cases).cases.size(), 3U);
 
   console_open_script(kTwoSpansScript);
   EXPECT_EQ(run_menu(options_in(typed)), 0);
@@ -154,7 +159,7 @@ TEST(ReportBeam, ABeamTheDialogueWouldRefuseWritesNothingAndSaysWhere) {
     EXPECT_EQ(reported.load_case, c.load_case);
     EXPECT_EQ(reported.element, c.element);
     EXPECT_EQ(dir.entries(), 0);
-    EXPECT_TRUE(session.cases.cases.empty());
+    EXPECT_TRUE(session.cases.beams.empty());
   }
 }
 
@@ -198,11 +203,13 @@ TEST(ReportSession, BeamFilesTakeTheLoadCasesOnceAndOnlyTheEnvelopeTellsOfANewBe
   std::string three = contents(beam_file);
   EXPECT_NE(three.find("\nlastfaelle = [\"LF1\", \"LF2\", \"LF3\"]\n"), std::string::npos) << three;
   EXPECT_NE(three.find("\n  { lastfall = \"LF3\", x = 5, F = 30 },\n"), std::string::npos) << three;
-  // The new beam starts the load cases again, without the envelope's
-  // notice.
+  // The new beam starts its load cases at 1, without the envelope's
+  // notice; the two spans' are kept beside them.
   report_beam(session, {cases.back()});
   EXPECT_EQ(console_take_output(), written + " (1 Lastfaelle)\n");
-  EXPECT_EQ(session.cases.cases.size(), 1U);
+  ASSERT_EQ(session.cases.beams.size(), 2U);
+  EXPECT_EQ(session.cases.beams[0].cases.size(), 3U);
+  EXPECT_EQ(last_beam(session.cases).cases.size(), 1U);
   std::string one = contents(beam_file);
   EXPECT_EQ(one.substr(one.find('\n') + 1), kOneSpan);
 
@@ -214,7 +221,7 @@ TEST(ReportSession, BeamFilesTakeTheLoadCasesOnceAndOnlyTheEnvelopeTellsOfANewBe
   std::string envelope = "Grenzwerte geschrieben: " + dir.file("g.txt");
   std::string output = console_take_output();
   EXPECT_EQ(output.substr(output.rfind(envelope + " (3")),
-            envelope + " (3 Lastfaelle)\n" + written + " (3 Lastfaelle)\n" + kNewBeamNotice + envelope +
+            envelope + " (3 Lastfaelle)\n" + written + " (3 Lastfaelle)\n" + kOneSpanNotice + envelope +
                 " (1 Lastfaelle)\n" + written + " (1 Lastfaelle)\n");
   EXPECT_EQ(contents(beam_file), one);
 }
@@ -312,7 +319,7 @@ TEST(ReportSession, WritingAtTheEndWritesTheOldBeamWhereANewOneBeginsAndTheLastA
   // The new beam's right end: the two spans' files first, over their three
   // load cases, then the envelope's notice of the new beam.
   EXPECT_TRUE(hand_over(session, entered, one_span));
-  EXPECT_EQ(console_take_output(), written + case_notices("3") + kNewBeamNotice);
+  EXPECT_EQ(console_take_output(), written + case_notices("3") + kOneSpanNotice);
   std::string two_spans_envelope = contents(dir.file("g.txt"));
   EXPECT_NE(two_spans_envelope.find("\n  Feld 2 "), std::string::npos) << two_spans_envelope;
   // The last pass gone on past its right end, and a pass begun after it,

@@ -2,6 +2,7 @@
 // load's factor by its sign, the variable loads where they raise (or lower)
 // the value, the arrangement that gives it, and its cases as the tables
 // name them.
+#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <random>
@@ -151,4 +152,24 @@ TEST(Combination, ARowCombinesEachQuantityOverItsCases) {
   }
   EXPECT_EQ(values.largest.M, (1.35 * 30) + (1.5 * 7));
   EXPECT_EQ(values.smallest.Q, ((1.35 * -4) + (1.5 * -1)));
+}
+
+TEST(Combination, AValueThatIsNotFiniteMakesTheCombinationNaNWithItsCaseActing) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  Arrangement arrangement;
+  // A NaN neither raises nor lowers: once it was left out, and the
+  // permanent load alone made the limit.
+  for (bool largest : {true, false}) {
+    EXPECT_TRUE(std::isnan(combine(kCodeFactors, {10, nan}, largest, &arrangement))) << largest;
+    EXPECT_EQ(arrangement, (Arrangement{largest ? 1.35 : 1.0, 1.5}));
+    EXPECT_EQ(acting_cases(arrangement), "1, 2");
+    // An infinity lowers nothing, yet has no place in a smallest value
+    // either; nor has a permanent load that is not finite.
+    EXPECT_TRUE(std::isnan(combine(kCodeFactors, {10, 2, inf}, largest, &arrangement))) << largest;
+    EXPECT_EQ(acting_cases(arrangement), largest ? "1, 2, 3" : "1, 3");
+    EXPECT_TRUE(std::isnan(combine(kCodeFactors, {-inf, 2}, largest, nullptr))) << largest;
+  }
+  // Printed as the C library prints a NaN without its sign.
+  EXPECT_FALSE(std::signbit(combine(kCodeFactors, {-nan, 2}, true, nullptr)));
 }

@@ -132,7 +132,8 @@ TEST(Envelope, AnotherBeamStartsOverAndARepeatedPassAddsNone) {
   // The first after b's right end, with the notice of the new beam after it;
   // the last after the last menu.
   EXPECT_NE(run.output.find("W2= " + written +
-                            " (2 Lastfaelle)\nneuer Traeger, Lastfaelle beginnen bei 1\n"
+                            " (2 Lastfaelle)\nneuer Traeger (rechtes Ende bei x= 3.000000 statt 2.000000), "
+                            "Lastfaelle beginnen bei 1\n"
                             "Durchlauftraeger,i Info\n"),
             std::string::npos)
       << run.output;
