@@ -47,7 +47,10 @@ void track_span_row(SpanTracker& tracker, const std::vector<Element>& elements, 
     tracker.spans.back().end = k;
     start_span(tracker, elements, k);
   }
-  consider(tracker.spans.back(), x, at);
+  Span& span = tracker.spans.back();
+  if (!span.has_values) span.first = at;
+  span.last = at;
+  consider(span, x, at);
 }
 
 void track_span_point(SpanTracker& tracker, double x, const PointValues& at) {

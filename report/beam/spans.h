@@ -3,7 +3,7 @@
 // spring. A stretch from a free end to the nearest support is a cantilever.
 // For each, the largest and smallest M and the largest |w| with their x,
 // gathered along the summary's walk, the points between table rows
-// included.
+// included, and its sag (report/beam/sags.h).
 #pragma once
 
 #include <cstddef>
@@ -34,6 +34,14 @@ struct Span {
   Extreme smallest_M;
   Extreme largest_w;  // the largest |w|, as a magnitude
   bool has_values = false;
+  // The values at its first and last row: where its chord or its arm's
+  // tangent starts.
+  PointValues first;
+  PointValues last;
+  // Its w measured from its chord, or its arm's from the tangent at its
+  // support, with the sign of w; none where it has no support or no length.
+  Extreme sag;
+  bool has_sag = false;
 };
 
 // A span's field moment: its largest M where that is positive and lies

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <limits>
 
+#include "report/beam/sags.h"
 #include "report/beam/shaft_stress.h"
 
 namespace dlt {
@@ -79,6 +80,7 @@ BeamSummary summarize_beam(const CompletePass& pass) {
   if (count > 0) summary.elements[count - 1] = {walk.x, last.at, last.at};
   finish_spans(spans, elements);
   summary.spans = std::move(spans.spans);
+  measure_sags(pass, summary);
   return summary;
 }
 

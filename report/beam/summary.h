@@ -2,7 +2,7 @@
 // walk: where each element stands and the values just before and just after
 // it, the extremes of w, p, M and Q (between table points too), each span's
 // field moments, the largest bending stress of a shaft, and how far the
-// beam reaches along x.
+// beam reaches along x; and in a second walk each span's sag.
 #pragma once
 
 #include <vector>

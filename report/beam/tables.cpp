@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "report/beam/sags.h"
 #include "report/beam/spans.h"
 #include "report/format/labels.h"
 #include "report/format/numbers.h"
@@ -161,7 +162,7 @@ bool support_force(const Statics& statics, std::size_t element, std::size_t& fro
 // A support's row: its name, x, the moment M there and its force.
 std::vector<Cell> support_cells(const Element& e, const ElementValues& at, bool has_force, double force) {
   std::vector<Cell> cells = {words_cell(std::string(support_name(e))), number_cell(at.x)};
-  cells.insert(cells.end(), 7, blank_number());
+  cells.insert(cells.end(), 10, blank_number());
   cells.push_back(number_cell(at.after.M));
   cells.push_back(has_force ? number_cell(force) : blank_number());
   return cells;
@@ -175,6 +176,14 @@ std::vector<Cell> span_cells(const Span& span, const BeamSummary& summary, int& 
   for (const Extreme& e : {span.largest_M, span.smallest_M, span.largest_w}) {
     cells.push_back(span.has_values ? number_cell(e.value) : blank_number());
     cells.push_back(span.has_values ? number_cell(e.x) : blank_number());
+  }
+  if (span.has_sag) {
+    cells.push_back(number_cell(span.sag.value));
+    cells.push_back(number_cell(span.sag.x));
+    cells.push_back(
+        ratio_cell(summary.elements[span.end].x - summary.elements[span.start].x, span.sag.value));
+  } else {
+    cells.insert(cells.end(), 3, blank_number());
   }
   cells.insert(cells.end(), 2, blank_number());
   return cells;
@@ -211,12 +220,15 @@ Table span_table(const BeamRecord& record, const BeamSummary& summary, const Sta
   };
   const std::string& length = unit_of(units, Dimension::length);
   const std::string& moment = unit_of(units, Dimension::moment);
-  return {.heading = "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist)",
+  return {.heading =
+              "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist; f = " + std::string(kSagWords) + ")",
           .columns = {words_column("Bereich", kSpanNameWidth), number_column(titled("von x", length)),
                       number_column(titled("bis x", length)), number_column(titled("max M", moment)),
                       number_column(titled("bei x", length)), number_column(titled("min M", moment)),
                       number_column(titled("bei x", length)), number_column(titled("max |w|", length)),
-                      number_column(titled("bei x", length)), number_column(titled("Stuetzmoment", moment)),
+                      number_column(titled("bei x", length)), number_column(titled("f", length)),
+                      number_column(titled("bei x", length)), number_column("l/f"),
+                      number_column(titled("Stuetzmoment", moment)),
                       number_column(titled("Auflagerkraft", unit_of(units, Dimension::force)))},
           .next_row = next_row,
           .none = "keine"};
@@ -423,6 +435,12 @@ std::string reaction_text(const BeamRecord& record, const Reaction& reaction) {
 std::string load_text(const Element& segment, const UnitNames& units, NumberForm form) {
   return "Streckenlast (" + value_text("q", segment.q, unit_of(units, Dimension::force_per_length), form) +
          ", " + value_text("qs", segment.qs, unit_of(units, Dimension::force_per_area), form) + ")";
+}
+
+Cell ratio_cell(double length, double f) {
+  Cell cell = blank_number();
+  cell.text = sag_ratio_text(length, f);
+  return cell;
 }
 
 Cell element_cell(const Element& element, const UnitNames& units) {

@@ -74,6 +74,14 @@ std::string load_text(const Element& segment, const UnitNames& units, NumberForm
 Cell element_cell(const Element& element, const UnitNames& units);
 Cell load_cell(const Element& segment, const UnitNames& units);
 
+// What the span tables say the sag f is.
+inline constexpr char kSagWords[] =
+    "Durchbiegung gegen die Sehne durch die Lager, am Kragarm gegen die Tangente am Lager";
+
+// The ratio of a span's length to its sag, "l/7740", right-aligned as a
+// number is.
+Cell ratio_cell(double length, double f);
+
 // Whose reaction it is and what kind: "linkes Traegerende, Kraft".
 std::string reaction_text(const BeamRecord& record, const Reaction& reaction);
 

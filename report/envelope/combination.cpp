@@ -59,13 +59,26 @@ std::vector<double> case_values(const std::vector<PointValues>& cases, Quantity 
   return values;
 }
 
-EnvelopeValues combine_row(const Factors& factors, const EnvelopeRow& row) {
+const Factors& factors_for(const Factors& design, Quantity q) {
+  switch (q) {
+    case Quantity::w:
+    case Quantity::p:
+      return kCharacteristic;
+    case Quantity::M:
+    case Quantity::Q:
+      return design;
+  }
+  return design;
+}
+
+EnvelopeValues combine_row(const Factors& design, const EnvelopeRow& row) {
   EnvelopeValues values;
   values.x = row.x;
   double largest[kQuantityCount];
   double smallest[kQuantityCount];
   for (Quantity q : kQuantities) {
     std::vector<double> of_cases = case_values(row.cases, q);
+    const Factors& factors = factors_for(design, q);
     largest[quantity_index(q)] = combine(factors, of_cases, true, nullptr);
     smallest[quantity_index(q)] = combine(factors, of_cases, false, nullptr);
   }

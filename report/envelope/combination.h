@@ -1,7 +1,8 @@
 // The combination of the load cases: the largest and smallest value of w,
 // p, M and Q at a point over every arrangement of the variable loads, with
 // the permanent load's factor chosen by its sign, and the partial safety
-// factors of --faktoren it uses.
+// factors of --faktoren it uses for M, Q and the reactions; w and p are
+// combined under the characteristic loads, every factor 1.
 #pragma once
 
 #include <string>
@@ -21,6 +22,14 @@ struct Factors {
   double g_inf = 1.0;
   double q = 1.5;
 };
+
+// Deflections are checked under the characteristic loads: the permanent
+// load and each variable load that acts with the factor 1.
+inline constexpr Factors kCharacteristic{.g_sup = 1, .g_inf = 1, .q = 1};
+
+// The factors q is combined with: kCharacteristic for w and p, design for
+// M and Q.
+const Factors& factors_for(const Factors& design, Quantity q);
 
 // The factor each load case takes in an arrangement: 0 for a variable load
 // that does not act.
@@ -49,6 +58,7 @@ struct EnvelopeValues {
   PointValues smallest;
 };
 
-EnvelopeValues combine_row(const Factors& factors, const EnvelopeRow& row);
+// Each quantity with its factors_for of design.
+EnvelopeValues combine_row(const Factors& design, const EnvelopeRow& row);
 
 }  // namespace dlt

@@ -53,6 +53,7 @@ void write_envelope_page(ReportOutput& out, const EnvelopeRun& run, const Envelo
   }
   write_piece(out);
   out.text.append("<h2>Grenzlinien</h2>\n");
+  out.text.append("<p>w charakteristisch (alle Faktoren 1), M und Q mit den Teilsicherheitsbeiwerten.</p>\n");
   for (const EnvelopeDiagram& d : envelope_diagrams(run, summary, scale, units)) {
     // What a diagram has no room to label is listed below it, with it.
     append_figure(out.text, d.svg + left_out_html(d.left_out, d.q, units));

@@ -1,8 +1,10 @@
 #include "report/envelope/summary.h"
 
 #include <cmath>
+#include <optional>
 
 #include "report/beam/spans.h"
+#include "report/envelope/span_sags.h"
 #include "report/envelope/walk.h"
 #include "report/pass/piece_roots.h"
 
@@ -25,15 +27,21 @@ void lay_out(EnvelopeSummary& envelope, const LoadCase& first) {
   envelope.first_case = summarize_beam(pass);
   const BeamSummary& summary = envelope.first_case;
   const std::vector<Element>& elements = first.record.elements;
+  // Each element's number among the supports, where it is one.
+  std::vector<std::optional<std::size_t>> support_of(elements.size());
+  for (std::size_t k = 0; k < elements.size(); ++k) {
+    if (!is_support(elements[k])) continue;
+    support_of[k] = envelope.supports.size();
+    envelope.supports.push_back({k, summary.elements[k].x, {}, {}});
+  }
   for (const Span& span : summary.spans) {
     EnvelopeSpan field;
     field.from = summary.elements[span.start].x;
     field.to = summary.elements[span.end].x;
     field.is_cantilever = span.is_cantilever;
+    field.from_support = support_of[span.start];
+    field.to_support = support_of[span.end];
     envelope.spans.push_back(field);
-  }
-  for (std::size_t k = 0; k < elements.size(); ++k) {
-    if (is_support(elements[k])) envelope.supports.push_back({k, summary.elements[k].x, {}, {}});
   }
   for (const Reaction& reaction : beam_statics(first.record, summary).reactions)
     envelope.reactions.push_back({reaction, {}, {}});
@@ -105,20 +113,27 @@ void refine(EnvelopeWalk& walk, double to, CaseExtreme& extreme, bool larger) {
 }
 
 // The span a row belongs to: the right side of a support starts the next.
+// The rows where its extremes were found, and its cases' chords.
 struct SpanCursor {
   std::size_t span = 0;
   std::uint64_t largest_row = 0;
   std::uint64_t smallest_row = 0;
+  std::uint64_t sag_row = 0;
+  std::vector<Chord> chords;
 };
 
 void track_span(EnvelopeSummary& envelope, SpanCursor& cursor, EnvelopeWalk& walk, const EnvelopeRow& row,
-                const Factors& factors, std::uint64_t index) {
+                const EnvelopeRun& run, std::uint64_t index) {
   if (envelope.spans.empty()) return;
+  const Factors& factors = run.factors;
   std::size_t before = cursor.span;
   while (row.after_point && cursor.span + 1 < envelope.spans.size() &&
          std::fabs(row.x - envelope.spans[cursor.span + 1].from) <= walk.tolerance)
     cursor.span = cursor.span + 1;
   EnvelopeSpan& span = envelope.spans[cursor.span];
+  if (index == 0 || before != cursor.span) cursor.chords = case_chords(run.cases, span);
+  // The interval just walked lies in the span.
+  bool interval_in_span = !row.after_point && index > 0 && before == cursor.span;
   std::vector<double> M = case_values(row.cases, Quantity::M);
   Arrangement arrangement;
   for (bool larger : {true, false}) {
@@ -129,11 +144,14 @@ void track_span(EnvelopeSummary& envelope, SpanCursor& cursor, EnvelopeWalk& wal
       consider(extreme, v, row.x, arrangement, larger);
       best_row = index;
     }
-    // The interval just walked lies in the span and next to its best row.
-    bool interval_in_span = !row.after_point && index > 0 && before == cursor.span;
+    // Between rows where the interval lies next to the best row.
     if (interval_in_span && (best_row == index || best_row + 1 == index))
       refine(walk, row.x, extreme, larger);
   }
+  if (cursor.chords.empty()) return;
+  if (track_sag(span, cursor.chords, row)) cursor.sag_row = index;
+  if (interval_in_span && (cursor.sag_row == index || cursor.sag_row + 1 == index))
+    refine_sag(span, cursor.chords, walk, row.x);
 }
 
 bool all_finite(const PointValues& at) {
@@ -157,12 +175,13 @@ void mark_not_finite(std::vector<bool>& not_finite, const LoadCases& cases) {
   }
 }
 
-void track_row(EnvelopeSummary& envelope, const EnvelopeRow& row, const Factors& factors, bool first) {
+void track_row(EnvelopeSummary& envelope, const EnvelopeRow& row, const Factors& design, bool first) {
   Arrangement arrangement;
   mark_not_finite(envelope.not_finite, row.cases);
   widen(envelope.x_range, row.x, first, Widening::finite_values);
   for (Quantity q : kQuantities) {
     int i = quantity_index(q);
+    const Factors& factors = factors_for(design, q);
     std::vector<double> values = case_values(row.cases, q);
     double largest = combine(factors, values, true, &arrangement);
     consider(envelope.largest[i], largest, row.x, arrangement, true);
@@ -186,12 +205,18 @@ EnvelopeSummary summarize_envelope(const EnvelopeRun& run) {
   EnvelopeRow row;
   SpanCursor cursor;
   std::uint64_t index = 0;
+  // The cases' values at the free ends, for the arms' sags.
+  std::vector<PointValues> first_row;
+  std::vector<PointValues> last_row;
   while (next_envelope_row(walk, row)) {
     track_row(envelope, row, factors, index == 0);
-    track_span(envelope, cursor, walk, row, factors, index);
+    track_span(envelope, cursor, walk, row, run, index);
+    if (index == 0) first_row = row.cases;
+    last_row = row.cases;
     index = index + 1;
   }
   envelope.rows = index;
+  arm_sags(envelope, cases, first_row, last_row);
   // A span's extremes found between table points are the beam's too.
   int M = quantity_index(Quantity::M);
   for (const EnvelopeSpan& span : envelope.spans) {

@@ -1,14 +1,16 @@
 // What the envelope reports say besides its table, gathered in one walk of
 // the load cases: the largest and smallest M of each span with the
 // arrangement that gives it (the largest found exactly where that
-// arrangement's Q passes zero between table points), the moments and
-// reactions at each support, the extremes of w, p, M and Q along the beam,
-// and how wide the table's columns must be.
+// arrangement's Q passes zero between table points), each span's
+// characteristic sag, the moments and reactions at each support, the
+// extremes of w, p, M and Q along the beam, and how wide the table's
+// columns must be.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/quantity.h"
@@ -33,6 +35,12 @@ struct EnvelopeSpan {
   bool is_cantilever = false;
   CaseExtreme largest_M;
   CaseExtreme smallest_M;
+  // The supports at its ends, numbered as the load cases' at_supports;
+  // none at a free end.
+  std::optional<std::size_t> from_support;
+  std::optional<std::size_t> to_support;
+  // Its characteristic sag (report/envelope/span_sags.h).
+  CaseExtreme sag;
 };
 
 // A support of the first case: its element there, x, and the largest and

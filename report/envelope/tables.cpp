@@ -77,7 +77,9 @@ Table factor_table(const Factors& factors) {
       {words_cell("staendige Last, guenstig (GINF)"), number_cell(factors.g_inf)},
       {words_cell("veraenderliche Lasten (Q)"), number_cell(factors.q)},
   };
-  return {.heading = "Teilsicherheitsbeiwerte",
+  return {.heading =
+              "Teilsicherheitsbeiwerte (fuer M, Q und die Auflagerkraefte; w, p charakteristisch, alle "
+              "Faktoren 1)",
           .columns = {words_column("", 36), number_column("Faktor")},
           .next_row = rows_of(std::move(rows)),
           .header_in_text = false};
@@ -95,16 +97,23 @@ Table span_table(const EnvelopeSummary& summary, const UnitNames& units) {
     cells = {words_cell(std::move(name)), number_cell(span.from), number_cell(span.to)};
     append_extreme(cells, span.largest_M, true);
     append_extreme(cells, span.smallest_M, true);
+    append_extreme(cells, span.sag, true);
+    cells.push_back(span.sag.found ? ratio_cell(span.to - span.from, span.sag.value) : blank_number());
     return true;
   };
   const std::string& length = unit_of(units, Dimension::length);
   const std::string& moment = unit_of(units, Dimension::moment);
-  return {.heading = "Groesstes und kleinstes M je Feld (das groesste wo Q der Kombination = 0 ist)",
+  return {.heading =
+              "Groesstes und kleinstes M je Feld (das groesste wo Q der Kombination = 0 ist; f = "
+              "charakteristische " +
+              std::string(kSagWords) + ")",
           .columns = {words_column("Bereich", 10), number_column(titled("von x", length)),
                       number_column(titled("bis x", length)), number_column(titled("max M", moment)),
                       number_column(titled("bei x", length)), words_column("LF", kCasesWidth),
                       number_column(titled("min M", moment)), number_column(titled("bei x", length)),
-                      words_column("LF", 0)},
+                      words_column("LF", kCasesWidth), number_column(titled("f", length)),
+                      number_column(titled("bei x", length)), words_column("LF", kCasesWidth),
+                      number_column("l/f")},
           .next_row = next_row,
           .none = "keine"};
 }
@@ -163,7 +172,7 @@ Table extreme_table(const EnvelopeSummary& summary, const UnitNames& units) {
       if (with_units) rows.back().push_back(words_cell(unit_of(units, dimension_of(q))));
     }
   }
-  Table table{.heading = "Extremwerte",
+  Table table{.heading = "Extremwerte (w, p charakteristisch; M, Q mit den Teilsicherheitsbeiwerten)",
               .columns = {words_column("", 10), number_column("Wert"),
                           number_column(titled("x", unit_of(units, Dimension::length))),
                           words_column("LF", with_units ? kCasesWidth : 0)},
@@ -200,7 +209,8 @@ std::vector<Column> envelope_columns() {
 
 Table envelope_table(const EnvelopeRun& run, const EnvelopeSummary& summary, const UnitNames& units) {
   Table table{.heading = "Grenzwerte (" + std::to_string(run.pieces) +
-                         " Teile je Abschnitt, an Spruengen links und rechts)",
+                         " Teile je Abschnitt, an Spruengen links und rechts; w, p charakteristisch, alle "
+                         "Faktoren 1; M, Q mit den Teilsicherheitsbeiwerten)",
               .columns = {number_column(titled("x", unit_of(units, Dimension::length)))}};
   std::vector<RowRange> ranges = {summary.x_range};
   for (Quantity q : kQuantities) {

@@ -62,6 +62,15 @@ std::vector<double> turning_points(const PointValues& start, double h, double mi
   return points;
 }
 
+// The points strictly inside the piece where p equals slope, its course as
+// in turning_points.
+std::vector<double> slope_points(const PointValues& start, double h, double minus_EI, double q, double qs,
+                                 double slope) {
+  double c = 1 / minus_EI;
+  std::vector<double> p = {start.p - slope, c * start.M, (c * start.Q) / 2, (-c * q) / 6, (-c * qs) / 24};
+  return roots_between(p, std::min(0.0, h), std::max(0.0, h));
+}
+
 // Piece i of segment from x0 on: the values at its end, and before that, where
 // asked, those at the points inside it where an extreme may lie and those
 // dividing it for drawing, each made as a second pass stopping there would
@@ -72,17 +81,22 @@ PointValues walk_piece(Walk& walk, const Element& segment, int i, double x0) {
   piece.q = piece_load(segment, walk.pieces, i);
   RegisterFile& R = walk.R;
   int parts = walk.units_per_length > 0 ? drawing_parts(piece.length, walk.units_per_length) : 1;
-  if (walk.find_extremes || parts > 1) {
+  if (walk.find_extremes || walk.find_slope || parts > 1) {
     PartStart at_start = part_start(R);
     auto probe = [&](double t) {
       Element part = piece;
       part.length = t;
       return TableRow{x0 + t, probe_part(R, at_start, part)};
     };
+    double qs = segment.loaded ? segment.qs : 0;
     if (walk.find_extremes) {
-      double qs = segment.loaded ? segment.qs : 0;
       for (double t : turning_points(walk.last, piece.length, segment_minus_EI(segment), piece.q, qs))
         walk.inside.push_back(probe(t));
+    }
+    if (walk.find_slope) {
+      for (double t :
+           slope_points(walk.last, piece.length, segment_minus_EI(segment), piece.q, qs, walk.slope))
+        walk.at_slope.push_back(probe(t));
     }
     for (int k = 1; k < parts; ++k) walk.drawn.push_back(probe((piece.length * k) / parts));
   }
@@ -110,6 +124,7 @@ Walk start_drawing_walk(const CompletePass& pass, double units_per_length) {
 bool next_row(Walk& walk, TableRow& row) {
   walk.inside.clear();
   walk.drawn.clear();
+  walk.at_slope.clear();
   const std::vector<Element>& elements = *walk.elements;
   if (walk.next + 1 >= elements.size()) return false;
   const Element& e = elements[walk.next];

@@ -4,7 +4,8 @@
 // segment and after every point element, as a user would with key g. The
 // rows come one at a time from a walk, so that no report need hold its
 // table; a walk may also stop where a quantity has its extreme inside a
-// piece, and look into every piece at the drawing's resolution.
+// piece or where p takes a given slope, and look into every piece at the
+// drawing's resolution.
 #pragma once
 
 #include <cstddef>
@@ -65,6 +66,12 @@ struct Walk {
   double element_x = 0;
   std::vector<TableRow> inside;
   std::vector<TableRow> drawn;
+  // Where find_slope is set, next_row also gives the points strictly inside
+  // the piece just walked where p equals slope, in order along it; the
+  // caller may change slope before each row.
+  bool find_slope = false;
+  double slope = 0;
+  std::vector<TableRow> at_slope;
 };
 
 Walk start_walk(const CompletePass& pass, bool find_extremes);

@@ -38,9 +38,10 @@ std::vector<Value> listed_moments(const std::string& text) {
   std::vector<Value> values;
   std::vector<std::string> spans = section(text, "Groesstes und kleinstes M je Feld");
   for (std::size_t i = 1; i < spans.size(); ++i) {
-    std::vector<double> d = decimals(spans[i]);  // from, to, max M, its x, min M, its x
-    EXPECT_EQ(d.size(), 6U) << spans[i];
-    if (d.size() != 6) continue;
+    // from, to, max M, its x, min M, its x, the sag and its x
+    std::vector<double> d = decimals(spans[i]);
+    EXPECT_EQ(d.size(), 8U) << spans[i];
+    if (d.size() != 8) continue;
     values.push_back({d[3], d[2]});
     values.push_back({d[5], d[4]});
   }

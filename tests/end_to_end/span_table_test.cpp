@@ -3,6 +3,7 @@
 // stress of a stepped shaft, and units and a title on every value.
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -98,7 +99,7 @@ TEST(SpanTable, ThreeSpansAsTheThreeMomentEquationHasThem) {
 
   // Span 1: Q = R - q t + M1 / L1 = 0.
   std::vector<std::string> field = row_named(report, "Feld 1");
-  ASSERT_EQ(field.size(), 10U);
+  ASSERT_EQ(field.size(), 13U);
   long double t1 = (one.left_reaction() + (M1 / one.L)) / one.q0;
   expect_printed(field[5], t1, "x of max M in span 1");
   expect_printed(field[4], (one.left_reaction() * t1) - ((one.q0 * t1 * t1) / 2) + ((M1 * t1) / one.L),
@@ -106,7 +107,7 @@ TEST(SpanTable, ThreeSpansAsTheThreeMomentEquationHasThem) {
   EXPECT_EQ(field[4] + " " + field[5], "3.590093 0.847360");
   // Span 3: Q = R - q0 t - s t^2 / 2 - M2 / L3 = 0.
   field = row_named(report, "Feld 3");
-  ASSERT_EQ(field.size(), 10U);
+  ASSERT_EQ(field.size(), 13U);
   long double C = three.left_reaction() - (M2 / three.L);
   long double t3 = (-three.q0 + std::sqrt((three.q0 * three.q0) + (2 * three.s * C))) / three.s;
   long double M3 = (three.left_reaction() * t3) - ((three.q0 * t3 * t3) / 2) -
@@ -130,26 +131,78 @@ TEST(SpanTable, TextbookBeams) {
   long double x = ((1 + std::sqrt(33.0L)) * L) / 16;
   long double w = (10 * x * ((L * L * L) - (3 * L * x * x) + (2 * x * x * x))) / (48 * 100);
   std::vector<std::string> first = row_named(report, "Feld 1");
-  ASSERT_EQ(first.size(), 10U) << report;
+  ASSERT_EQ(first.size(), 13U) << report;
   EXPECT_EQ(
       std::vector<std::string>(first.begin() + 2, first.begin() + 8),
       (std::vector<std::string>{"0.000000", "4.000000", "11.250000", "1.500000", "-20.000000", "4.000000"}));
   expect_printed(first[8], w, "max |w|");
   expect_printed(first[9], x, "x of max |w|");
   std::vector<std::string> field = row_named(report, "Feld 2");
-  ASSERT_EQ(field.size(), 10U);
+  ASSERT_EQ(field.size(), 13U);
   EXPECT_EQ(field[4] + " " + field[5], "11.250000 6.500000");
   EXPECT_EQ(span_rows(report).at(2),
             (std::vector<std::string>{"Lager", "4.000000", "-20.000000", "50.000000"}));
 
-  // A tip force of 3 on a cantilever of 2 clamped at the right.
+  // A tip force of 3 on a cantilever of 2 clamped at the right: from the
+  // tangent at the clamping, f = P l^3 / (3 EI) = 0.08 at the tip, l/25.
   report = text_report_of(example("kragarm_einzellast.txt"));
   std::vector<std::vector<std::string>> rows = span_rows(report);
   ASSERT_EQ(rows.size(), 2U) << report;
-  EXPECT_EQ(rows[0], (std::vector<std::string>{"Kragarm", "0.000000", "2.000000", "0.000000", "0.000000",
-                                               "-6.000000", "2.000000", "0.080000", "0.000000"}));
+  EXPECT_EQ(rows[0],
+            (std::vector<std::string>{"Kragarm", "0.000000", "2.000000", "0.000000", "0.000000", "-6.000000",
+                                      "2.000000", "0.080000", "0.000000", "0.080000", "0.000000", "l/25"}));
   EXPECT_EQ(rows[1],
             (std::vector<std::string>{"rechtes", "Traegerende", "2.000000", "-6.000000", "3.000000"}));
+}
+
+// The sag from the chord against beam theory: the words of a span's row
+// from f on (f, its x, l/f).
+std::vector<std::string> sag_of(const std::string& report, const std::string& name) {
+  std::vector<std::string> row = row_named(report, name);
+  std::size_t f = name == "Kragarm" ? 9 : 10;
+  if (row.size() != f + 3) return row;
+  return std::vector<std::string>(row.begin() + static_cast<std::ptrdiff_t>(f), row.end());
+}
+
+void expect_sag(const std::vector<std::string>& sag, long double f, long double x, const std::string& ratio) {
+  ASSERT_EQ(sag.size(), 3U);
+  expect_printed(sag[0], f, "f");
+  expect_printed(sag[1], x, "x of f");
+  EXPECT_EQ(sag[2], ratio);
+}
+
+TEST(SpanTable, SagsFromTheChordAsBeamTheoryHasThem) {
+  // Simply supported, l = 5, EI = 2000, q = 12: 5 q l^4 / (384 EI) at l/2,
+  // which with 3 pieces lies inside a piece, not at a table row.
+  long double simple = (5 * 12 * 625.0L) / (384 * 2000);
+  expect_sag(sag_of(text_report_of("a 2 4 c 5 2000 1 12 0 f 1 0 1 3 0\nq\n", {"--punkte", "3"}), "Feld 1"),
+             simple, 2.5L, "l/" + std::to_string(std::lround(5 / simple)));
+
+  // Clamped at 0, pinned at l = 4 with a settlement of 0.01 there, EI = 1000,
+  // q = 10: w = q x^2 (3 l^2 - 5 l x + 2 x^2) / (48 EI) plus the settlement's
+  // own shape d (3 x^2 l - x^3) / (2 l^3); from the chord d x / l, largest
+  // where its slope is zero.
+  const long double l = 4, EI = 1000, q = 10, d = 0.01L;
+  auto sag = [&](long double x) {
+    return ((q * x * x * ((3 * l * l) - (5 * l * x) + (2 * x * x))) / (48 * EI)) +
+           ((d * ((3 * x * x * l) - (x * x * x))) / (2 * l * l * l)) - ((d * x) / l);
+  };
+  auto slope = [&](long double x) {
+    return ((q * ((6 * l * l * x) - (15 * l * x * x) + (8 * x * x * x))) / (48 * EI)) +
+           ((d * ((6 * x * l) - (3 * x * x))) / (2 * l * l * l)) - (d / l);
+  };
+  long double lo = 1, hi = 3;  // the slope goes from positive to negative
+  ASSERT_GT(slope(lo), 0);
+  ASSERT_LT(slope(hi), 0);
+  for (int i = 0; i < 200; ++i) (slope((lo + hi) / 2) > 0 ? lo : hi) = (lo + hi) / 2;
+  long double x = (lo + hi) / 2;
+  std::string propped = text_report_of("a 3 4 c 4 1000 1 10 0 f 1 0.01 1 3 0\nq\n");
+  expect_sag(sag_of(propped, "Feld 1"), sag(x), x, "l/" + std::to_string(std::lround(l / sag(x))));
+
+  // Clamped at the left, free at the right with a tip force of 3: from the
+  // tangent at the clamping, P l^3 / (3 EI) at the tip.
+  std::string arm = text_report_of("a 3 4 c 2 100 0 d 4 3 f 3 0 1 4 0\nq\n");
+  expect_sag(sag_of(arm, "Kragarm"), (3 * 8.0L) / (3 * 100), 2, "l/25");
 }
 
 // On every example the spans hold the extremes of M of the whole beam, and

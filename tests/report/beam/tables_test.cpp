@@ -1,12 +1,15 @@
 // The reports from elements alone: a beam solved by applying its elements to
 // a register file, as the dialogue applies them, then replayed, summed up
 // and laid out by the writers, to the byte.
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "report/beam/page_writer.h"
+#include "report/beam/sags.h"
 #include "report/beam/statics.h"
 #include "report/beam/summary.h"
 #include "report/beam/tables.h"
@@ -69,15 +72,16 @@ TEST(TextReport, SimplySupportedBeamToTheByte) {
             "              Streckenlast (q= 10.000000, qs= 0.000000)\n"
             "    4.000000  rechtes Traegerende, gelenkiges Lager (S1=1, W1= 0.000000, S2=3, W2= 0.000000)\n"
             "\n"
-            "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist)\n"
+            "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist; f = Durchbiegung gegen die Sehne durch "
+            "die Lager, am Kragarm gegen die Tangente am Lager)\n"
             "  Bereich                      von x       bis x       max M       bei x       min M       bei x"
-            "     max |w|       bei x Stuetzmoment Auflagerkraft\n"
+            "     max |w|       bei x           f       bei x         l/f Stuetzmoment Auflagerkraft\n"
             "  linkes Traegerende        0.000000                                                            "
-            "                             0.000000     20.000000\n"
+            "                                                                 0.000000     20.000000\n"
             "  Feld 1                    0.000000    4.000000   20.000000    2.000000    0.000000    0.000000"
-            "    0.333333    2.000000\n"
+            "    0.333333    2.000000    0.333333    2.000000        l/12\n"
             "  rechtes Traegerende       4.000000                                                            "
-            "                             0.000000     20.000000\n"
+            "                                                                 0.000000     20.000000\n"
             "\n"
             "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)\n"
             "           x  Auflager                                      Wert\n"
@@ -157,21 +161,22 @@ TEST(TextReport, EveryKindOfElementInTheReportsWords) {
             "    5.000000  Traegerabschnitt (Laenge= 1.000000, EI= 1000.000000)\n"
             "    6.000000  rechtes Traegerende, freies Ende (S1=3, W1= 0.000000, S2=4, W2= 0.000000)\n"
             "\n"
-            "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist)\n"
+            "Feldmomente und Stuetzmomente (Feldmomente wo Q = 0 ist; f = Durchbiegung gegen die Sehne durch "
+            "die Lager, am Kragarm gegen die Tangente am Lager)\n"
             "  Bereich                      von x       bis x       max M       bei x       min M       bei x"
-            "     max |w|       bei x Stuetzmoment Auflagerkraft\n"
+            "     max |w|       bei x           f       bei x         l/f Stuetzmoment Auflagerkraft\n"
             "  linkes Traegerende        0.000000                                                            "
-            "                           -81.702379    116.267856\n"
+            "                                                               -81.702379    116.267856\n"
             "  Feld 1                    0.000000    2.000000   34.565477    1.000000  -81.702379    0.000000"
-            "    0.002464    2.000000\n"
+            "    0.002464    2.000000   -0.003403    1.157218       l/588\n"
             "  elastisches Lager         2.000000                                                            "
-            "                            -5.000000      1.232144\n"
+            "                                                                -5.000000      1.232144\n"
             "  Feld 2                    2.000000    5.000000    2.500000    4.000000   -5.000000    2.000000"
-            "    0.012307    3.000000\n"
+            "    0.012307    3.000000    0.010664    3.000000       l/281\n"
             "  Lager                     5.000000                                                            "
-            "                             0.000000      5.000000\n"
+            "                                                                 0.000000      5.000000\n"
             "  Kragarm                   5.000000    6.000000    0.000000    5.000000    0.000000    6.000000"
-            "    0.007820    6.000000\n"
+            "    0.007820    6.000000   -0.000000    6.000000           -\n"
             "\n"
             "Auflagerreaktionen (Kraefte positiv entgegen der Lastrichtung)\n"
             "           x  Auflager                                      Wert\n"
@@ -227,4 +232,17 @@ TEST(ReportPage, TablesHoldTheSameCellsAsTheTextReport) {
       }
     }
   }
+}
+
+TEST(SpanSags, TheRatioOfLengthToSagAsAWholeNumber) {
+  EXPECT_EQ(sag_ratio_text(7.74, 0.001), "l/7740");
+  EXPECT_EQ(sag_ratio_text(7.74, -0.001), "l/7740");
+  EXPECT_EQ(sag_ratio_text(5, 2), "l/3");  // 2.5, away from zero
+  EXPECT_EQ(sag_ratio_text(4, 0.333333), "l/12");
+  // No sag, or one under the rounding of the positions: no ratio.
+  EXPECT_EQ(sag_ratio_text(4, 0), "-");
+  EXPECT_EQ(sag_ratio_text(4, -0.0), "-");
+  EXPECT_EQ(sag_ratio_text(1, 1e-18), "-");
+  EXPECT_EQ(sag_ratio_text(1, std::nan("")), "-");
+  EXPECT_EQ(sag_ratio_text(1, std::numeric_limits<double>::infinity()), "l/0");
 }

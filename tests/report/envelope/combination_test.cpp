@@ -145,13 +145,17 @@ TEST(Combination, ARowCombinesEachQuantityOverItsCases) {
     std::vector<double> of_cases = case_values(row.cases, q);
     ASSERT_EQ(of_cases.size(), 3U);
     EXPECT_EQ(of_cases[1], value_of(row.cases[1], q));
-    EXPECT_EQ(value_of(values.largest, q), combine(kCodeFactors, of_cases, true, nullptr))
-        << quantity_name(q);
-    EXPECT_EQ(value_of(values.smallest, q), combine(kCodeFactors, of_cases, false, nullptr))
-        << quantity_name(q);
+    const Factors& factors = factors_for(kCodeFactors, q);
+    EXPECT_EQ(value_of(values.largest, q), combine(factors, of_cases, true, nullptr)) << quantity_name(q);
+    EXPECT_EQ(value_of(values.smallest, q), combine(factors, of_cases, false, nullptr)) << quantity_name(q);
   }
+  // M and Q with the design factors, w and p under the characteristic loads.
   EXPECT_EQ(values.largest.M, (1.35 * 30) + (1.5 * 7));
   EXPECT_EQ(values.smallest.Q, ((1.35 * -4) + (1.5 * -1)));
+  EXPECT_EQ(values.largest.w, 0.1 + 0.02);
+  EXPECT_EQ(values.smallest.w, 0.1 + -0.05);
+  EXPECT_EQ(values.largest.p, -0.2 + 0.3);
+  EXPECT_EQ(values.smallest.p, -0.2);
 }
 
 TEST(Combination, AValueThatIsNotFiniteMakesTheCombinationNaNWithItsCaseActing) {

@@ -69,9 +69,14 @@ TEST(Envelope, ThreeEqualSpansGiveTheHandbooksLimits) {
   EXPECT_NE(three.run.output.find("(4 Lastfaelle)\n"), std::string::npos);
   // Span 1: g on all spans and q on spans 1 and 3 (0.080 + 0.101) q L^2,
   // exactly where that arrangement's Q passes zero, between table points.
-  EXPECT_EQ(row_of(three.text, kSpans, 1),
-            (std::vector<std::string>{"Feld", "1", "0.000000", "1.000000", "0.180625", "0.425000", "1,", "2,",
-                                      "4", "-0.216667", "1.000000", "1,", "2,", "3"}));
+  // Its sag with the same arrangement: M over the support -(0.100 + 0.050)
+  // q L^2, so f = x (1 - 2 x^2 + x^3) / 12 - 0.025 x (1 - x^2), largest at
+  // x = 0.4647352, where p is zero, the chord being w = 0.
+  EXPECT_EQ(
+      row_of(three.text, kSpans, 1),
+      (std::vector<std::string>{"Feld",     "1",        "0.000000",  "1.000000", "0.180625", "0.425000", "1,",
+                                "2,",       "4",        "-0.216667", "1.000000", "1,",       "2,",       "3",
+                                "0.016777", "0.464735", "1,",        "2,",       "4",        "l/60"}));
   // Span 2: q on span 2 alone, 0.025 + 0.075; its smallest M at the table
   // point x = 1.5 with q on spans 1 and 3, 0.025 - 0.050.
   std::vector<std::string> span2 = row_of(three.text, kSpans, 2);
@@ -144,8 +149,9 @@ TEST(Envelope, AnotherBeamStartsOverAndARepeatedPassAddsNone) {
   std::string csv = read_file(dir.file("g.csv"));
   EXPECT_EQ(csv.rfind("x,w_max,w_min,p_max,p_min,M_max,M_min,Q_max,Q_min\r\n", 0), 0U);
   EXPECT_NE(csv.find("\r\n1.5,"), std::string::npos);
-  // 1.35 and 1.0 times q L^2 / 8.
-  EXPECT_NE(csv.find("\r\n1.5,1.423828125,1.0546875,0,0,1.51875,1.125,"), std::string::npos);
+  // w = 5 q L^4 / (384 EI) under the characteristic load, M 1.35 and 1.0
+  // times q L^2 / 8.
+  EXPECT_NE(csv.find("\r\n1.5,1.0546875,1.0546875,0,0,1.51875,1.125,"), std::string::npos);
   EXPECT_NE(csv.find("\r\n3,"), std::string::npos);
 }
 
@@ -317,22 +323,27 @@ TEST(Envelope, IsTheLargestAndSmallestOfEveryArrangementEnteredAsItsOwnPass) {
     EnvelopeWalk walk = start_envelope_walk(cases, 4);
     for (EnvelopeRow row; next_envelope_row(walk, row);) rows.push_back(row);
 
+    // w and p over the arrangements with the factors 1, M and Q over those
+    // with the design factors.
     std::vector<PointValues> largest(rows.size()), smallest(rows.size());
     std::size_t arrangements = std::size_t{1} << beam.variable.size();
-    for (std::size_t acting = 0; acting < 2 * arrangements; ++acting) {
-      std::vector<double> f = {acting % 2 == 0 ? factors.g_sup : factors.g_inf};
-      for (std::size_t k = 0; k < beam.variable.size(); ++k)
-        f.push_back(((acting >> (k + 1)) & 1U) != 0 ? factors.q : 0);
-      std::vector<TableRow> single = rows_of_pass(arrangement_pass(beam, f, rows));
-      ASSERT_EQ(single.size(), rows.size());
-      for (std::size_t r = 0; r < rows.size(); ++r) {
-        ASSERT_NEAR(single[r].x, rows[r].x, 1e-9);
-        for (Quantity q : kQuantities) {
-          double v = value_of(single[r].at, q);
-          double& hi = (&largest[r].w)[quantity_index(q)];
-          double& lo = (&smallest[r].w)[quantity_index(q)];
-          if (acting == 0 || v > hi) hi = v;
-          if (acting == 0 || v < lo) lo = v;
+    for (const Factors* set : {&factors, &kCharacteristic}) {
+      for (std::size_t acting = 0; acting < 2 * arrangements; ++acting) {
+        std::vector<double> f = {acting % 2 == 0 ? set->g_sup : set->g_inf};
+        for (std::size_t k = 0; k < beam.variable.size(); ++k)
+          f.push_back(((acting >> (k + 1)) & 1U) != 0 ? set->q : 0);
+        std::vector<TableRow> single = rows_of_pass(arrangement_pass(beam, f, rows));
+        ASSERT_EQ(single.size(), rows.size());
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+          ASSERT_NEAR(single[r].x, rows[r].x, 1e-9);
+          for (Quantity q : kQuantities) {
+            if (&factors_for(factors, q) != set) continue;
+            double v = value_of(single[r].at, q);
+            double& hi = (&largest[r].w)[quantity_index(q)];
+            double& lo = (&smallest[r].w)[quantity_index(q)];
+            if (acting == 0 || v > hi) hi = v;
+            if (acting == 0 || v < lo) lo = v;
+          }
         }
       }
     }
@@ -495,4 +506,111 @@ TEST(Envelope, TheFourSpanExampleGivesTheHandbooksCoefficients) {
   ASSERT_GE(middle.size(), 3U);
   EXPECT_EQ(middle[1], "12.000000");
   EXPECT_EQ(middle[2], "-108.000000");
+}
+
+// Deflections are checked under the characteristic loads: w and p are the
+// same at the design factors as at 1/1, M is not, and the headings say so.
+TEST(Envelope, DeflectionsAreCharacteristicWhateverTheFactors) {
+  ScratchDirectory dir;
+  std::string script = example("dreifeldtraeger_lastfaelle.txt");
+  ASSERT_EQ(run_piped(script, {"--grenzwerte", dir.file("d.csv"), "--grenzwerte", dir.file("d.txt"),
+                               "--grenzwerte", dir.file("d.html")})
+                .ending.status,
+            0);
+  ASSERT_EQ(run_piped(script, {"--grenzwerte", dir.file("k.csv"), "--faktoren", "1/1"}).ending.status, 0);
+  std::vector<std::string> design = csv_lines(read_file(dir.file("d.csv")));
+  std::vector<std::string> plain = csv_lines(read_file(dir.file("k.csv")));
+  ASSERT_EQ(design.size(), plain.size());
+  ASSERT_GT(design.size(), 10U);
+  std::size_t M_differs = 0;
+  for (std::size_t r = 1; r + 1 < design.size(); ++r) {
+    std::vector<std::string> d = fields(design[r]);
+    std::vector<std::string> k = fields(plain[r]);
+    ASSERT_EQ(d.size(), 9U);
+    EXPECT_EQ(std::vector<std::string>(d.begin(), d.begin() + 5),
+              std::vector<std::string>(k.begin(), k.begin() + 5))
+        << "row " << r;
+    if (d[5] != k[5]) ++M_differs;
+  }
+  EXPECT_GT(M_differs, design.size() / 2);
+  std::string text = read_file(dir.file("d.txt"));
+  for (const char* heading :
+       {"\nTeilsicherheitsbeiwerte (fuer M, Q und die Auflagerkraefte; w, p charakteristisch",
+        "\nGrenzwerte (10 Teile je Abschnitt, an Spruengen links und rechts; w, p "
+        "charakteristisch, alle Faktoren 1; M, Q mit den Teilsicherheitsbeiwerten)\n"})
+    EXPECT_NE(text.find(heading), std::string::npos) << heading;
+  std::string page = read_file(dir.file("d.html"));
+  EXPECT_NE(page.find("<h2>Grenzlinien</h2>\n<p>w charakteristisch (alle Faktoren 1), M und Q mit den "
+                      "Teilsicherheitsbeiwerten.</p>\n"),
+            std::string::npos);
+  EXPECT_NE(
+      page.find("; w, p charakteristisch, alle Faktoren 1; M, Q mit den Teilsicherheitsbeiwerten)</h2>"),
+      std::string::npos);
+}
+
+namespace {
+
+// Two spans and an arm: g everywhere, a settlement of the inner support, q
+// on the first span, and a force at the arm's tip, each a load case.
+std::vector<Element> span_and_arm(double g, double settlement, double q, double F) {
+  return {left_end(),
+          beam_segment(3, 2, g + q, 0),
+          support(false, settlement),
+          beam_segment(2, 2, g, 0),
+          support(false, 0),
+          beam_segment(1, 2, g, 0),
+          point_action(Quantity::Q, F),
+          right_end_with(Quantity::M, Quantity::Q)};
+}
+
+}  // namespace
+
+// An arrangement's sag is the sum of its cases', each from its own chord or
+// tangent: every span's envelope sag is the largest of every arrangement
+// entered as its own pass, at the same x, with that arrangement's cases.
+TEST(Envelope, EachSpansSagIsTheLargestOfEveryArrangementsOwn) {
+  const double g = 1, settlement = 0.5, q = 1.5, F = 2;
+  Passes passes;
+  LoadCases cases;
+  for (const std::vector<Element>& pass : {span_and_arm(g, 0, 0, 0), span_and_arm(0, settlement, 0, 0),
+                                           span_and_arm(0, 0, q, 0), span_and_arm(0, 0, 0, F)}) {
+    passes.enter(pass);
+    add_load_case(cases, passes.record, passes.R);
+  }
+  ASSERT_EQ(cases.cases.size(), 4U);
+  const Factors factors;
+  EnvelopeSummary envelope = summarize_envelope({cases, factors, 4});
+  ASSERT_EQ(envelope.spans.size(), 3U);
+  std::vector<Span> largest(3);
+  std::vector<std::string> acting(3);
+  for (unsigned a = 0; a < 8; ++a) {
+    Passes single;
+    single.enter(
+        span_and_arm(g, (a & 1U) != 0 ? settlement : 0, (a & 2U) != 0 ? q : 0, (a & 4U) != 0 ? F : 0));
+    RegisterFile start = closed_copy(single.R);
+    BeamSummary summary = summarize_beam({single.record, start, 1});
+    ASSERT_EQ(summary.spans.size(), 3U);
+    for (std::size_t i = 0; i < 3; ++i) {
+      const Span& span = summary.spans[i];
+      ASSERT_TRUE(span.has_sag);
+      if (a > 0 && !(std::fabs(span.sag.value) > std::fabs(largest[i].sag.value))) continue;
+      largest[i] = span;
+      acting[i] = "1";
+      for (unsigned k = 0; k < 3; ++k)
+        if ((a >> k & 1U) != 0) acting[i] += ", " + std::to_string(k + 2);
+    }
+  }
+  for (std::size_t i = 0; i < 3; ++i) {
+    SCOPED_TRACE("span " + std::to_string(i + 1));
+    const CaseExtreme& sag = envelope.spans[i].sag;
+    ASSERT_TRUE(sag.found);
+    EXPECT_NEAR(sag.value, largest[i].sag.value, 1e-12);
+    EXPECT_NEAR(sag.x, largest[i].sag.x, 1e-9);
+    // The arm's tangent takes out what the loads beside it do: of those
+    // only rounding is left, whichever way it goes.
+    if (i < 2) {
+      EXPECT_EQ(acting_cases(sag.arrangement), acting[i]);
+    }
+  }
+  EXPECT_EQ(acting_cases(envelope.spans[2].sag.arrangement).find("1, 4"), 0U);
 }
