@@ -66,6 +66,15 @@ void print_notice(std::string_view text) {
   stream_write_notice(text);
 }
 
+std::string slip_notice(std::string_view taken, std::string_view rest) {
+  std::string notice = "Hinweis: gelesen ";
+  notice.append(taken);
+  notice += ", uebrig \"";
+  notice.append(rest);
+  notice += "\"\n";
+  return notice;
+}
+
 void notices_to_errors() { stream_notices_to_errors(); }
 
 // Writes value as "%f" does into text and returns how much it wrote.

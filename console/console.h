@@ -19,6 +19,11 @@ inline constexpr char kNotANumberNotice[] = "Eingabe ist keine Zahl, alter Wert 
 inline constexpr char kOutOfRangeNotice[] = "Zahl ausserhalb des Bereichs, alter Wert bleibt\n";
 inline constexpr char kNoInputNotice[] = "keine Eingabe, alter Wert bleibt\n";
 
+// At a keyboard, after a number read that left a slip on its line (is_slip):
+// 'gelesen: 6, uebrig: "m"'.
+std::string slip_notice(std::string_view taken, std::string_view rest);
+bool is_slip(std::string_view rest);
+
 // What read_key gives for a key that sends several codes at a keyboard:
 // kFunctionKey + n for the F key Fn (n = 1 to 8), kOtherKey for any other
 // (arrows, Home, Alt with a key).

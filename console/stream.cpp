@@ -165,6 +165,12 @@ int stream_peek_second() {
   return static_cast<unsigned char>(g_next[1]);
 }
 
+std::string_view stream_line_rest() {
+  if (g_next == nullptr) return {};
+  std::string_view rest(g_next, static_cast<std::size_t>(g_end - g_next));
+  return rest.substr(0, rest.find('\n'));
+}
+
 void stream_next() {
   assert(g_next != g_end);
   ++g_next;

@@ -57,6 +57,10 @@ int stream_take_typed_key();
 // Ctrl-D; a pipe or script just reports its end once more.
 void stream_wait_again();
 
+// The bytes read but not taken yet, up to the end of their line (without
+// it): at a keyboard, the rest of the line being read. Reads nothing.
+std::string_view stream_line_rest();
+
 // Takes the byte stream_peek returned. REQUIRES: stream_peek() != kEndOfInput.
 void stream_next();
 

@@ -261,3 +261,13 @@ TEST(NumberRead, CommaAtTheEndOfAnInputBlock) {
   std::fclose(file);
   EXPECT_TRUE(reads_from_standard_input(path, 4, 0));
 }
+
+TEST(Slip, WhatANumberReadLeavesOnItsLine) {
+  // Right after the number, or anything no number read takes.
+  for (const char* rest : {"m", ".5x", ",", " m5", " 4 1x", " 1e", " -"})
+    EXPECT_TRUE(dlt::is_slip(rest)) << rest;
+  // Nothing, numbers typed ahead, keys typed ahead.
+  for (const char* rest : {"", " ", " 100 1 10 0", "\t4,5 -1e-3 +.5 ", " 0 g", " c 4 100"})
+    EXPECT_FALSE(dlt::is_slip(rest)) << rest;
+  EXPECT_EQ(dlt::slip_notice("6", "m"), "Hinweis: gelesen 6, uebrig \"m\"\n");
+}
