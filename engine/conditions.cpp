@@ -1,7 +1,5 @@
 #include "engine/conditions.h"
 
-#include <cmath>
-
 #include "console/console.h"
 #include "engine/stable_columns.h"
 #include "engine/unknown_chain.h"
@@ -130,20 +128,14 @@ Refusal condition_refusal(const RegisterFile& R, Quantity S1) {
   // The stable columns decide where the pass has them: after a row of
   // springs the registers' exact zeros mean nothing, and their residues
   // would let a second support at the same point through.
-  if (columns_decide(R.stable))
-    return condition_determined(R.stable, S1) ? Refusal::none : Refusal::undetermined_condition;
-  // A pivot that is no finite number (columns gone NaN across a segment of
-  // EI = 0, say) determines nothing either.
-  Pivot pivot = choose_pivot(R, S1);
-  int entry = state_code(S1) + (pivot == Pivot::x1 ? kX1Offset : kX2Offset);
-  bool determined = pivot != Pivot::none && std::isfinite(R[entry]);
+  bool determined =
+      columns_decide(R.stable) ? condition_determined(R.stable, S1) : choose_pivot(R, S1) != Pivot::none;
   return determined ? Refusal::none : Refusal::undetermined_condition;
 }
 
 Refusal apply_right_end(RegisterFile& R, const Element& end) {
   if (Refusal refusal = set_condition(R, end.S1, end.W1, true); refusal != Refusal::none) return refusal;
-  double x1_entry = R[state_code(end.S2) + kX1Offset];
-  bool registers_determined = x1_entry != 0 && std::isfinite(x1_entry);
+  bool registers_determined = R[state_code(end.S2) + kX1Offset] != 0;
   bool determined = columns_decide(R.stable) ? right_end_determined(R.stable, end.S2) : registers_determined;
   if (!determined) return Refusal::undetermined_right_end;
   if (registers_determined) right_end(R, end.S2, end.W2);

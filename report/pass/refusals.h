@@ -13,9 +13,11 @@
 namespace dlt {
 
 // Where a right end follows a refused left end. A refused left end leaves the
-// columns cleared, so every condition after it is refused as undetermined
-// and this is not expected to happen; should it, no beam was entered.
-inline constexpr char kNoLeftEndReason[] = "kein linkes Traegerende in diesem Durchgang";
+// unknowns' columns cleared, and only a segment or spring that makes them NaN
+// (an EI of 0, a c of infinity) lets a condition through: the beam is not
+// determined, whatever else is missing.
+inline constexpr char kNoLeftEndReason[] =
+    "Traeger nicht bestimmbar: nach dem abgewiesenen linken Ende sind die Werte keine Zahlen";
 inline constexpr std::uint64_t kMaxTableRows = 100000000;
 inline constexpr char kTooManyRowsReason[] = "mehr als 100000000 Tabellenzeilen";
 // The envelope's: its rows once for each load case, as each row holds them

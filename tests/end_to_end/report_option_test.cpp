@@ -316,6 +316,23 @@ TEST(ReportFiles, ReportIsReplacedWholeAtEachRightEnd) {
   EXPECT_EQ(reactions(report), (std::vector<std::string>{"10.000000", "10.000000"}));
 }
 
+// After a refused left end the columns are zero, and only a segment of EI 0
+// (NaN in them) lets a right end through: the report names the beam not
+// determined, and the first beam's report stays.
+TEST(ReportFiles, ARightEndAfterARefusedLeftEndIsNotDetermined) {
+  ScratchDirectory dir;
+  PipedRun run =
+      run_piped("a 2 4 c 1 1 0 f 1 0 1 3 0 a 5 5 c 1 0 0 f 1 0 1 3 0 q", {"--bericht", dir.file("r.txt")});
+  EXPECT_EQ(run.ending.status, 1);
+  EXPECT_NE(
+      run.errors.find(
+          "Bericht nicht geschrieben: " + dir.file("r.txt") +
+          ": Traeger nicht bestimmbar: nach dem abgewiesenen linken Ende sind die Werte keine Zahlen\n"),
+      std::string::npos)
+      << run.errors;
+  EXPECT_EQ(reactions(read_file(dir.file("r.txt"))).size(), 2u);
+}
+
 // Every bad command line gets one German line naming the program as
 // durchlauftraeger (not by its path), the usage, and status 2, before the
 // menu.

@@ -235,22 +235,6 @@ TEST(Condition, MechanismIsRefusedAndChangesNothing) {
   }
 }
 
-TEST(Condition, ColumnsThatAreNoNumbersDetermineNothing) {
-  // A segment of EI = 0 after a refused left end leaves NaN in the
-  // columns: neither the condition nor a right end may take it for a pivot.
-  RegisterFile R = exact_columns(20);
-  for (int k = 1; k <= 12; ++k) R[k] = NAN;
-  RegisterFile before = R;
-  InputValues in;
-  EXPECT_EQ(dialogue(cmd_condition, R, in, "1 0 1 3 0"), kConditionDialogue + kUndeterminedConditionNotice);
-  EXPECT_EQ(R[15], before[15]);
-  // Where the condition's pivot is a number but X1's entry of S2 is not.
-  R = exact_columns(20);
-  R[7] = INFINITY;
-  EXPECT_EQ(dialogue(cmd_condition, R, in, "1 0 1 3 0"),
-            kConditionDialogue + kRightEndQuestion + kRightEndDialogue + kUndeterminedRightEndNotice);
-}
-
 TEST(Condition, RightEndThatX1CannotReachIsRefused) {
   // After the hinge X1's column has no moment left, so a right end that
   // prescribes M cannot fix X1: the hinge stays, -X1 keeps its value.
