@@ -105,7 +105,7 @@ bool is_slip(std::string_view rest) {
       continue;
     }
     // A letter on its own is a key typed ahead, as a script on one line has.
-    bool key = std::isalpha(static_cast<unsigned char>(rest[at])) &&
+    bool key = std::isalpha(static_cast<unsigned char>(rest[at])) != 0 &&
                (at + 1 == rest.size() || is_white_space(static_cast<unsigned char>(rest[at + 1])));
     std::size_t length = key ? 1 : number_length(rest.substr(at));
     at += length;

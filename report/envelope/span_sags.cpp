@@ -77,6 +77,7 @@ void refine_sag(EnvelopeSpan& span, const std::vector<Chord>& chords, EnvelopeWa
   }
   Arrangement a = span.sag.arrangement;
   std::vector<double> p;
+  p.reserve(terms.size());
   for (const std::vector<double>& term : terms) p.push_back(arranged_value(a, term));
   for (double t : roots_between(p, 0, h)) {
     double x = walk.interval_from + t;
