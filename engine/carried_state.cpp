@@ -1,7 +1,11 @@
 #include "engine/carried_state.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <cstddef>
+#include <string_view>
 
 #include "engine/segments.h"
 
@@ -10,25 +14,35 @@ namespace dlt {
 // How far a carried state just left of an anchor may lie from the kept one,
 // relative to the larger of 1 and the kept value's magnitude.
 constexpr double kStateTolerance = 1e-6;
-// How far a register value may lie from the state's and still be printed.
+// How far a register value may lie from a state computed in double and
+// still be printed.
 constexpr double kShownAbsolute = 5e-7;
 constexpr double kShownRelative = 1e-9;
+// Two values further apart than this print different six decimals: each
+// lies within half a unit of the sixth decimal of what it prints.
+constexpr double kSurelyApart = 2e-6;
+// Room for the six decimals of any double: 309 digits, the point, six
+// decimals and a sign.
+constexpr std::size_t kFixedSize = 400;
 
-static bool same_state(const StateVector& carried, const StateVector& kept) {
-  for (int r = 0; r < kQuantityCount; ++r) {
-    double bound = kStateTolerance * std::max(1.0, std::fabs(kept[r]));
-    if (!(std::fabs(carried[r] - kept[r]) <= bound)) return false;
+template <class T>
+static bool same_state(const BasicState<T>& carried, const BasicState<T>& kept) {
+  for (std::size_t r = 0; r < kQuantityCount; ++r) {
+    T size = kept[r] < 0 ? -kept[r] : kept[r];
+    T bound = kStateTolerance * std::max(T(1), size);
+    T off = carried[r] - kept[r];
+    if (!((off < 0 ? -off : off) <= bound)) return false;
   }
   return true;
 }
 
-static bool same_anchor(const KeptPoint& kept, const PassAnchor& anchor) {
-  if (kept.kind != anchor.kind) return false;
-  switch (anchor.kind) {
+static bool same_anchor(const KeptPoint& kept, AnchorKind kind, Quantity S1, double W1, double c) {
+  if (kept.kind != kind) return false;
+  switch (kind) {
     case AnchorKind::condition:
-      return kept.S1 == anchor.S1 && kept.W1 == anchor.W1;
+      return kept.S1 == S1 && kept.W1 == W1;
     case AnchorKind::spring:
-      return kept.c == anchor.c;
+      return kept.c == c;
   }
   return false;
 }
@@ -45,15 +59,24 @@ void carry_from_left_end(StableFile& s) {
     return;
   }
   s.here.carries_state = true;
+  s.here.precise_state = s.kept->precise;
   s.here.state = s.kept->start;
+  s.here.wide_state = s.kept->wide_start;
 }
 
-void carry_segment(StableFile& s, double length, double k, bool loaded, double q, double qs) {
+void carry_segment(StableFile& s, const Element& segment, double k, Wide wide_k) {
   StableSpot& here = s.here;
-  if (here.carries_state) {
-    StateVector& v = here.state;
-    transfer_column(v[0], v[1], v[2], v[3], length, k);
-    if (loaded) add_distributed_load(v[0], v[1], v[2], v[3], length, k, q, qs);
+  if (here.carries_state && here.precise_state) {
+    StateVector& v = here.wide_state;
+    Wide l = segment.length;
+    transfer_column<Wide>(v[0], v[1], v[2], v[3], l, wide_k);
+    if (segment.loaded) add_distributed_load<Wide>(v[0], v[1], v[2], v[3], l, wide_k, segment.q, segment.qs);
+    here.carries_state = finite_state(v);
+  } else if (here.carries_state) {
+    BasicState<double>& v = here.state;
+    double l = segment.length;
+    transfer_column<double>(v[0], v[1], v[2], v[3], l, k);
+    if (segment.loaded) add_distributed_load<double>(v[0], v[1], v[2], v[3], l, k, segment.q, segment.qs);
     here.carries_state = finite_state(v);
   }
   if (!s.kept || here.left_beam || s.entered >= s.kept->points.size()) return;
@@ -62,13 +85,21 @@ void carry_segment(StableFile& s, double length, double k, bool loaded, double q
 }
 
 void carry_point_action(StableFile& s, Quantity S1, double load) {
-  if (!s.here.carries_state) return;
-  double& v = s.here.state[state_index(S1)];
-  v = v - load;
-  s.here.carries_state = std::isfinite(v);
+  StableSpot& here = s.here;
+  if (!here.carries_state) return;
+  std::size_t i = state_index(S1);
+  if (here.precise_state) {
+    Wide& v = here.wide_state[i];
+    v = v - load;
+    here.carries_state = wide_finite(v);
+  } else {
+    double& v = here.state[i];
+    v = v - load;
+    here.carries_state = std::isfinite(v);
+  }
 }
 
-void carry_into_anchor(StableFile& s, const PassAnchor& anchor) {
+void carry_into_anchor(StableFile& s, AnchorKind kind, Quantity S1, double W1, double c) {
   std::size_t k = s.entered;
   s.entered = s.entered + 1;
   // Past its own right end a pass has no kept anchor to enter.
@@ -78,23 +109,61 @@ void carry_into_anchor(StableFile& s, const PassAnchor& anchor) {
   }
   if (!s.kept || s.here.left_beam) return;
   const KeptBeam& beam = *s.kept;
-  if (k >= beam.points.size() || !same_anchor(beam.points[k], anchor)) {
+  if (k >= beam.points.size() || !same_anchor(beam.points[k], kind, S1, W1, c)) {
     leave_beam(s);
     return;
   }
   if (!s.here.carries_state) return;
-  if (!same_state(s.here.state, beam.points[k].left)) {
+  bool same = s.here.precise_state ? same_state(s.here.wide_state, beam.wide_points[k].left)
+                                   : same_state(s.here.state, beam.points[k].left);
+  if (!same) {
     leave_beam(s);
     return;
   }
   s.here.state = beam.points[k].right;
+  if (s.here.precise_state) s.here.wide_state = beam.wide_points[k].right;
 }
 
-double shown_value(double register_value, double state_value) {
+// The six decimals key g prints of value, as console/console.cpp prints
+// them, without the sign of a zero.
+static std::string_view six_decimals(double value, std::array<char, kFixedSize>& text) {
+  std::to_chars_result end =
+      std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, 6);
+  std::string_view digits(text.data(), static_cast<std::size_t>(end.ptr - text.data()));
+  if (digits == "-0.000000") digits.remove_prefix(1);
+  return digits;
+}
+
+static bool same_six_decimals(double a, double b) {
+  if (a == b) return true;
+  if (std::fabs(a - b) > kSurelyApart) return false;
+  std::array<char, kFixedSize> a_text;
+  std::array<char, kFixedSize> b_text;
+  return six_decimals(a, a_text) == six_decimals(b, b_text);
+}
+
+double shown_precise_value(double register_value, Wide state_value) {
+  double precise = to_double(state_value);
+  if (!std::isfinite(precise) || same_six_decimals(register_value, precise)) return register_value;
+  return precise;
+}
+
+double shown_near_value(double register_value, double state_value) {
   if (!std::isfinite(state_value)) return register_value;
   double bound = kShownAbsolute + (kShownRelative * std::fabs(state_value));
   if (std::fabs(register_value - state_value) <= bound) return register_value;
   return state_value;
+}
+
+double shown_value(double register_value, const StableSpot& here, std::size_t r) {
+  if (here.precise_state) return shown_precise_value(register_value, here.wide_state[r]);
+  return shown_near_value(register_value, here.state[r]);
+}
+
+double precise_value(double register_value, const StableSpot& here, std::size_t r) {
+  if (!here.precise_state) return shown_value(register_value, here, r);
+  double precise = to_double(here.wide_state[r]);
+  return std::isfinite(precise) ? precise : register_value;
 }
 
 }  // namespace dlt

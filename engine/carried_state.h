@@ -7,6 +7,9 @@
 // beam. Also the choice between a register value and the state's.
 #pragma once
 
+#include <cstddef>
+
+#include "engine/element.h"
 #include "engine/stable_file.h"
 
 namespace dlt {
@@ -15,24 +18,43 @@ namespace dlt {
 // is a kept beam with the same unknowns.
 void carry_from_left_end(StableFile& s);
 
-// Moves the state across a segment and checks that the pass has not passed
-// the kept beam's next anchor.
-void carry_segment(StableFile& s, double length, double k, bool loaded, double q, double qs);
+// Moves the state across a segment, of factor k in double and wide_k in
+// Wide (needed only where the state is precise), and checks that the pass
+// has not passed the kept beam's next anchor.
+void carry_segment(StableFile& s, const Element& segment, double k, Wide wide_k);
 
 void carry_point_action(StableFile& s, Quantity S1, double load);
 
-// The pass enters its next condition or spring, described by anchor (its
-// columns aside): compared with the kept beam's, it restarts the state from
-// the kept state just right of it.
-void carry_into_anchor(StableFile& s, const PassAnchor& anchor);
+// The pass enters its next condition or spring, a condition on S1 = W1 or
+// a spring of stiffness c: compared with the kept beam's, it restarts the
+// state from the kept state just right of it.
+void carry_into_anchor(StableFile& s, AnchorKind kind, Quantity S1, double W1, double c);
 
 // The pass no longer follows the kept beam.
 void leave_beam(StableFile& s);
 
-// What g prints for one quantity: the register value where it agrees with
-// the state, |register - state| <= 5e-7 + 1e-9 |state|, or where the state is
-// not finite; the state's value otherwise (also where the register value is
-// nan or infinite).
-double shown_value(double register_value, double state_value);
+// What g prints for quantity r (a state_index) where the pass carries a
+// state: shown_precise_value where the state is precise, else
+// shown_near_value.
+double shown_value(double register_value, const StableSpot& here, std::size_t r);
+
+// What the CSV tables print for quantity r where the pass carries a state:
+// where it is precise, the precise value where that is finite, else the
+// register value; else what g prints.
+double precise_value(double register_value, const StableSpot& here, std::size_t r);
+
+// The register value where it prints the same six decimals as the precise
+// value, the state rounded to double ("-0.000000" and "0.000000" count as
+// the same, and the register's sign stays), or where the precise value is
+// not finite; the precise value otherwise (also where the register value is
+// nan or infinite). So the old digits stay wherever they were right.
+double shown_precise_value(double register_value, Wide state_value);
+
+// The register value where it agrees with a state computed in double,
+// |register - state| <= 5e-7 + 1e-9 |state|, or where the state is not
+// finite; the state's value otherwise (also where the register value is nan
+// or infinite). Such a state is no more precise than the registers where
+// they keep their digits, only where they have lost them.
+double shown_near_value(double register_value, double state_value);
 
 }  // namespace dlt
