@@ -14,10 +14,6 @@ namespace dlt {
 // How far a carried state just left of an anchor may lie from the kept one,
 // relative to the larger of 1 and the kept value's magnitude.
 constexpr double kStateTolerance = 1e-6;
-// How far a register value may lie from a state computed in double and
-// still be printed.
-constexpr double kShownAbsolute = 5e-7;
-constexpr double kShownRelative = 1e-9;
 // Two values further apart than this print different six decimals: each
 // lies within half a unit of the sixth decimal of what it prints.
 constexpr double kSurelyApart = 2e-6;
@@ -142,22 +138,17 @@ static bool same_six_decimals(double a, double b) {
   return six_decimals(a, a_text) == six_decimals(b, b_text);
 }
 
-double shown_precise_value(double register_value, Wide state_value) {
-  double precise = to_double(state_value);
+double precise_state_value(const StableSpot& here, std::size_t r) {
+  return here.precise_state ? to_double(here.wide_state[r]) : here.state[r];
+}
+
+double shown_value(double register_value, double precise) {
   if (!std::isfinite(precise) || same_six_decimals(register_value, precise)) return register_value;
   return precise;
 }
 
-double shown_near_value(double register_value, double state_value) {
-  if (!std::isfinite(state_value)) return register_value;
-  double bound = kShownAbsolute + (kShownRelative * std::fabs(state_value));
-  if (std::fabs(register_value - state_value) <= bound) return register_value;
-  return state_value;
-}
-
 double shown_value(double register_value, const StableSpot& here, std::size_t r) {
-  if (here.precise_state) return shown_precise_value(register_value, here.wide_state[r]);
-  return shown_near_value(register_value, here.state[r]);
+  return shown_value(register_value, precise_state_value(here, r));
 }
 
 double precise_value(double register_value, const StableSpot& here, std::size_t r) {

@@ -33,28 +33,25 @@ void carry_into_anchor(StableFile& s, AnchorKind kind, Quantity S1, double W1, d
 // The pass no longer follows the kept beam.
 void leave_beam(StableFile& s);
 
-// What g prints for quantity r (a state_index) where the pass carries a
-// state: shown_precise_value where the state is precise, else
-// shown_near_value.
+// The precise value of quantity r (a state_index) where the pass carries a
+// state: the state, rounded to double where it is carried in Wide.
+double precise_state_value(const StableSpot& here, std::size_t r);
+
+// What g prints for quantity r where the pass carries a state: see below.
 double shown_value(double register_value, const StableSpot& here, std::size_t r);
 
-// What the CSV tables print for quantity r where the pass carries a state:
-// where it is precise, the precise value where that is finite, else the
-// register value; else what g prints.
-double precise_value(double register_value, const StableSpot& here, std::size_t r);
-
 // The register value where it prints the same six decimals as the precise
-// value, the state rounded to double ("-0.000000" and "0.000000" count as
-// the same, and the register's sign stays), or where the precise value is
-// not finite; the precise value otherwise (also where the register value is
-// nan or infinite). So the old digits stay wherever they were right.
-double shown_precise_value(double register_value, Wide state_value);
+// value ("-0.000000" and "0.000000" count as the same, and the register's
+// sign stays), or where the precise value is not finite; the precise value
+// otherwise (also where the register value is nan or infinite). So the old
+// digits stay wherever they were right.
+double shown_value(double register_value, double precise);
 
-// The register value where it agrees with a state computed in double,
-// |register - state| <= 5e-7 + 1e-9 |state|, or where the state is not
-// finite; the state's value otherwise (also where the register value is nan
-// or infinite). Such a state is no more precise than the registers where
-// they keep their digits, only where they have lost them.
-double shown_near_value(double register_value, double state_value);
+// What the CSV tables print for quantity r where the pass carries a state:
+// where it is carried in Wide, the precise value where that is finite, else
+// the register value; where it is carried in double, what g prints (a
+// double state is no closer to the exact value than registers that keep
+// their digits, only where they lose them).
+double precise_value(double register_value, const StableSpot& here, std::size_t r);
 
 }  // namespace dlt

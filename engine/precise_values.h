@@ -9,7 +9,7 @@
 namespace dlt {
 
 // w, p, M and Q at the current point: each the precise value where the pass
-// carries a precise state and it is finite, else what shown_values gives
+// carries its state in Wide and it is finite, else what shown_values gives
 // (see precise_value).
 PointValues precise_values(RegisterFile& R);
 

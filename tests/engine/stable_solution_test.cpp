@@ -196,37 +196,40 @@ TEST(CarriedState, NoKeptBeamNoStateAndNoHint) {
   EXPECT_FALSE(R.stable.here.left_beam);
 }
 
-TEST(ShownValue, BesideADoubleStateTheRegisterValueWhereItAgrees) {
-  EXPECT_EQ(shown_near_value(1.0000004, 1.0), 1.0000004);
-  EXPECT_EQ(shown_near_value(1.000001, 1.0), 1.0);
-  EXPECT_EQ(shown_near_value(1000.0000014, 1000.0), 1000.0000014);  // within 5e-7 + 1e-9 |state|
-  EXPECT_EQ(shown_near_value(1000.000002, 1000.0), 1000.0);
-  EXPECT_EQ(shown_near_value(NAN, 2.0), 2.0);
-  EXPECT_EQ(shown_near_value(-HUGE_VAL, 2.0), 2.0);
-  EXPECT_EQ(shown_near_value(3.0, NAN), 3.0);
-  EXPECT_EQ(shown_near_value(3.0, HUGE_VAL), 3.0);
+TEST(ShownValue, TheRegisterValueWherePrintedTheSameAsThePreciseValue) {
+  // The same six decimals, however far apart in the seventh.
+  EXPECT_EQ(shown_value(1.0000004, 1.0), 1.0000004);
+  EXPECT_EQ(shown_value(0.9999996, 1.0), 0.9999996);
+  EXPECT_EQ(shown_value(1.000001, 1.0), 1.0);
+  // Apart by less than 5e-7 (the old tolerance) on the two sides of a
+  // rounding boundary: the register value would print a wrong digit.
+  EXPECT_EQ(shown_value(0.0000004999, 0.0000005001), 0.0000005001);
+  EXPECT_EQ(shown_value(1000.0000014, 1000.0), 1000.0);
+  EXPECT_EQ(shown_value(3421737.266309, 3421737.266403), 3421737.266403);
+  EXPECT_EQ(shown_value(3421737.2664031, 3421737.266403), 3421737.2664031);
+  // "-0.000000" and "0.000000" are the same, and the register's sign stays.
+  EXPECT_TRUE(std::signbit(shown_value(-1e-7, 2e-7)));
+  EXPECT_FALSE(std::signbit(shown_value(0.0, -3e-7)));
+  // Where the registers overflowed; where the precise value is none.
+  EXPECT_EQ(shown_value(NAN, 4.5e231), 4.5e231);
+  EXPECT_EQ(shown_value(-HUGE_VAL, 2.0), 2.0);
+  EXPECT_TRUE(std::isnan(shown_value(NAN, HUGE_VAL)));
+  EXPECT_EQ(shown_value(3.0, NAN), 3.0);
+  EXPECT_EQ(shown_value(3.0, -HUGE_VAL), 3.0);
 }
 
-TEST(ShownValue, BesideAPreciseStateTheRegisterValueWherePrintedTheSame) {
-  // The same six decimals, however far apart in the seventh.
-  EXPECT_EQ(shown_precise_value(1.0000004, Wide(1)), 1.0000004);
-  EXPECT_EQ(shown_precise_value(0.9999996, Wide(1)), 0.9999996);
-  // Apart by less than the old tolerance of 5e-7, on the two sides of a
-  // rounding boundary: the register value would print a wrong digit.
-  EXPECT_EQ(shown_precise_value(0.0000004999, Wide(0.0000005001)), 0.0000005001);
-  EXPECT_EQ(shown_precise_value(1000.0000014, Wide(1000)), 1000.0);
-  // "-0.000000" and "0.000000" are the same, and the register's sign stays.
-  EXPECT_TRUE(std::signbit(shown_precise_value(-1e-7, Wide(2e-7))));
-  EXPECT_FALSE(std::signbit(shown_precise_value(0.0, -Wide(3e-7))));
-  // Where the registers overflowed; where the state lies beyond the doubles.
-  EXPECT_EQ(shown_precise_value(NAN, Wide(4.5e231)), 4.5e231);
-  EXPECT_EQ(shown_precise_value(-HUGE_VAL, Wide(2)), 2.0);
-  Wide beyond = Wide(1e300) * 1e300;
-  EXPECT_TRUE(std::isnan(shown_precise_value(NAN, beyond)));
-  EXPECT_EQ(shown_precise_value(3.0, -beyond), 3.0);
-  // Large values: every digit of the integer part counts.
-  EXPECT_EQ(shown_precise_value(3421737.266309, Wide(3421737.266403)), 3421737.266403);
-  EXPECT_EQ(shown_precise_value(3421737.2664031, Wide(3421737.266403)), 3421737.2664031);
+TEST(ShownValue, ThePreciseValueIsTheStateRoundedToDouble) {
+  StableSpot here;
+  here.state = {1, 2, 3, 4};
+  here.wide_state = {Wide(1) / 3, Wide(1e300) * 1e300, 5, 6};
+  EXPECT_EQ(precise_state_value(here, 1), 2.0);
+  EXPECT_EQ(precise_value(4.0000001, here, 3), 4.0000001);
+  EXPECT_EQ(precise_value(9.0, here, 3), 4.0);
+  here.precise_state = true;
+  EXPECT_EQ(precise_state_value(here, 0), 1.0 / 3);
+  EXPECT_EQ(precise_value(9.0, here, 1), 9.0);
+  EXPECT_EQ(shown_value(0.3333334, here, 0), 0.3333334);
+  EXPECT_EQ(shown_value(0.3333338, here, 0), 1.0 / 3);
 }
 
 TEST(WideSolution, AStiffSpringTurnsThePassToWideFromThereOn) {
