@@ -17,6 +17,10 @@ constexpr double kStateTolerance = 1e-6;
 // Two values further apart than this print different six decimals: each
 // lies within half a unit of the sixth decimal of what it prints.
 constexpr double kSurelyApart = 2e-6;
+// Where the six decimals can be had without printing them: below 2^52
+// millionths.
+constexpr double kMillion = 1e6;
+constexpr double kExactMillionths = 4503599627370496.0;
 // Room for the six decimals of any double: 309 digits, the point, six
 // decimals and a sign.
 constexpr std::size_t kFixedSize = 400;
@@ -130,9 +134,34 @@ static std::string_view six_decimals(double value, std::array<char, kFixedSize>&
   return digits;
 }
 
+// The six decimals of value as a whole number of millionths, correctly
+// rounded, without printing: exactly so where |value| 1e6 < 2^52 and value
+// is no halfway point; false elsewhere. value 1e6 = hi + lo exactly, with
+// |lo| <= 1/4 there, and hi = r + d with r whole and |d| <= 1/2: r is the
+// answer unless d + lo passes a half.
+static bool millionths(double value, double& whole) {
+  double hi = value * kMillion;
+  if (!(std::fabs(hi) < kExactMillionths)) return false;
+  double lo = std::fma(value, kMillion, -hi);
+  double r = std::nearbyint(hi);
+  double d = hi - r;
+  whole = r;
+  if (std::fabs(d) < 0.25) return true;
+  // d - 1/2 (or d + 1/2) is exact, and so is the sign of a sum of two
+  // doubles.
+  double past = d > 0 ? (d - 0.5) + lo : (d + 0.5) + lo;
+  if (past == 0) return false;
+  if (d > 0 && past > 0) whole = r + 1;
+  if (d < 0 && past < 0) whole = r - 1;
+  return true;
+}
+
 static bool same_six_decimals(double a, double b) {
   if (a == b) return true;
   if (std::fabs(a - b) > kSurelyApart) return false;
+  double a_whole = 0;
+  double b_whole = 0;
+  if (millionths(a, a_whole) && millionths(b, b_whole)) return a_whole == b_whole;
   std::array<char, kFixedSize> a_text;
   std::array<char, kFixedSize> b_text;
   return six_decimals(a, a_text) == six_decimals(b, b_text);

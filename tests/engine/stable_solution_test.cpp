@@ -2,6 +2,8 @@
 // right end leaves, the state a later pass carries, and what g prints of it.
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -216,6 +218,32 @@ TEST(ShownValue, TheRegisterValueWherePrintedTheSameAsThePreciseValue) {
   EXPECT_TRUE(std::isnan(shown_value(NAN, HUGE_VAL)));
   EXPECT_EQ(shown_value(3.0, NAN), 3.0);
   EXPECT_EQ(shown_value(3.0, -HUGE_VAL), 3.0);
+}
+
+TEST(ShownValue, DecidesAsThePrintedDigitsDo) {
+  // Pairs a few units of the last place apart around rounding boundaries,
+  // and halfway points that are doubles (k / 2^7 lies halfway between two
+  // millionths where k is odd), checked against the digits themselves.
+  auto digits = [](double v) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%f", v);
+    return std::string(text) == "-0.000000" ? std::string("0.000000") : std::string(text);
+  };
+  std::mt19937_64 bits(7);
+  int differ = 0;
+  for (int n = 0; n < 200000; ++n) {
+    double scale = std::ldexp(1.0, static_cast<int>(bits() % 64) - 30);
+    double boundary = (std::floor((static_cast<double>(bits() % 2000001) - 1000000) * scale) + 0.5) / 1e6;
+    if (n % 4 == 0) boundary = (static_cast<double>(bits() % 4001) - 2000) / 128;
+    double a = boundary;
+    for (int k = static_cast<int>(bits() % 9) - 4; k != 0; k += k > 0 ? -1 : 1)
+      a = std::nextafter(a, k > 0 ? HUGE_VAL : -HUGE_VAL);
+    double b = std::nextafter(boundary, (bits() & 1) != 0 ? HUGE_VAL : -HUGE_VAL);
+    bool same = digits(a) == digits(b);
+    if (!same) ++differ;
+    ASSERT_EQ(shown_value(a, b), same ? a : b) << std::hexfloat << a << " " << b;
+  }
+  EXPECT_GT(differ, 10000);
 }
 
 TEST(ShownValue, ThePreciseValueIsTheStateRoundedToDouble) {
