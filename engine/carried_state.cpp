@@ -17,6 +17,10 @@ constexpr double kStateTolerance = 1e-6;
 // Two values further apart than this print different six decimals: each
 // lies within half a unit of the sixth decimal of what it prints.
 constexpr double kSurelyApart = 2e-6;
+// How near, relative to its size, a precise value may lie to a halfway
+// point between two sixth decimals and still let the register value's
+// rounding stand: a few units of the last place of a double.
+constexpr double kTieWidth = 1e-15;
 // Where the six decimals can be had without printing them: below 2^52
 // millionths.
 constexpr double kMillion = 1e6;
@@ -136,32 +140,64 @@ static std::string_view six_decimals(double value, std::array<char, kFixedSize>&
 
 // The six decimals of value as a whole number of millionths, correctly
 // rounded, without printing: exactly so where |value| 1e6 < 2^52 and value
-// is no halfway point; false elsewhere. value 1e6 = hi + lo exactly, with
-// |lo| <= 1/4 there, and hi = r + d with r whole and |d| <= 1/2: r is the
-// answer unless d + lo passes a half.
-static bool millionths(double value, double& whole) {
+// is no halfway point (exact false elsewhere). value 1e6 = hi + lo exactly,
+// with |lo| <= 1/4 there, and hi = r + d with r whole and |d| <= 1/2: r is
+// the answer unless d + lo passes a half. Also the halfway point nearest to
+// value 1e6, and about how far from it value 1e6 lies.
+struct Millionths {
+  bool exact = false;
+  bool tie = false;  // value is a halfway point itself
+  double whole = 0;
+  double half = 0;
+  double from_half = 0;
+};
+
+static Millionths millionths(double value) {
+  Millionths m;
   double hi = value * kMillion;
-  if (!(std::fabs(hi) < kExactMillionths)) return false;
+  if (!(std::fabs(hi) < kExactMillionths)) return m;
   double lo = std::fma(value, kMillion, -hi);
   double r = std::nearbyint(hi);
   double d = hi - r;
-  whole = r;
-  if (std::fabs(d) < 0.25) return true;
+  m.whole = r;
+  if (std::fabs(d) < 0.25) {
+    m.exact = true;
+    m.half = d + lo < 0 ? r - 0.5 : r + 0.5;
+    m.from_half = 0.5 - std::fabs(d + lo);
+    return m;
+  }
+  m.half = d < 0 ? r - 0.5 : r + 0.5;
   // d - 1/2 (or d + 1/2) is exact, and so is the sign of a sum of two
   // doubles.
   double past = d > 0 ? (d - 0.5) + lo : (d + 0.5) + lo;
-  if (past == 0) return false;
-  if (d > 0 && past > 0) whole = r + 1;
-  if (d < 0 && past < 0) whole = r - 1;
-  return true;
+  m.from_half = std::fabs(past);
+  m.exact = past != 0;
+  m.tie = past == 0;
+  if (d > 0 && past > 0) m.whole = r + 1;
+  if (d < 0 && past < 0) m.whole = r - 1;
+  return m;
 }
 
-static bool same_six_decimals(double a, double b) {
+// Whether the register value a may stand for the precise value b: the two
+// print the same six decimals, or b lies so near the halfway point between
+// a's and its own (within kTieWidth of its size) that the exact value, with
+// the few units of the last place b may be off, could lie on a's side: a
+// decimal tie, as in 0.0001575, where a's rounding is as right as b's.
+static bool prints_alike(double a, double b) {
   if (a == b) return true;
   if (std::fabs(a - b) > kSurelyApart) return false;
-  double a_whole = 0;
-  double b_whole = 0;
-  if (millionths(a, a_whole) && millionths(b, b_whole)) return a_whole == b_whole;
+  Millionths ma = millionths(a);
+  Millionths mb = millionths(b);
+  // A value that is a halfway point itself is known by that point.
+  bool a_known = ma.exact || ma.tie;
+  bool b_known = mb.exact || mb.tie;
+  if (a_known && b_known) {
+    if (ma.exact && mb.exact && ma.whole == mb.whole) return true;
+    bool near = mb.from_half <= kTieWidth * std::fabs(b * kMillion);
+    bool beside = ma.exact ? std::fabs(ma.whole - mb.half) == 0.5 : ma.half == mb.half;
+    if (near && beside) return true;
+    if (ma.exact && mb.exact) return false;
+  }
   std::array<char, kFixedSize> a_text;
   std::array<char, kFixedSize> b_text;
   return six_decimals(a, a_text) == six_decimals(b, b_text);
@@ -172,7 +208,7 @@ double precise_state_value(const StableSpot& here, std::size_t r) {
 }
 
 double shown_value(double register_value, double precise) {
-  if (!std::isfinite(precise) || same_six_decimals(register_value, precise)) return register_value;
+  if (!std::isfinite(precise) || prints_alike(register_value, precise)) return register_value;
   return precise;
 }
 
