@@ -21,6 +21,11 @@ constexpr double kSurelyApart = 2e-6;
 // point between two sixth decimals and still let the register value's
 // rounding stand: a few units of the last place of a double.
 constexpr double kTieWidth = 1e-15;
+// How near a register value must lie to the precise value to be taken for
+// it, beyond printing the same digits: by about its last digits.
+constexpr double kClose = 1e-12;
+// Below this a value prints as a zero.
+constexpr double kHalfMillionth = 5e-7;
 // Where the six decimals can be had without printing them: below 2^52
 // millionths.
 constexpr double kMillion = 1e6;
@@ -208,7 +213,14 @@ double precise_state_value(const StableSpot& here, std::size_t r) {
 }
 
 double shown_value(double register_value, double precise) {
-  if (!std::isfinite(precise) || prints_alike(register_value, precise)) return register_value;
+  if (!std::isfinite(precise)) return register_value;
+  if (!prints_alike(register_value, precise)) return precise;
+  // The register value itself where it is as good as the precise one;
+  // elsewhere the precise value, with the register's sign where both print
+  // a zero: what the reports add up and compare must not carry the
+  // registers' lost digits, though g prints the same bytes.
+  if (std::fabs(register_value - precise) <= kClose * (1 + std::fabs(precise))) return register_value;
+  if (std::fabs(precise) < kHalfMillionth) return std::copysign(precise, register_value);
   return precise;
 }
 

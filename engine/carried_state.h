@@ -40,11 +40,15 @@ double precise_state_value(const StableSpot& here, std::size_t r);
 // What g prints for quantity r where the pass carries a state: see below.
 double shown_value(double register_value, const StableSpot& here, std::size_t r);
 
-// The register value where it prints the same six decimals as the precise
-// value ("-0.000000" and "0.000000" count as the same, and the register's
-// sign stays), or where the precise value is not finite; the precise value
-// otherwise (also where the register value is nan or infinite). So the old
-// digits stay wherever they were right.
+// What prints as the register value where it prints the same six decimals
+// as the precise value ("-0.000000" and "0.000000" count as the same, and
+// the register's sign stays; so does its rounding at a decimal tie, see
+// prints_alike), or where the precise value is not finite; the precise
+// value otherwise (also where the register value is nan or infinite). So
+// the old digits stay wherever they were right. Where the two print alike
+// but lie further apart than the register's last digits, the value is the
+// precise one (with the register's sign of a zero): the reports add up and
+// compare what they get.
 double shown_value(double register_value, double precise);
 
 // What the CSV tables print for quantity r where the pass carries a state:

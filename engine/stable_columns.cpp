@@ -96,7 +96,8 @@ void stable_segment(StableFile& s, const Element& segment, double k) {
   StableSpot& here = s.here;
   double length = segment.length;
   bool loaded = segment.loaded;
-  if (!std::isfinite(length) || zero_EI(segment) || (loaded && !(std::isfinite(segment.q) && std::isfinite(segment.qs))))
+  if (!std::isfinite(length) || zero_EI(segment) ||
+      (loaded && !(std::isfinite(segment.q) && std::isfinite(segment.qs))))
     here.infinite_input = true;
   here.x = here.x + length;
   if (length != 0) {
@@ -175,7 +176,8 @@ static BasicState<T> row_weights(const StableSpot& here) {
 // minor other than zero, with infinite set where that or the new columns
 // are so for numbers that are not finite.
 template <class T>
-static bool reanchor(BasicColumns<T>& c, const BasicState<T>& weight, BasicAnchor<T>& anchor, bool& infinite) {
+static bool reanchor(BasicColumns<T>& c, const BasicState<T>& weight, BasicAnchor<T>& anchor,
+                     bool& infinite) {
   std::size_t best_i = 0;
   std::size_t best_j = 0;
   T best = 0;
@@ -229,7 +231,8 @@ enum class Kept { yes, infinite, no_pair };
 // asked: whether they can go on, or are not finite, or have no pair of
 // quantities to serve as unknowns.
 template <class T>
-static Kept finish_anchor(const StableSpot& here, BasicColumns<T>& c, BasicAnchor<T>& anchor, bool reanchored) {
+static Kept finish_anchor(const StableSpot& here, BasicColumns<T>& c, BasicAnchor<T>& anchor,
+                          bool reanchored) {
   keep_unknowns(anchor);
   bool infinite = !finite_columns(c);
   if (infinite) return Kept::infinite;
@@ -499,7 +502,8 @@ KeptBeam solve_pass(const StableFile& s) {
     beam.wide_points.resize(beam.points.size());
     Wide u = s.last_u;
     Wide v = 0;
-    for (std::size_t k = s.solved_wide_anchors; k-- > 0;) substitute_back(s.wide_anchors[k], beam, doubles + k, u, v);
+    for (std::size_t k = s.solved_wide_anchors; k-- > 0;)
+      substitute_back(s.wide_anchors[k], beam, doubles + k, u, v);
     substitute_to_left_end(s, beam, u, v);
   } else {
     substitute_to_left_end(s, beam, to_double(s.last_u), 0.0);

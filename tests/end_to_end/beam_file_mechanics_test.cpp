@@ -399,7 +399,8 @@ int compare_rows(const std::vector<std::vector<std::string>>& printed,
                  const std::vector<ExpectedRow>& expected, const char* table, std::ostringstream& report) {
   Scale scale;
   for (const ExpectedRow& row : expected)
-    for (std::size_t k = 0; k < 6; ++k) scale.of[k] = std::max(scale.of[k], stiffness::magnitude(value_of(row, k)));
+    for (std::size_t k = 0; k < 6; ++k)
+      scale.of[k] = std::max(scale.of[k], stiffness::magnitude(value_of(row, k)));
   int wrong = 0;
   std::size_t next = 0;
   for (const ExpectedRow& row : expected) {

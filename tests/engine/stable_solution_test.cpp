@@ -199,19 +199,22 @@ TEST(CarriedState, NoKeptBeamNoStateAndNoHint) {
 }
 
 TEST(ShownValue, TheRegisterValueWherePrintedTheSameAsThePreciseValue) {
-  // The same six decimals, however far apart in the seventh.
-  EXPECT_EQ(shown_value(1.0000004, 1.0), 1.0000004);
-  EXPECT_EQ(shown_value(0.9999996, 1.0), 0.9999996);
+  // The same six decimals: the register value where it is the precise one
+  // but for its last digits, else the precise value, which prints the same.
+  EXPECT_EQ(shown_value(1.0000000000004, 1.0), 1.0000000000004);
+  EXPECT_EQ(shown_value(1.0000004, 1.0), 1.0);
+  EXPECT_EQ(shown_value(0.9999996, 1.0), 1.0);
   EXPECT_EQ(shown_value(1.000001, 1.0), 1.0);
   // Apart by less than 5e-7 (the old tolerance) on the two sides of a
   // rounding boundary: the register value would print a wrong digit.
   EXPECT_EQ(shown_value(0.0000004999, 0.0000005001), 0.0000005001);
   EXPECT_EQ(shown_value(1000.0000014, 1000.0), 1000.0);
   EXPECT_EQ(shown_value(3421737.266309, 3421737.266403), 3421737.266403);
-  EXPECT_EQ(shown_value(3421737.2664031, 3421737.266403), 3421737.2664031);
+  EXPECT_EQ(shown_value(3421737.2664030000001, 3421737.266403), 3421737.2664030000001);
   // "-0.000000" and "0.000000" are the same, and the register's sign stays.
-  EXPECT_TRUE(std::signbit(shown_value(-1e-7, 2e-7)));
-  EXPECT_FALSE(std::signbit(shown_value(0.0, -3e-7)));
+  EXPECT_EQ(shown_value(-1e-7, 2e-7), -2e-7);
+  EXPECT_EQ(shown_value(0.0, -3e-7), 3e-7);
+  EXPECT_TRUE(std::signbit(shown_value(-0.0, 1e-17)));
   // Where the registers overflowed; where the precise value is none.
   EXPECT_EQ(shown_value(NAN, 4.5e231), 4.5e231);
   EXPECT_EQ(shown_value(-HUGE_VAL, 2.0), 2.0);
@@ -268,12 +271,13 @@ TEST(ShownValue, ThePreciseValueIsTheStateRoundedToDouble) {
   here.state = {1, 2, 3, 4};
   here.wide_state = {Wide(1) / 3, Wide(1e300) * 1e300, 5, 6};
   EXPECT_EQ(precise_state_value(here, 1), 2.0);
-  EXPECT_EQ(precise_value(4.0000001, here, 3), 4.0000001);
+  EXPECT_EQ(precise_value(4.0000000000001, here, 3), 4.0000000000001);
   EXPECT_EQ(precise_value(9.0, here, 3), 4.0);
   here.precise_state = true;
   EXPECT_EQ(precise_state_value(here, 0), 1.0 / 3);
   EXPECT_EQ(precise_value(9.0, here, 1), 9.0);
-  EXPECT_EQ(shown_value(0.3333334, here, 0), 0.3333334);
+  EXPECT_EQ(shown_value(0.33333333333333, here, 0), 0.33333333333333);
+  EXPECT_EQ(shown_value(0.3333334, here, 0), 1.0 / 3);
   EXPECT_EQ(shown_value(0.3333338, here, 0), 1.0 / 3);
 }
 
