@@ -26,6 +26,7 @@ constexpr double kTieWidth = 1e-15;
 constexpr double kClose = 1e-12;
 // Below this a value prints as a zero.
 constexpr double kHalfMillionth = 5e-7;
+constexpr double kDoubleRelative = 1e-9;
 // Where the six decimals can be had without printing them: below 2^52
 // millionths.
 constexpr double kMillion = 1e6;
@@ -224,7 +225,19 @@ double shown_value(double register_value, double precise) {
   return precise;
 }
 
+// A state carried in double has lost digits of its own, as the registers
+// have theirs: it replaces a register value only where the two disagree by
+// more than the sixth decimal allows, so that the register's bytes stay
+// wherever either could be right.
+static double agreeing_value(double register_value, double state_value) {
+  if (!std::isfinite(state_value)) return register_value;
+  double bound = kHalfMillionth + (kDoubleRelative * std::fabs(state_value));
+  if (std::fabs(register_value - state_value) <= bound) return register_value;
+  return state_value;
+}
+
 double shown_value(double register_value, const StableSpot& here, std::size_t r) {
+  if (!here.precise_state) return agreeing_value(register_value, here.state[r]);
   return shown_value(register_value, precise_state_value(here, r));
 }
 

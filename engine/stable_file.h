@@ -17,14 +17,17 @@
 // reports print a register value where it prints the same digits as that
 // state, and the state's value where the registers have lost digits.
 //
-// A pass computes in double, as the registers do, until it meets a stiff
-// spring (c l^3 / EI of its bay at least kStiffSpring) or numbers beyond
-// the doubles; from there on in Wide (engine/wide.h). In double such springs
-// cost the columns some five digits, and the l^4 terms of a long segment
-// overflow where its values do not; Wide, for every operation, would cost
-// the common beam four times its time. A beam computed so is precise: a
-// later pass carries its state in Wide too, and key g prints a register
-// value only where it prints the same six decimals as that state.
+// A pass computes in double, as the registers do, until it meets a spring
+// (c l^3 / EI of its bay at least kStiffSpring, which every spring is) or
+// numbers beyond the doubles; from there on in Wide (engine/wide.h). In
+// double, rows of springs cost the columns up to five digits, soft ones
+// already some, and the l^4 terms of a long segment overflow where its
+// values do not; Wide, for every operation, would cost the common beam four
+// times its time. A beam computed so is precise: a later pass carries its
+// state in Wide too, and key g prints a register value only where it prints
+// the same six decimals as that state. A state carried in double is no
+// better than the registers: it replaces a register value only where the two
+// lie further apart than the sixth decimal allows.
 #pragma once
 
 #include <algorithm>
@@ -44,8 +47,9 @@ namespace dlt {
 constexpr int kMaxSprings = 100000;
 
 // A spring whose c l^3 / EI, with l the length of its bay and EI that of
-// the segment before it, is this or more turns the pass to Wide.
-constexpr double kStiffSpring = 100;
+// the segment before it, is this or more turns the pass to Wide: soft rows
+// of springs lose sixth decimals in double too, so every spring does.
+constexpr double kStiffSpring = 0;
 
 // w, p, M and Q, by quantity_index, in double or in Wide.
 template <class T>
