@@ -139,6 +139,10 @@ FileFault refused_beam(const BeamReported& reported, const BeamPasses& passes,
   if (reported.refusal == Refusal::undetermined_right_end) k = first_moving_hinge(elements, k);
   if (!sources.empty()) fault.place = sources[k];
   std::string at = "x = " + x_text(element_x(elements, k));
+  if (reported.refusal == Refusal::overflow) {
+    fault.what = "Traeger nicht bestimmbar bei " + at + ": Zahlen zu gross (Ueberlauf)";
+    return fault;
+  }
   if (is_hinge(elements[k])) {
     fault.what =
         "Traeger nicht bestimmbar: mit dem Gelenk bei " + at + " ist er verschieblich (ein Mechanismus)";
@@ -159,6 +163,7 @@ FileFault refused_beam(const BeamReported& reported, const BeamPasses& passes,
       fault.what = "mehr als 100000 Federn (bei " + at + ")";
       return fault;
     case Refusal::none:
+    case Refusal::overflow:
     case Refusal::same_codes:
     case Refusal::no_left_end:
     case Refusal::pass_abandoned:

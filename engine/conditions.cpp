@@ -1,5 +1,7 @@
 #include "engine/conditions.h"
 
+#include <cmath>
+
 #include "console/console.h"
 #include "engine/stable_columns.h"
 #include "engine/unknown_chain.h"
@@ -111,6 +113,19 @@ static Refusal set_condition(RegisterFile& R, Quantity S1, double W1, bool at_ri
 
 Refusal apply_condition(RegisterFile& R, Quantity S1, double W1) { return set_condition(R, S1, W1, false); }
 
+// What the registers refuse where the stable columns do not decide: overflow
+// where the columns overflowed or a register of the three columns is no
+// longer finite, though every number of the pass was; the genuine refusal,
+// a mechanism, otherwise.
+static Refusal registers_refusal(const RegisterFile& R, Refusal genuine) {
+  if (R.stable.here.infinite_input) return genuine;
+  if (columns_overflowed(R.stable)) return Refusal::overflow;
+  for (int k = 1; k <= kX2Offset + 4; ++k) {
+    if (!std::isfinite(R[k])) return Refusal::overflow;
+  }
+  return genuine;
+}
+
 Refusal condition_room(const RegisterFile& R) {
   // A left end sets the pointer to the first slot, and every condition moves
   // it on by two; anything else means no left end has started the pass.
@@ -128,16 +143,19 @@ Refusal condition_refusal(const RegisterFile& R, Quantity S1) {
   // The stable columns decide where the pass has them: after a row of
   // springs the registers' exact zeros mean nothing, and their residues
   // would let a second support at the same point through.
-  bool determined =
-      columns_decide(R.stable) ? condition_determined(R.stable, S1) : choose_pivot(R, S1) != Pivot::none;
-  return determined ? Refusal::none : Refusal::undetermined_condition;
+  if (columns_decide(R.stable))
+    return condition_determined(R.stable, S1) ? Refusal::none : Refusal::undetermined_condition;
+  if (choose_pivot(R, S1) != Pivot::none) return Refusal::none;
+  return registers_refusal(R, Refusal::undetermined_condition);
 }
 
 Refusal apply_right_end(RegisterFile& R, const Element& end) {
   if (Refusal refusal = set_condition(R, end.S1, end.W1, true); refusal != Refusal::none) return refusal;
   bool registers_determined = R[state_code(end.S2) + kX1Offset] != 0;
-  bool determined = columns_decide(R.stable) ? right_end_determined(R.stable, end.S2) : registers_determined;
-  if (!determined) return Refusal::undetermined_right_end;
+  bool decide = columns_decide(R.stable);
+  bool determined = decide ? right_end_determined(R.stable, end.S2) : registers_determined;
+  if (!determined)
+    return decide ? Refusal::undetermined_right_end : registers_refusal(R, Refusal::undetermined_right_end);
   if (registers_determined) right_end(R, end.S2, end.W2);
   stable_right_end(R.stable, end.S2, end.W2);
   return Refusal::none;
@@ -170,8 +188,8 @@ CommandEffect cmd_condition(RegisterFile& R, InputValues& in) {
     return {};
   }
   // Only a condition that can be set asks whether it is the right end.
-  if (condition_refusal(R, condition.S1) != Refusal::none) {
-    print_notice(kUndeterminedConditionNotice);
+  if (Refusal refusal = condition_refusal(R, condition.S1); refusal != Refusal::none) {
+    print_notice(refusal == Refusal::overflow ? kOverflowConditionNotice : kUndeterminedConditionNotice);
     return {};
   }
   print("\nrechtes Ende?1=ja 0=no:");
@@ -196,8 +214,9 @@ CommandEffect cmd_condition(RegisterFile& R, InputValues& in) {
     print_notice(kRightEndCodeNotice);
     return {Effect::element, condition};
   }
-  if (apply_element(R, end) == Refusal::undetermined_right_end) {
-    print_notice(kUndeterminedRightEndNotice);
+  Refusal refusal = apply_element(R, end);
+  if (refusal == Refusal::undetermined_right_end || refusal == Refusal::overflow) {
+    print_notice(refusal == Refusal::overflow ? kOverflowRightEndNotice : kUndeterminedRightEndNotice);
     return {Effect::element, condition};
   }
   return {Effect::element, end};

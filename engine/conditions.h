@@ -30,6 +30,12 @@ inline constexpr char kUndeterminedConditionNotice[] =
 // condition before it stays done.
 inline constexpr char kUndeterminedRightEndNotice[] =
     "rechtes Ende hier nicht bestimmbar, rechtes Ende nicht gesetzt\n";
+// The same two where the numbers overflowed: the beam may be no mechanism at
+// all, its lengths and loads are only too large (or EI too small) for them.
+inline constexpr char kOverflowConditionNotice[] =
+    "Bedingung hier nicht bestimmbar: Zahlen zu gross (Ueberlauf), Bedingung nicht gesetzt\n";
+inline constexpr char kOverflowRightEndNotice[] =
+    "rechtes Ende hier nicht bestimmbar: Zahlen zu gross (Ueberlauf), rechtes Ende nicht gesetzt\n";
 
 // Asks for the prescribed quantity S1 and its value W1, then, where that
 // condition can be set, whether this is the right end; if so, for the second

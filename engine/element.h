@@ -27,6 +27,7 @@ enum class Refusal {
   too_many_springs,        // spring past the most a pass may have
   undetermined_condition,  // neither unknown can change S1 here; nothing changes
   undetermined_right_end,  // X1 cannot change S2; the right end's condition is set all the same
+  overflow,                // either of the two above, where the numbers grew too large to decide
   pass_abandoned,          // the pass was given up for want of memory; only a left end goes on
 };
 
@@ -39,7 +40,8 @@ Refusal apply_element(RegisterFile& R, const Element& element);
 // too_many_conditions. Key f asks before its first prompt.
 Refusal condition_room(const RegisterFile& R);
 
-// Whether a condition on S1 can be set now: none or undetermined_condition.
+// Whether a condition on S1 can be set now: none, undetermined_condition or
+// overflow.
 // Key f asks before it asks whether this is the right end.
 // REQUIRES: condition_room(R) is none.
 Refusal condition_refusal(const RegisterFile& R, Quantity S1);

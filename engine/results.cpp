@@ -58,10 +58,10 @@ PointValues shown_values(RegisterFile& R) {
   PointValues at = point_values(R);
   const StableSpot& here = R.stable.here;
   if (!here.carries_state) return at;
-  at.w = shown_value(at.w, here.state[0]);
-  at.p = shown_value(at.p, here.state[1]);
-  at.M = shown_value(at.M, here.state[2]);
-  at.Q = shown_value(at.Q, here.state[3]);
+  at.w = shown_value(at.w, here, 0);
+  at.p = shown_value(at.p, here, 1);
+  at.M = shown_value(at.M, here, 2);
+  at.Q = shown_value(at.Q, here, 3);
   return at;
 }
 

@@ -7,29 +7,6 @@
 
 namespace dlt {
 
-void transfer_column(double& w, double& p, double& M, double& Q, double l, double k) {
-  // The order fixes the rounding: each step sees what the steps before it
-  // stored.
-  w = (l * p) + w;
-  p = (k * M) + p;
-  w = (((k * M) * l) / 2) + w;
-  M = (l * Q) + M;
-  p = (((l * Q) * k) / 2) + p;
-  w = (((((l * Q) * k) / 2) * l) / 3) + w;
-}
-
-void add_distributed_load(double& w, double& p, double& M, double& Q, double l, double k, double q,
-                          double qs) {
-  Q = ((-q) * l) + Q;
-  M = ((((-q) * l) * l) / 2) + M;
-  p = ((((((-q) * l) * l) / 2) * k) / 3) + p;
-  w = ((((((((-q) * l) * l) / 2) * k) / 3) * l) / 4) + w;
-  Q = ((((-qs) * l) * l) / 2) + Q;
-  M = ((((((-qs) * l) * l) / 2) * l) / 3) + M;
-  p = ((((((((-qs) * l) * l) / 2) * l) / 3) * k) / 4) + p;
-  w = ((((((((((-qs) * l) * l) / 2) * l) / 3) * k) / 4) * l) / 5) + w;
-}
-
 // Transfers the column in R1 to R4, then moves every column on by one: the
 // load column becomes X1, X1 becomes X2 and X2 comes round to the load
 // registers. Three calls transfer each column once and put it back.
@@ -56,6 +33,13 @@ double shaft_minus_EI(double E, double diameter) {
   return ((-E * kPi) * d4) / kShaftDivisor;
 }
 
+Wide wide_minus_EI(const Element& segment) {
+  if (segment.kind != ElementKind::shaft_segment) return -static_cast<Wide>(segment.EI);
+  Wide d = segment.diameter;
+  Wide d4 = (d * d) * (d * d);
+  return ((-static_cast<Wide>(segment.E) * kPi) * d4) / kShaftDivisor;
+}
+
 void segment_transfer(RegisterFile& R, double length, double minus_EI) {
   R[13] = length;
   R[14] = minus_EI;
@@ -65,10 +49,9 @@ void segment_transfer(RegisterFile& R, double length, double minus_EI) {
 
 void apply_segment(RegisterFile& R, const Element& segment) {
   segment_transfer(R, segment.length, segment_minus_EI(segment));
-  double length = R[13];
   double k = R[14];
   if (segment.loaded) distributed_load(R, segment.q, segment.qs);
-  stable_segment(R.stable, length, k, segment.loaded, segment.q, segment.qs);
+  stable_segment(R.stable, segment, k);
 }
 
 // The load question both segment keys ask once the segment is read. Only an

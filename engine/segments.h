@@ -1,12 +1,14 @@
 // Keys c and e: beam and round shaft segments, with the field transfer that
 // carries the three columns across a segment and the trapezoidal distributed
-// load on it.
+// load on it (the formulas in engine/transfer.h).
 #pragma once
 
 #include "console/input_values.h"
 #include "engine/effect.h"
 #include "engine/element.h"
 #include "engine/register_file.h"
+#include "engine/transfer.h"
+#include "engine/wide.h"
 
 namespace dlt {
 
@@ -26,19 +28,13 @@ void apply_segment(RegisterFile& R, const Element& segment);
 // takes the length and R14 the factor l / (-EI).
 void segment_transfer(RegisterFile& R, double length, double minus_EI);
 
-// Carries one column (w, p, M, Q) across a segment of length l whose factor
-// is k = l / (-EI). Every column, the registers' and the stable solution's,
-// goes through here, so that all of them round alike.
-void transfer_column(double& w, double& p, double& M, double& Q, double l, double k);
-
-// Adds to a load column the effect of a distributed load over a segment of
-// length l and factor k just transferred: q at its left end, growing by qs
-// per unit length.
-void add_distributed_load(double& w, double& p, double& M, double& Q, double l, double k, double q,
-                          double qs);
-
 // -EI of a round solid shaft, with I = pi d^4 / 64 and the ten-digit pi.
 double shaft_minus_EI(double E, double diameter);
+
+// -EI of a segment in Wide, for the stable solution: from the element's
+// doubles, the shaft's with the same pi, without rounding to double.
+// REQUIRES: is_segment(segment).
+Wide wide_minus_EI(const Element& segment);
 
 // Carries all three columns across a segment of length R13 whose factor
 // k = l / (-EI) is in R14. Each column (w, p, M, Q) becomes

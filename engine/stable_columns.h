@@ -5,6 +5,7 @@
 // engine/carried_state.h). Nothing here reads or prints.
 #pragma once
 
+#include "engine/element.h"
 #include "engine/stable_file.h"
 
 namespace dlt {
@@ -18,9 +19,10 @@ void stable_close_pass(StableFile& s);
 // kept beam's left end has the same unknowns.
 void stable_left_end(StableFile& s, Quantity S1, Quantity S2);
 
-// A segment of the given length and factor k = length / (-EI), with its
-// distributed load where loaded.
-void stable_segment(StableFile& s, double length, double k, bool loaded, double q, double qs);
+// A segment with its distributed load where loaded, of factor k = l / (-EI)
+// as the registers have it; in Wide its own factor from the element's
+// length and wide_minus_EI.
+void stable_segment(StableFile& s, const Element& segment, double k);
 
 // A point action: S1 drops by load.
 void stable_point_action(StableFile& s, Quantity S1, double load);
@@ -35,6 +37,11 @@ void stable_spring(StableFile& s, double c);
 // Whether the columns decide the conditions of the pass: they do from the
 // left end on, unless they were dropped or are no longer finite.
 bool columns_decide(const StableFile& s);
+
+// Whether the columns, where they do not decide, are so because they
+// overflowed: they are, or were dropped for being, not finite, though every
+// number of the pass was finite (see StableSpot::infinite_input).
+bool columns_overflowed(const StableFile& s);
 
 // Whether one of the unknowns can change S1 here.
 // REQUIRES: columns_decide(s).

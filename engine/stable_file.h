@@ -14,8 +14,20 @@
 // A later pass carries a known state instead: it starts from the kept state
 // of the left end and restarts from the kept state at every condition and
 // spring it enters, as long as it follows the kept beam. Key g and the
-// reports print a register value where it agrees with that state, and the
-// state's value where the registers have lost digits.
+// reports print a register value where it prints the same digits as that
+// state, and the state's value where the registers have lost digits.
+//
+// A pass computes in double, as the registers do, until it meets a spring
+// (c l^3 / EI of its bay at least kStiffSpring, which every spring is) or
+// numbers beyond the doubles; from there on in Wide (engine/wide.h). In
+// double, rows of springs cost the columns up to five digits, soft ones
+// already some, and the l^4 terms of a long segment overflow where its
+// values do not; Wide, for every operation, would cost the common beam four
+// times its time. A beam computed so is precise: a later pass carries its
+// state in Wide too, and key g prints a register value only where it prints
+// the same six decimals as that state. A state carried in double is no
+// better than the registers: it replaces a register value only where the two
+// lie further apart than the sixth decimal allows.
 #pragma once
 
 #include <algorithm>
@@ -27,6 +39,7 @@
 
 #include "engine/element_values.h"
 #include "engine/quantity.h"
+#include "engine/wide.h"
 
 namespace dlt {
 
@@ -34,30 +47,45 @@ namespace dlt {
 // condition does; far more than any beam has.
 constexpr int kMaxSprings = 100000;
 
-// w, p, M and Q, by quantity_index.
-using StateVector = std::array<double, kQuantityCount>;
+// A spring whose c l^3 / EI, with l the length of its bay and EI that of
+// the segment before it, is this or more turns the pass to Wide: soft rows
+// of springs lose sixth decimals in double too, so every spring does.
+constexpr double kStiffSpring = 0;
 
-// Where quantity q stands in a StateVector.
+// w, p, M and Q, by quantity_index, in double or in Wide.
+template <class T>
+using BasicState = std::array<T, kQuantityCount>;
+using StateVector = BasicState<Wide>;
+
+// Where quantity q stands in a state.
 inline std::size_t state_index(Quantity q) { return static_cast<std::size_t>(quantity_index(q)); }
 
+inline bool finite_value(double v) { return std::isfinite(v); }
+inline bool finite_value(Wide v) { return wide_finite(v); }
+
 // Whether every entry of state is finite.
-inline bool finite_state(const StateVector& state) {
-  return std::all_of(state.begin(), state.end(), [](double v) { return std::isfinite(v); });
+template <class T>
+bool finite_state(const BasicState<T>& state) {
+  return std::all_of(state.begin(), state.end(), [](T v) { return finite_value(v); });
 }
 
 // The state L + A U + B V in terms of the unknowns U and V of the stretch.
-struct Columns {
-  StateVector L = {};
-  StateVector A = {};
-  StateVector B = {};
+template <class T>
+struct BasicColumns {
+  BasicState<T> L = {};
+  BasicState<T> A = {};
+  BasicState<T> B = {};
 };
+using Columns = BasicColumns<double>;
+using WideColumns = BasicColumns<Wide>;
 
 enum class AnchorKind { condition, spring };
 
 // A condition (a right end's included) or a spring of the pass: what it was,
 // where, the columns on both sides of it, and the link that gives the
 // unknowns of the stretch before it from those of the stretch after it.
-struct PassAnchor {
+template <class T>
+struct BasicAnchor {
   AnchorKind kind = AnchorKind::condition;
   Quantity S1 = Quantity::w;  // condition: the prescribed quantity
   double W1 = 0;              // condition: its value
@@ -67,28 +95,37 @@ struct PassAnchor {
   // just right of it, in those of the stretch after. The state left of a
   // stiff spring comes from the former: its tiny deflection times c would
   // lose the digits of the shear force.
-  Columns before = {};
-  Columns after = {};
+  BasicColumns<T> before = {};
+  BasicColumns<T> after = {};
   // Condition: the unknown it eliminated (U where eliminated_u, else V) was
   // g1 + g2 times the one it kept, which went on as U, with the reaction as V.
   bool eliminated_u = false;
-  double g1 = 0;
-  double g2 = 0;
+  T g1 = 0;
+  T g2 = 0;
   // Re-anchoring: the unknowns after it are the quantities i and j there,
   // and those before inverse * ((U, V) - (Li, Lj)). The identity where the
   // unknowns were kept.
-  double inverse[2][2] = {};
-  double Li = 0;
-  double Lj = 0;
+  T inverse[2][2] = {};
+  T Li = 0;
+  T Lj = 0;
 };
+using PassAnchor = BasicAnchor<double>;
+using WidePassAnchor = BasicAnchor<Wide>;
 
-// The state on both sides of a condition or spring of the kept beam.
+// The state on both sides of a condition or spring of the kept beam, in
+// double (rounded where the beam is precise).
 struct KeptPoint {
   AnchorKind kind = AnchorKind::condition;
   Quantity S1 = Quantity::w;
   double W1 = 0;
   double c = 0;
   double x = 0;
+  BasicState<double> left = {};
+  BasicState<double> right = {};
+};
+
+// The same states in Wide, where the beam is precise.
+struct WideSides {
   StateVector left = {};
   StateVector right = {};
 };
@@ -103,7 +140,7 @@ struct PlacedElement {
 struct KeptBeam {
   Quantity S1 = Quantity::w;  // the left end's unknowns
   Quantity S2 = Quantity::w;
-  StateVector start = {};  // just right of the left end
+  BasicState<double> start = {};  // just right of the left end
   std::vector<KeptPoint> points;
   // How far past a point's x a pass may go before it has passed the point.
   double x_tolerance = 0;
@@ -112,26 +149,46 @@ struct KeptBeam {
   // differ: 1e-9 of the beam's length.
   std::vector<PlacedElement> elements;
   double follow_tolerance = 0;
+  // Computed in Wide from some point on: its states are precise, and held
+  // in Wide too, the left end's and those of every point.
+  bool precise = false;
+  StateVector wide_start = {};
+  std::vector<WideSides> wide_points;
 };
 
 // What every element moves on, and all a stop inside a segment has to put
 // back.
 struct StableSpot {
   bool has_columns = false;  // false before a left end and once dropped
+  // The columns are in Wide (wide_columns) from here on, else in double.
+  bool wide = false;
   Columns columns = {};
+  WideColumns wide_columns = {};
   double x = 0;
-  // The last segment of nonzero length and its l / (-EI): what makes the
-  // four quantities comparable where the columns are re-anchored.
+  // Where the bay of the next spring began: the last condition or spring,
+  // or the left end.
+  double bay_start = 0;
+  // The last segment of nonzero length and its l / (-EI), in double: what
+  // makes the four quantities comparable where the columns are re-anchored,
+  // and what tells a stiff spring.
   double last_length = 0;
   double last_k = 0;
   bool carries_state = false;
-  StateVector state = {};
+  // The state, in double, or where it follows a precise kept beam in Wide.
+  bool precise_state = false;
+  BasicState<double> state = {};
+  StateVector wide_state = {};
   // The pass no longer follows the kept beam; key g says so.
   bool left_beam = false;
   // The kept beam's element the pass is to enter next, and how far it has
   // gone into it where that is a segment the pass enters in pieces.
   std::size_t followed = 0;
   double into = 0;
+  // An element of the pass brought a number that is not finite, or a
+  // segment with EI = 0: columns that are not finite then did not overflow.
+  bool infinite_input = false;
+  // The columns were dropped for not being finite.
+  bool dropped_infinite = false;
 };
 
 struct StableFile {
@@ -140,7 +197,9 @@ struct StableFile {
   // and springs it holds (counted even where the columns were dropped).
   Quantity S1 = Quantity::w;
   Quantity S2 = Quantity::w;
+  // The anchors computed in double, and after them those in Wide.
   std::vector<PassAnchor> anchors;
+  std::vector<WidePassAnchor> wide_anchors;
   // False in a replay of a pass already solved, which stops short of its
   // right end: anchors kept there would serve nothing.
   bool keeps_anchors = true;
@@ -149,8 +208,10 @@ struct StableFile {
   // Set by a right end: the anchors it solved, the last its own, and U of
   // the stretch after it (V, a reaction past the end, is zero).
   bool solved = false;
+  bool solved_wide = false;  // in Wide at its right end
   std::size_t solved_anchors = 0;
-  double last_u = 0;
+  std::size_t solved_wide_anchors = 0;
+  Wide last_u = 0;
   // The conditions and springs the pass has entered, in order.
   std::size_t entered = 0;
   // The elements that took effect in the pass (where it keeps anchors), and

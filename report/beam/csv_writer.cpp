@@ -34,6 +34,7 @@ void write_rows_with_stress(ReportOutput& out, const CompletePass& pass) {
   columns.push_back(number_column("sigma"));
   append_csv_header(out.text, columns);
   ValueRows rows = start_value_rows(pass);
+  rows.walk.precise = true;
   ValueRow row;
   while (out.error == 0 && next_value_row(rows, row)) {
     append_csv_values(out.text, row.row);
@@ -53,6 +54,7 @@ void write_csv_report(ReportOutput& out, const CompletePass& pass) {
   }
   append_csv_header(out.text, value_columns());
   Walk walk = start_walk(pass, false);
+  walk.precise = true;
   TableRow row;
   while (out.error == 0 && next_row(walk, row)) {
     append_csv_row(out.text, row);

@@ -8,6 +8,7 @@ namespace dlt {
 void write_envelope_csv(ReportOutput& out, const EnvelopeRun& run) {
   append_csv_header(out.text, envelope_columns());
   EnvelopeWalk walk = start_envelope_walk(run.cases, run.pieces);
+  walk.precise = true;
   EnvelopeRow row;
   while (out.error == 0 && next_envelope_row(walk, row)) {
     EnvelopeValues values = combine_row(run.factors, row);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "engine/precise_values.h"
 #include "report/pass/replay.h"
 
 namespace dlt {
@@ -104,7 +105,8 @@ void take_values(EnvelopeWalk& walk, EnvelopeRow& row, bool after_point) {
   row.after_point = after_point;
   row.cases.clear();
   if (!walk.values) return;
-  for (CaseCursor& c : walk.cursors) row.cases.push_back(shown_values(c.R));
+  for (CaseCursor& c : walk.cursors)
+    row.cases.push_back(walk.precise ? precise_values(c.R) : shown_values(c.R));
 }
 
 void keep_interval_start(EnvelopeWalk& walk) {

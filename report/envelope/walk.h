@@ -54,6 +54,7 @@ struct EnvelopeWalk {
   // False where the walk counts its rows alone: the cases move without
   // their register files, and the rows carry no values.
   bool values = true;
+  bool precise = false;  // rows of precise_values, for the CSV, not shown_values
   bool started = false;
   bool right_side_due = false;  // the row after the points at x comes next
   double x = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/precise_values.h"
 #include "engine/probe.h"
 #include "report/pass/piece_roots.h"
 
@@ -37,6 +38,9 @@ int drawing_parts(double piece_length, double units_per_length) {
 }
 
 namespace {
+
+// The values a row of the walk takes where it stands.
+PointValues row_values(Walk& walk) { return walk.precise ? precise_values(walk.R) : shown_values(walk.R); }
 
 // The points strictly inside a piece of length h where one of w, p, M or Q
 // may have an extreme: where p, M, Q or the load passes zero. The course
@@ -101,7 +105,7 @@ PointValues walk_piece(Walk& walk, const Element& segment, int i, double x0) {
     for (int k = 1; k < parts; ++k) walk.drawn.push_back(probe((piece.length * k) / parts));
   }
   apply_element(R, piece);
-  return shown_values(R);
+  return row_values(walk);
 }
 
 }  // namespace
@@ -151,7 +155,7 @@ bool next_row(Walk& walk, TableRow& row) {
   // end only as its last element, which closes the walk above.
   apply_element(walk.R, e);
   row.x = walk.x;
-  row.at = shown_values(walk.R);
+  row.at = row_values(walk);
   walk.next = walk.next + 1;
   walk.last = row.at;
   return true;

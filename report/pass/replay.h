@@ -53,6 +53,7 @@ struct Walk {
   int pieces = 1;
   bool find_extremes = false;
   double units_per_length = 0;  // the drawing's resolution; 0 for none
+  bool precise = false;         // rows of precise_values, for the CSV, not shown_values
   std::size_t next = 0;         // the element the next row comes from
   int piece = 0;                // the next piece of that element, where it is a segment
   double x = 0;                 // where that element starts; at the end, the right end's x

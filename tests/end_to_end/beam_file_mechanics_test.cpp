@@ -342,7 +342,7 @@ std::vector<ExpectedRow> place_rows(const FileBeam& file, const stiffness::Solut
     if (solution.at_node[j].size() == 1) continue;
     bool same = true;
     for (auto [a, b] : {std::pair{left.w, right.w}, {left.p, right.p}, {left.M, right.M}, {left.Q, right.Q}})
-      same = same && std::fabs(a - b) <= 1e-10L * (1 + std::fabs(a));
+      same = same && stiffness::magnitude(a - b) <= Real(1e-10) * (1 + stiffness::magnitude(a));
     rows.push_back({.x = file.stations[j].x, .at = right, .optional = same});
   }
   return rows;
@@ -381,12 +381,13 @@ int row_faults(const std::vector<std::string>& printed, const ExpectedRow& row, 
   for (std::size_t k = 0; k < columns; ++k) {
     const Real want = value_of(row, k);
     const Real got = std::strtold(printed[k].c_str(), nullptr);
-    const Real bound = 5e-7L + 1e-9L * std::fabs(want) + 1e-11L * scale.of[k];
-    if (std::fabs(got - want) <= bound) continue;
+    const Real bound = Real(5e-7) + Real(1e-9) * stiffness::magnitude(want) + Real(1e-11) * scale.of[k];
+    if (stiffness::magnitude(got - want) <= bound) continue;
     ++wrong;
     if (report == nullptr) continue;
     char line[200];
-    std::snprintf(line, sizeof line, ": %c printed %s, exact %.9Lf\n", "xwpMQs"[k], printed[k].c_str(), want);
+    std::snprintf(line, sizeof line, ": %c printed %s, exact %.9Lf\n", "xwpMQs"[k], printed[k].c_str(),
+                  static_cast<long double>(want));
     *report << where << line;
   }
   return wrong;
@@ -398,7 +399,8 @@ int compare_rows(const std::vector<std::vector<std::string>>& printed,
                  const std::vector<ExpectedRow>& expected, const char* table, std::ostringstream& report) {
   Scale scale;
   for (const ExpectedRow& row : expected)
-    for (std::size_t k = 0; k < 6; ++k) scale.of[k] = std::fmax(scale.of[k], std::fabs(value_of(row, k)));
+    for (std::size_t k = 0; k < 6; ++k)
+      scale.of[k] = std::max(scale.of[k], stiffness::magnitude(value_of(row, k)));
   int wrong = 0;
   std::size_t next = 0;
   for (const ExpectedRow& row : expected) {
@@ -863,7 +865,7 @@ TEST(StiffnessReference, HoldsWhatTheEndsAndPointActionsPrescribe) {
   EXPECT_NEAR(middle[2].w, p0 * L / 2 - e, 1e-15L);
   EXPECT_NEAR(middle[2].p, p0 - a, 1e-15L);
   EXPECT_NEAR(solution->at_node[2][0].w, s, 1e-15L);
-  EXPECT_NEAR(std::fabs(middle[0].M) + std::fabs(middle[0].Q), 0, 1e-15L);
+  EXPECT_NEAR(stiffness::magnitude(middle[0].M) + stiffness::magnitude(middle[0].Q), 0, 1e-15L);
 
   // Along a loaded segment, the values agree with the next node's.
   stiffness::Beam loaded{End::pinned, End::clamped, {{}, {}}, {{L, EI, 3, 1.5L}}};

@@ -254,32 +254,42 @@ TEST(TextReport, GerberBeamRowsAreWhatKeyGPrints) {
 // --- Files, status and options ----------------------------------------------
 
 TEST(ReportFiles, CsvTableHasTheTextReportsRows) {
-  ScratchDirectory dir;
-  PipedRun run = run_piped(example("federlager.txt"),
-                           {"--bericht", dir.file("b.txt"), "--bericht=" + dir.file("b.CSV"), "--punkte=5"});
-  ASSERT_EQ(run.ending.status, 0);
-  std::string csv = read_file(dir.file("b.CSV"));
-  ASSERT_EQ(csv.rfind("x,w,p,M,Q\r\n", 0), 0U) << csv;
-  std::vector<std::vector<std::string>> rows = table(read_file(dir.file("b.txt")));
-  std::size_t records = 0;
-  for (std::size_t at = csv.find("\r\n") + 2; at < csv.size(); at = csv.find("\r\n", at) + 2) {
-    std::string line = csv.substr(at, csv.find("\r\n", at) - at);
-    ASSERT_LT(records, rows.size());
-    std::size_t field = 0;
-    for (std::size_t start = 0; start <= line.size(); ++field) {
-      std::size_t comma = std::min(line.find(',', start), line.size());
-      char printed[64];
-      std::snprintf(printed, sizeof printed, "%f",
-                    std::strtod(line.substr(start, comma - start).c_str(), nullptr));
-      EXPECT_EQ(printed, rows[records][field]) << "record " << records << ": " << line;
-      start = comma + 1;
+  // The CSV holds the precise values of a beam computed in Wide (a row of
+  // stiff springs), and they print as the text report does, but for the
+  // sign of a zero: the text keeps the register's.
+  for (const char* name : {"federlager.txt", "federreihe_steif.txt"}) {
+    ScratchDirectory dir;
+    PipedRun run = run_piped(
+        example(name), {"--bericht", dir.file("b.txt"), "--bericht=" + dir.file("b.CSV"), "--punkte=5"});
+    ASSERT_EQ(run.ending.status, 0);
+    std::string csv = read_file(dir.file("b.CSV"));
+    ASSERT_EQ(csv.rfind("x,w,p,M,Q\r\n", 0), 0U) << csv;
+    std::vector<std::vector<std::string>> rows = table(read_file(dir.file("b.txt")));
+    std::size_t records = 0;
+    for (std::size_t at = csv.find("\r\n") + 2; at < csv.size(); at = csv.find("\r\n", at) + 2) {
+      std::string line = csv.substr(at, csv.find("\r\n", at) - at);
+      ASSERT_LT(records, rows.size());
+      std::size_t field = 0;
+      for (std::size_t start = 0; start <= line.size(); ++field) {
+        std::size_t comma = std::min(line.find(',', start), line.size());
+        char printed[64];
+        std::snprintf(printed, sizeof printed, "%f",
+                      std::strtod(line.substr(start, comma - start).c_str(), nullptr));
+        std::string text = rows[records][field];
+        EXPECT_TRUE(printed == text || (text == "-0.000000" && std::string(printed) == "0.000000") ||
+                    (text == "0.000000" && std::string(printed) == "-0.000000"))
+            << name << " record " << records << ": " << line << " against " << text;
+        start = comma + 1;
+      }
+      EXPECT_EQ(field, 5U);
+      ++records;
     }
-    EXPECT_EQ(field, 5U);
-    ++records;
+    EXPECT_EQ(records, rows.size());
+    // Two segments of five pieces, a row each side of the spring, one at the left end.
+    if (std::string(name) == "federlager.txt") {
+      EXPECT_EQ(records, 12U);
+    }
   }
-  EXPECT_EQ(records, rows.size());
-  // Two segments of five pieces, a row each side of the spring, one at the left end.
-  EXPECT_EQ(records, 12U);
 }
 
 TEST(ReportFiles, UnwritableFilesAreReportedAndTheDialogueGoesOn) {

@@ -136,7 +136,7 @@ void expect_reference_values(const ScriptBeam& beam, const stiffness::Solution& 
   auto component = [](const State& s, int k) { return k == 0 ? s.w : k == 1 ? s.p : k == 2 ? s.M : s.Q; };
   Real scale[4] = {0, 0, 0, 0};
   for (const State& s : expected)
-    for (int k = 0; k < 4; ++k) scale[k] = std::fmax(scale[k], std::fabs(component(s, k)));
+    for (int k = 0; k < 4; ++k) scale[k] = std::max(scale[k], stiffness::magnitude(component(s, k)));
 
   const std::string script = beam.script();
   const std::vector<std::string> stops = beam.second_pass();
@@ -160,11 +160,89 @@ void expect_reference_values(const ScriptBeam& beam, const stiffness::Solution& 
     const int k = static_cast<int>(i % 4);
     const Real want = component(expected[i / 4], k);
     const Real got = std::strtod(shown[i].c_str(), nullptr);
-    if (std::fabs(got - want) <= 1e-6L * scale[k] + 1e-6L) continue;
+    if (stiffness::magnitude(got - want) <= Real(1e-6) * scale[k] + Real(1e-6)) continue;
     if (++wrong > 40) continue;
     char line[200];
     std::snprintf(line, sizeof line, "result %zu, after %s: %c printed %s, expected %.9Lf\n", i / 4 + 1,
-                  stops[i / 4].c_str(), "wpMQ"[k], shown[i].c_str(), want);
+                  stops[i / 4].c_str(), "wpMQ"[k], shown[i].c_str(), static_cast<long double>(want));
+    report << line;
+  }
+  if (wrong > 0)
+    ADD_FAILURE() << name << ": " << wrong << " values off\n" << report.str() << "script:\n" << script;
+}
+
+// The six decimals value prints as, correctly rounded, and where it lies
+// within margin of the halfway point between two, the other one too: the
+// program rounds its precise value to double before printing, so either may
+// then be right. None where the value is too large for the test to scale.
+struct SixDecimals {
+  std::string nearest;
+  std::string other;
+};
+
+std::string millionths_text(long long millionths) {
+  const bool negative = millionths < 0;
+  const unsigned long long m = negative ? 0ULL - static_cast<unsigned long long>(millionths)
+                                        : static_cast<unsigned long long>(millionths);
+  char text[48];
+  std::snprintf(text, sizeof text, "%s%llu.%06llu", negative ? "-" : "", m / 1000000, m % 1000000);
+  return text;
+}
+
+std::optional<SixDecimals> six_decimals(Real value, Real margin) {
+  const Real scaled = value * 1000000;
+  if (!(stiffness::magnitude(scaled) < Real(9e18))) return std::nullopt;
+  long long below = static_cast<long long>(scaled);
+  if (Real(below) > scaled) --below;
+  const Real past_half = (scaled - Real(below)) - Real(0.5);
+  SixDecimals d;
+  d.nearest = millionths_text(past_half > 0 ? below + 1 : below);
+  if (stiffness::magnitude(past_half) <= margin * 1000000)
+    d.other = millionths_text(past_half > 0 ? below : below + 1);
+  return d;
+}
+
+// Runs the beam's script and checks that every value it prints is the
+// reference value correctly rounded to six decimals, or, within
+// kTieMargin of the quantity's largest magnitude along the beam (and of the
+// value's own) from a halfway point, the other rounding. Counts the values
+// checked. One failure per beam, with the script and each value that is off.
+constexpr double kTieMargin = 1e-15;
+
+void expect_correctly_rounded(const ScriptBeam& beam, const stiffness::Solution& solution,
+                              const std::string& name, int& checked) {
+  std::vector<State> expected;
+  for (const std::vector<State>& states : solution.at_node)
+    expected.insert(expected.end(), states.begin(), states.end());
+  auto component = [](const State& s, int k) { return k == 0 ? s.w : k == 1 ? s.p : k == 2 ? s.M : s.Q; };
+  Real scale[4] = {0, 0, 0, 0};
+  for (const State& s : expected)
+    for (int k = 0; k < 4; ++k) scale[k] = std::max(scale[k], stiffness::magnitude(component(s, k)));
+
+  const std::string script = beam.script();
+  const std::vector<std::string> stops = beam.second_pass();
+  PipedRun run = run_piped(script);
+  std::vector<std::string> shown = printed_values(run.output);
+  std::ostringstream report;
+  int wrong = 0;
+  if (run.output.find("nicht gesetzt") != std::string::npos || run.ending.status != 0 ||
+      shown.size() != 4 * expected.size()) {
+    report << "refused, failed or " << shown.size() / 4 << " results printed of " << expected.size() << "\n";
+    ++wrong;
+  }
+  for (std::size_t i = 0; i < std::min(shown.size(), 4 * expected.size()); ++i) {
+    const int k = static_cast<int>(i % 4);
+    const Real want = component(expected[i / 4], k);
+    const std::string printed = shown[i] == "-0.000000" ? "0.000000" : shown[i];
+    std::optional<SixDecimals> right =
+        six_decimals(want, Real(kTieMargin) * (scale[k] + stiffness::magnitude(want)));
+    if (!right) continue;
+    ++checked;
+    if (printed == right->nearest || printed == right->other) continue;
+    if (++wrong > 20) continue;
+    char line[200];
+    std::snprintf(line, sizeof line, "result %zu, after %s: %c printed %s, exact %.12Lf\n", i / 4 + 1,
+                  stops[i / 4].c_str(), "wpMQ"[k], shown[i].c_str(), static_cast<long double>(want));
     report << line;
   }
   if (wrong > 0)
@@ -240,6 +318,17 @@ std::pair<ScriptBeam, stiffness::Solution> random_beam(Random& random, const Kin
     if (std::optional<stiffness::Solution> solution = stiffness::solve(beam.beam()))
       return {std::move(beam), std::move(*solution)};
   }
+}
+
+void expect_rounded_beams(const Kind& kind, std::uint32_t first_seed, int count, const char* name) {
+  int checked = 0;
+  for (int k = 0; k < count; ++k) {
+    Random random(first_seed + k);
+    auto [beam, solution] = random_beam(random, kind);
+    expect_correctly_rounded(beam, solution,
+                             std::string(name) + " with seed " + std::to_string(first_seed + k), checked);
+  }
+  EXPECT_GT(checked, count * 8) << name;
 }
 
 void expect_random_beams(const Kind& kind, std::uint32_t first_seed, int count, const char* name) {
@@ -337,4 +426,61 @@ TEST(RandomBeam, OnLongRowsOfStiffSpringsWithHinges) {
                     .support_chance = 0.12,
                     .hinge_chance = 0.1};
   expect_random_beams(hinged, 2000, 15, "stiff row with hinges");
+}
+
+TEST(SixDecimals, CorrectRoundingOfTheReference) {
+  EXPECT_EQ(six_decimals(Real(1) / 3, 0)->nearest, "0.333333");
+  EXPECT_EQ(six_decimals(-Real(2) / 3, 0)->nearest, "-0.666667");
+  EXPECT_EQ(six_decimals(-Real(1) / 3000000, 0)->nearest, "0.000000");
+  EXPECT_EQ(six_decimals(Real(3421737266403) / 1000000, 0)->nearest, "3421737.266403");
+  // 0.0078125 = 2^-7 is a halfway point: both roundings within any margin.
+  std::optional<SixDecimals> tie = six_decimals(Real(0.0078125), Real(1e-20));
+  EXPECT_EQ(tie->nearest + " " + tie->other, "0.007812 0.007813");
+  EXPECT_TRUE(six_decimals(Real(0.0078126), Real(1e-12))->other.empty());
+  EXPECT_FALSE(six_decimals(Real(1e13), 0));
+}
+
+// Every digit key g prints, against the reference: rows of stiff springs,
+// c l^3 / EI from 1e2 to 1e10, with supports and hinges among them; long
+// rows; and the beams without stiff springs, on rigid supports and soft
+// springs, which the registers compute.
+TEST(EveryDigit, RowsOfStiffSprings) {
+  const Kind stiff{.fewest_bays = 3,
+                   .most_bays = 60,
+                   .springs = true,
+                   .lowest_exponent = 2,
+                   .highest_exponent = 10,
+                   .support_chance = 0.12,
+                   .hinge_chance = 0.05};
+  expect_rounded_beams(stiff, 5000, 60, "stiff row");
+}
+
+TEST(EveryDigit, LongRowsOfStiffSprings) {
+  const Kind long_row{.fewest_bays = 150,
+                      .most_bays = 300,
+                      .springs = true,
+                      .lowest_exponent = 5,
+                      .highest_exponent = 8,
+                      .support_chance = 0.05,
+                      .hinge_chance = 0.02};
+  expect_rounded_beams(long_row, 6000, 8, "long stiff row");
+}
+
+TEST(EveryDigit, BeamsWithoutStiffSprings) {
+  const Kind ordinary{.fewest_bays = 1,
+                      .most_bays = 40,
+                      .springs = false,
+                      .lowest_exponent = 0,
+                      .highest_exponent = 0,
+                      .support_chance = 0.7,
+                      .hinge_chance = 0.2};
+  expect_rounded_beams(ordinary, 7000, 30, "ordinary beam");
+  const Kind soft{.fewest_bays = 3,
+                  .most_bays = 30,
+                  .springs = true,
+                  .lowest_exponent = -1,
+                  .highest_exponent = 1.5,
+                  .support_chance = 0.1,
+                  .hinge_chance = 0.05};
+  expect_rounded_beams(soft, 8000, 30, "soft row");
 }

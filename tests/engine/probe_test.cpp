@@ -1,6 +1,7 @@
 // Probing inside a segment: the values a part of it gives, to the bit, and
 // the register file left as it was; and the copy a replay walks.
 #include <bit>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -36,8 +37,16 @@ void expect_same_bits(const PointValues& a, const PointValues& b) {
   EXPECT_EQ(bits(a.Q), bits(b.Q));
 }
 
-void expect_same_bits(const StateVector& a, const StateVector& b) {
+void expect_same_bits(const BasicState<double>& a, const BasicState<double>& b) {
   for (std::size_t r = 0; r < a.size(); ++r) EXPECT_EQ(bits(a[r]), bits(b[r])) << r;
+}
+
+// Wide values alike to the bit: the same value and sign, or both nan.
+void expect_same_bits(const StateVector& a, const StateVector& b) {
+  for (std::size_t r = 0; r < a.size(); ++r) {
+    bool same = a[r] == b[r] && std::signbit(to_double(a[r])) == std::signbit(to_double(b[r]));
+    EXPECT_TRUE(same || (a[r] != a[r] && b[r] != b[r])) << r;
+  }
 }
 
 // The register values and the stable spot, everything a part of a segment
@@ -47,49 +56,61 @@ void expect_same_spot(const RegisterFile& R, const RegisterFile& before) {
   const StableSpot& s = R.stable.here;
   const StableSpot& b = before.stable.here;
   EXPECT_EQ(s.has_columns, b.has_columns);
+  EXPECT_EQ(s.wide, b.wide);
   expect_same_bits(s.columns.L, b.columns.L);
   expect_same_bits(s.columns.A, b.columns.A);
   expect_same_bits(s.columns.B, b.columns.B);
+  expect_same_bits(s.wide_columns.L, b.wide_columns.L);
+  expect_same_bits(s.wide_columns.A, b.wide_columns.A);
+  expect_same_bits(s.wide_columns.B, b.wide_columns.B);
   EXPECT_EQ(bits(s.x), bits(b.x));
   EXPECT_EQ(bits(s.last_length), bits(b.last_length));
   EXPECT_EQ(bits(s.last_k), bits(b.last_k));
   EXPECT_EQ(s.carries_state, b.carries_state);
+  EXPECT_EQ(s.precise_state, b.precise_state);
   expect_same_bits(s.state, b.state);
+  expect_same_bits(s.wide_state, b.wide_state);
   EXPECT_EQ(s.left_beam, b.left_beam);
 }
 
 // A beam of two spans solved, and a replay of it walked to 1.5 into its
 // first span: a pass that carries the kept beam's state, so that the stable
-// spot matters to what is shown.
-RegisterFile replay_inside_first_span() {
+// spot matters to what is shown. With a stiff spring for the support the
+// beam is computed in Wide, and the state is carried in Wide.
+RegisterFile replay_inside_first_span(bool stiff = false) {
   RegisterFile solved;
-  apply_all(solved, {left_end(), segment(4, 10, 0.5), support(), segment(5, 10, 0), pinned_right_end()});
+  Element middle = stiff ? Element{.kind = ElementKind::spring, .c = 1e9} : support();
+  apply_all(solved, {left_end(), segment(4, 10, 0.5), middle, segment(5, 10, 0), pinned_right_end()});
   RegisterFile R = walk_copy(closed_copy(solved));
   apply_all(R, {left_end(), segment(1.5, 10, 0.5)});
+  EXPECT_EQ(R.stable.here.precise_state, stiff);
   return R;
 }
 
 }  // namespace
 
 TEST(ProbePart, FromWhereTheFileStandsGivesThePartsValuesAndPutsEverythingBack) {
-  RegisterFile R = replay_inside_first_span();
-  ASSERT_TRUE(R.stable.here.carries_state);
-  const RegisterFile before = R;
-  const Element part = segment(0.8, 10.75, 0.5);
+  for (bool stiff : {false, true}) {
+    RegisterFile R = replay_inside_first_span(stiff);
+    ASSERT_TRUE(R.stable.here.carries_state);
+    const RegisterFile before = R;
+    const Element part = segment(0.8, 10.75, 0.5);
 
-  PointValues probed = probe_part(R, part_start(R), part);
+    PointValues probed = probe_part(R, part_start(R), part);
 
-  RegisterFile applied = before;
-  apply_element(applied, part);
-  expect_same_bits(probed, shown_values(applied));
-  expect_same_spot(R, before);
-  // What follows is what it would have been without the probe.
-  RegisterFile unprobed = before;
-  expect_same_bits(shown_values(R), shown_values(unprobed));
-  apply_all(R, {segment(2.5, 10.75, 0.5), support()});
-  apply_all(unprobed, {segment(2.5, 10.75, 0.5), support()});
-  expect_same_bits(shown_values(R), shown_values(unprobed));
-  EXPECT_FALSE(R.stable.here.left_beam);
+    RegisterFile applied = before;
+    apply_element(applied, part);
+    expect_same_bits(probed, shown_values(applied));
+    expect_same_spot(R, before);
+    // What follows is what it would have been without the probe.
+    RegisterFile unprobed = before;
+    expect_same_bits(shown_values(R), shown_values(unprobed));
+    apply_all(R, {segment(2.5, 10.75, 0.5), support()});
+    apply_all(unprobed, {segment(2.5, 10.75, 0.5), support()});
+    expect_same_bits(shown_values(R), shown_values(unprobed));
+    // The stiff beam has its spring there.
+    EXPECT_EQ(R.stable.here.left_beam, stiff);
+  }
 }
 
 TEST(ProbePart, FromAnEarlierStartWhileTheFileHasMovedOn) {

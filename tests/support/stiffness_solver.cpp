@@ -180,7 +180,7 @@ std::optional<Solution> solve(const Beam& beam) {
   for (std::size_t i = 0; i < size; ++i) {
     if (fixed[i]) continue;
     const Real pivot = K.at(i, i);
-    if (!(pivot > 1e-10L * diagonal[i])) return std::nullopt;
+    if (!(pivot > Real(1e-10) * diagonal[i])) return std::nullopt;
     for (std::size_t j = i + 1; j <= std::min(i + width, size - 1); ++j) {
       const Real factor = K.at(i, j) / pivot;
       if (factor == 0 || fixed[j]) continue;
