@@ -134,6 +134,9 @@ TEST(WaitingValues, KeyGNamesTheQuantitiesThatDependOnUnknownsInAPassWithoutABea
            Case{"at a support",
                 {left_end_with(w, p), beam_segment(2, 100), condition_on(w)},
                 "Achtung: p, Q haengen"},  // M is zero there, whatever the reaction
+           Case{"past a spring, in the wide columns",
+                {left_end_with(w, p), beam_segment(2, 100, 10), spring_support(50)},
+                "Achtung: w, p, Q haengen"},
            Case{"after a right end",
                 {left_end_with(p, Q), beam_segment(2, 100, 10), right_end_with(w, M)},
                 ""},
