@@ -54,16 +54,23 @@ PointValues point_values(RegisterFile& R) {
   return at;
 }
 
-PointValues shown_values(RegisterFile& R) {
+// The register values, each put through choose with the state the pass
+// carries, where it carries one.
+static PointValues with_carried_state(RegisterFile& R,
+                                      double (*choose)(double, const StableSpot&, std::size_t)) {
   PointValues at = point_values(R);
   const StableSpot& here = R.stable.here;
   if (!here.carries_state) return at;
-  at.w = shown_value(at.w, here, 0);
-  at.p = shown_value(at.p, here, 1);
-  at.M = shown_value(at.M, here, 2);
-  at.Q = shown_value(at.Q, here, 3);
+  at.w = choose(at.w, here, 0);
+  at.p = choose(at.p, here, 1);
+  at.M = choose(at.M, here, 2);
+  at.Q = choose(at.Q, here, 3);
   return at;
 }
+
+PointValues shown_values(RegisterFile& R) { return with_carried_state(R, shown_value); }
+
+PointValues precise_values(RegisterFile& R) { return with_carried_state(R, precise_value); }
 
 WaitingQuantities waiting_quantities(const RegisterFile& R) {
   WaitingQuantities waiting;

@@ -38,6 +38,11 @@ PointValues point_values(RegisterFile& R);
 // the two differ (see shown_value).
 PointValues shown_values(RegisterFile& R);
 
+// What the CSV tables carry: each value the precise one where the pass
+// carries its state in Wide and it is finite, else what shown_values gives
+// (see precise_value).
+PointValues precise_values(RegisterFile& R);
+
 // Printed by key g after its values where the pass no longer follows the
 // beam the last right end computed.
 inline constexpr char kLeftBeamHint[] = "Hinweis: Durchgang weicht vom berechneten Traeger ab\n";

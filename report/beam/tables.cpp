@@ -56,21 +56,6 @@ std::string end_text(std::string_view which, std::string_view kind) {
   return text;
 }
 
-// A condition by the quantity it prescribes.
-std::string_view condition_kind(Quantity S1) {
-  switch (S1) {
-    case Quantity::w:
-      return "Lager";
-    case Quantity::p:
-      return "Neigungsbedingung";
-    case Quantity::M:
-      return "Gelenk";
-    case Quantity::Q:
-      return "Querkraftbedingung";
-  }
-  return "";
-}
-
 // A point action by the quantity that jumps, and the name of its size.
 std::string_view point_action_kind(Quantity S1) {
   switch (S1) {
@@ -89,6 +74,20 @@ std::string_view point_action_kind(Quantity S1) {
 std::string_view point_action_value_name(Quantity S1) { return S1 == Quantity::Q ? "F" : quantity_name(S1); }
 
 }  // namespace
+
+std::string_view condition_kind(Quantity S1) {
+  switch (S1) {
+    case Quantity::w:
+      return "Lager";
+    case Quantity::p:
+      return "Neigungsbedingung";
+    case Quantity::M:
+      return "Gelenk";
+    case Quantity::Q:
+      return "Querkraftbedingung";
+  }
+  return "";
+}
 
 std::string_view support_name(const Element& e) {
   switch (e.kind) {

@@ -96,4 +96,8 @@ Table beam_table(const BeamRecord& record, const BeamSummary& summary, const Uni
 // "Lager", "rechtes Traegerende".
 std::string_view support_name(const Element& e);
 
+// A condition by the quantity it prescribes: "Lager", "Gelenk",
+// "Neigungsbedingung" or "Querkraftbedingung".
+std::string_view condition_kind(Quantity S1);
+
 }  // namespace dlt

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "report/beam/tables.h"
 #include "report/pass/element_roles.h"
 
 namespace dlt {
@@ -91,17 +92,7 @@ std::string_view point_name(const FixedPoint& point) {
     case ElementKind::spring:
       return "Feder";
     case ElementKind::condition:
-      switch (point.S1) {
-        case Quantity::w:
-          return "Lager";
-        case Quantity::p:
-          return "Neigungsbedingung";
-        case Quantity::M:
-          return "Gelenk";
-        case Quantity::Q:
-          return "Querkraftbedingung";
-      }
-      return "";
+      return condition_kind(point.S1);
     case ElementKind::beam_segment:
     case ElementKind::shaft_segment:
     case ElementKind::point_action:

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <utility>
 
-#include "engine/precise_values.h"
 #include "report/pass/replay.h"
 
 namespace dlt {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/precise_values.h"
 #include "engine/probe.h"
 #include "report/pass/piece_roots.h"
 

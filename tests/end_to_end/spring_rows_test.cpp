@@ -124,24 +124,46 @@ std::vector<std::string> printed_values(const std::string& output) {
   return values;
 }
 
+Real component(const State& s, int k) { return k == 0 ? s.w : k == 1 ? s.p : k == 2 ? s.M : s.Q; }
+
+// A beam's script run beside its reference: the states in the order g prints
+// them, the largest magnitude of each quantity along the beam, the stops of
+// the second pass and the values printed.
+struct ComparedRun {
+  std::vector<State> expected;
+  Real scale[4] = {0, 0, 0, 0};
+  std::string script;
+  std::vector<std::string> stops;
+  PipedRun run;
+  std::vector<std::string> shown;
+};
+
+ComparedRun run_beside_reference(const ScriptBeam& beam, const stiffness::Solution& solution) {
+  ComparedRun c;
+  for (const std::vector<State>& states : solution.at_node)
+    c.expected.insert(c.expected.end(), states.begin(), states.end());
+  for (const State& s : c.expected)
+    for (int k = 0; k < 4; ++k) c.scale[k] = std::max(c.scale[k], stiffness::magnitude(component(s, k)));
+  c.script = beam.script();
+  c.stops = beam.second_pass();
+  c.run = run_piped(c.script);
+  c.shown = printed_values(c.run.output);
+  return c;
+}
+
 // Runs the beam's script and compares every printed value with the
 // reference, within 1e-6 of the largest magnitude of its quantity along the
 // beam, and 1e-6 for the six decimals. One failure per beam, with the script
 // and each value that is off.
 void expect_reference_values(const ScriptBeam& beam, const stiffness::Solution& solution,
                              const std::string& name) {
-  std::vector<State> expected;
-  for (const std::vector<State>& states : solution.at_node)
-    expected.insert(expected.end(), states.begin(), states.end());
-  auto component = [](const State& s, int k) { return k == 0 ? s.w : k == 1 ? s.p : k == 2 ? s.M : s.Q; };
-  Real scale[4] = {0, 0, 0, 0};
-  for (const State& s : expected)
-    for (int k = 0; k < 4; ++k) scale[k] = std::max(scale[k], stiffness::magnitude(component(s, k)));
-
-  const std::string script = beam.script();
-  const std::vector<std::string> stops = beam.second_pass();
-  PipedRun run = run_piped(script);
-  std::vector<std::string> shown = printed_values(run.output);
+  const ComparedRun compared = run_beside_reference(beam, solution);
+  const std::vector<State>& expected = compared.expected;
+  const Real* scale = compared.scale;
+  const std::string& script = compared.script;
+  const std::vector<std::string>& stops = compared.stops;
+  const PipedRun& run = compared.run;
+  const std::vector<std::string>& shown = compared.shown;
   std::ostringstream report;
   int wrong = 0;
   if (run.output.find("nicht gesetzt") != std::string::npos) {
@@ -211,18 +233,13 @@ constexpr double kTieMargin = 1e-15;
 
 void expect_correctly_rounded(const ScriptBeam& beam, const stiffness::Solution& solution,
                               const std::string& name, int& checked) {
-  std::vector<State> expected;
-  for (const std::vector<State>& states : solution.at_node)
-    expected.insert(expected.end(), states.begin(), states.end());
-  auto component = [](const State& s, int k) { return k == 0 ? s.w : k == 1 ? s.p : k == 2 ? s.M : s.Q; };
-  Real scale[4] = {0, 0, 0, 0};
-  for (const State& s : expected)
-    for (int k = 0; k < 4; ++k) scale[k] = std::max(scale[k], stiffness::magnitude(component(s, k)));
-
-  const std::string script = beam.script();
-  const std::vector<std::string> stops = beam.second_pass();
-  PipedRun run = run_piped(script);
-  std::vector<std::string> shown = printed_values(run.output);
+  const ComparedRun compared = run_beside_reference(beam, solution);
+  const std::vector<State>& expected = compared.expected;
+  const Real* scale = compared.scale;
+  const std::string& script = compared.script;
+  const std::vector<std::string>& stops = compared.stops;
+  const PipedRun& run = compared.run;
+  const std::vector<std::string>& shown = compared.shown;
   std::ostringstream report;
   int wrong = 0;
   if (run.output.find("nicht gesetzt") != std::string::npos || run.ending.status != 0 ||
