@@ -89,9 +89,6 @@ void carry_segment(StableFile& s, const Element& segment, double k, Wide wide_k)
     if (segment.loaded) add_distributed_load<double>(v[0], v[1], v[2], v[3], l, k, segment.q, segment.qs);
     here.carries_state = finite_state(v);
   }
-  if (!s.kept || here.left_beam || s.entered >= s.kept->points.size()) return;
-  const KeptPoint& next = s.kept->points[s.entered];
-  if (here.x > next.x + s.kept->x_tolerance) leave_beam(s);
 }
 
 void carry_point_action(StableFile& s, Quantity S1, double load) {

@@ -2,9 +2,9 @@
 // state of its left end, moved on by its segments and point actions, and
 // restarted from the kept state at every condition and spring it enters.
 // Where the pass no longer follows the kept beam (other left end unknowns,
-// an anchor passed by or entered differently, a state just left of one that
-// differs) it carries no state further and is marked as having left the
-// beam. Also the choice between a register value and the state's.
+// an anchor entered differently, a state just left of one that differs, or
+// any element engine/followed_beam.h finds not following) it carries no
+// state further and is marked as having left the beam. Also the choice between a register value and the state's.
 #pragma once
 
 #include <cstddef>
@@ -19,8 +19,8 @@ namespace dlt {
 void carry_from_left_end(StableFile& s);
 
 // Moves the state across a segment, of factor k in double and wide_k in
-// Wide (needed only where the state is precise), and checks that the pass
-// has not passed the kept beam's next anchor.
+// Wide (needed only where the state is precise). Whether the pass has gone
+// past the kept beam's next anchor is followed_beam's to find.
 void carry_segment(StableFile& s, const Element& segment, double k, Wide wide_k);
 
 void carry_point_action(StableFile& s, Quantity S1, double load);

@@ -510,9 +510,6 @@ KeptBeam solve_pass(const StableFile& s) {
   } else {
     substitute_to_left_end(s, beam, to_double(s.last_u), 0.0);
   }
-  double farthest = 0;
-  for (const KeptPoint& point : beam.points) farthest = std::max(farthest, std::fabs(point.x));
-  beam.x_tolerance = kPositionTolerance * farthest;
   beam.elements.assign(s.elements.begin(),
                        s.elements.begin() + static_cast<std::ptrdiff_t>(s.solved_elements));
   if (!beam.elements.empty()) beam.follow_tolerance = kPositionTolerance * std::fabs(beam.elements.back().x);

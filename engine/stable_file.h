@@ -142,8 +142,6 @@ struct KeptBeam {
   Quantity S2 = Quantity::w;
   BasicState<double> start = {};  // just right of the left end
   std::vector<KeptPoint> points;
-  // How far past a point's x a pass may go before it has passed the point.
-  double x_tolerance = 0;
   // Its elements from the left end to the right end, which a later pass
   // must follow (engine/followed_beam.h), and how far the x of the two may
   // differ: 1e-9 of the beam's length.
