@@ -4,7 +4,8 @@
 // Where the pass no longer follows the kept beam (other left end unknowns,
 // an anchor entered differently, a state just left of one that differs, or
 // any element engine/followed_beam.h finds not following) it carries no
-// state further and is marked as having left the beam. Also the choice between a register value and the state's.
+// state further and is marked as having left the beam. Also the choice
+// between a register value and the state's.
 #pragma once
 
 #include <cstddef>
