@@ -154,8 +154,11 @@ Refusal apply_right_end(RegisterFile& R, const Element& end) {
   bool registers_determined = R[state_code(end.S2) + kX1Offset] != 0;
   bool decide = columns_decide(R.stable);
   bool determined = decide ? right_end_determined(R.stable, end.S2) : registers_determined;
-  if (!determined)
+  if (!determined) {
+    // Its condition stays set, though the element is not recorded.
+    R.stable.recorded_whole = false;
     return decide ? Refusal::undetermined_right_end : registers_refusal(R, Refusal::undetermined_right_end);
+  }
   if (registers_determined) right_end(R, end.S2, end.W2);
   stable_right_end(R.stable, end.S2, end.W2);
   return Refusal::none;

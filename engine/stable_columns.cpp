@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "engine/carried_state.h"
@@ -46,10 +47,89 @@ static StateVector widened(const BasicState<double>& v) {
 
 // From here on the pass computes in Wide, from its double columns as they
 // are.
-static void turn_wide(StableSpot& here) {
+static void widen_columns(StableSpot& here) {
   here.wide_columns = {widened(here.columns.L), widened(here.columns.A), widened(here.columns.B)};
   here.columns = {};
   here.wide = true;
+}
+
+static void condition_columns(StableFile& s, Quantity S1, double W1, bool reanchored);
+
+// The pass's columns and anchors computed anew in Wide from its left end
+// through the elements it has taken, as if it had computed in Wide from the
+// start: the digits double lost before its first spring stay lost
+// otherwise, in the kept beam and in every later pass. Possible where the
+// pass records its elements and has not reached its right end; false
+// elsewhere.
+static bool replay_wide(StableFile& s) {
+  if (!s.keeps_anchors || !s.recorded_whole || s.solved || s.elements.empty() ||
+      s.elements.front().element.kind != ElementKind::left_end)
+    return false;
+  StableFile t;
+  t.S1 = s.S1;
+  t.S2 = s.S2;
+  t.here.has_columns = true;
+  t.here.wide = true;
+  t.here.wide_columns.A[state_index(s.S1)] = 1;
+  t.here.wide_columns.B[state_index(s.S2)] = 1;
+  for (std::size_t k = 1; k < s.elements.size(); ++k) {
+    const Element& e = s.elements[k].element;
+    switch (e.kind) {
+      case ElementKind::left_end:
+        return false;
+      case ElementKind::beam_segment:
+      case ElementKind::shaft_segment:
+        stable_segment(t, e, e.length / segment_minus_EI(e));
+        break;
+      case ElementKind::point_action:
+        stable_point_action(t, e.S1, e.load);
+        break;
+      case ElementKind::spring:
+        stable_spring(t, e.c);
+        break;
+      case ElementKind::condition:
+        condition_columns(t, e.S1, e.W1, true);
+        break;
+      case ElementKind::right_end:
+        return false;
+    }
+  }
+  StableSpot& here = s.here;
+  here.wide = true;
+  here.columns = {};
+  here.wide_columns = t.here.wide_columns;
+  s.anchors.clear();
+  s.wide_anchors = std::move(t.wide_anchors);
+  if (!t.here.has_columns) {
+    here.has_columns = false;
+    here.dropped_infinite = t.here.dropped_infinite;
+  }
+  return true;
+}
+
+// From here on the pass computes in Wide: replayed from its left end where
+// it can be, else from its double columns as they are.
+static void turn_wide(StableFile& s) {
+  s.here.wide_deferred = false;
+  if (!replay_wide(s)) widen_columns(s.here);
+}
+
+// The same where the beam asks for Wide (springs, stiffnesses far apart,
+// thin shafts), not numbers beyond the doubles: a pass that follows the kept
+// beam prints the kept beam's precise state and needs its own columns only
+// to decide its conditions, so it goes on in double and turns to Wide
+// where it leaves the beam or reaches its right end.
+static void turn_wide_for_digits(StableFile& s) {
+  if (s.kept && !s.here.left_beam) {
+    s.here.wide_deferred = true;
+    return;
+  }
+  turn_wide(s);
+}
+
+void turn_wide_after_leaving(StableFile& s) {
+  StableSpot& here = s.here;
+  if (here.wide_deferred && here.left_beam && here.has_columns && !here.wide) turn_wide(s);
 }
 
 void stable_close_pass(StableFile& s) {
@@ -66,6 +146,7 @@ void stable_close_pass(StableFile& s) {
   s.last_u = 0;
   s.entered = 0;
   s.elements.clear();
+  s.recorded_whole = true;
   s.solved_elements = 0;
 }
 
@@ -94,6 +175,31 @@ static bool zero_EI(const Element& segment) {
   return segment.EI == 0;
 }
 
+// Whether a segment of factor k makes the factors of the pass lie
+// kStiffnessSpread apart or more, noting its factor.
+static bool widens_spread(StableSpot& here, double k) {
+  double size = std::fabs(k);
+  if (!(size > 0 && std::isfinite(size))) return false;
+  if (here.least_k == 0) {
+    here.least_k = size;
+    here.most_k = size;
+    return false;
+  }
+  here.least_k = std::min(here.least_k, size);
+  here.most_k = std::max(here.most_k, size);
+  return !(here.most_k < kStiffnessSpread * here.least_k);
+}
+
+// Whether the bending stress M 32 / (pi d^3) of a shaft segment magnifies
+// M kFineShaft times or more: its six decimals then ask for digits of M
+// that double does not keep.
+static bool fine_shaft(const Element& segment) {
+  if (segment.kind != ElementKind::shaft_segment) return false;
+  double d = std::fabs(segment.diameter);
+  double modulus = (kPi * ((d * d) * d)) / 32;
+  return modulus > 0 && !(modulus > 1 / kFineShaft);
+}
+
 void stable_segment(StableFile& s, const Element& segment, double k) {
   StableSpot& here = s.here;
   double length = segment.length;
@@ -106,6 +212,8 @@ void stable_segment(StableFile& s, const Element& segment, double k) {
     here.last_length = length;
     here.last_k = k;
   }
+  bool spread = widens_spread(here, k);
+  if (here.has_columns && !here.wide && (spread || fine_shaft(segment))) turn_wide_for_digits(s);
   if (here.has_columns && !here.wide) {
     Columns before = here.columns;
     transfer_columns<double>(here.columns, segment, k);
@@ -113,7 +221,7 @@ void stable_segment(StableFile& s, const Element& segment, double k) {
     // next condition, spring or right end. In double they go on in Wide.
     if (!here.infinite_input && !finite_columns(here.columns)) {
       here.columns = before;
-      turn_wide(here);
+      turn_wide(s);
     }
   }
   Wide wide_k = 0;
@@ -132,7 +240,7 @@ void stable_point_action(StableFile& s, Quantity S1, double load) {
     if (std::isfinite(v) || here.infinite_input)
       here.columns.L[i] = v;
     else
-      turn_wide(here);
+      turn_wide(s);
   }
   if (here.has_columns && here.wide) here.wide_columns.L[i] = here.wide_columns.L[i] - load;
   carry_point_action(s, S1, load);
@@ -264,7 +372,8 @@ static void anchor_step(StableFile& s, const PassAnchor& mark, bool reanchored, 
       return;
     }
     here.columns = anchor.before;
-    turn_wide(here);
+    turn_wide(s);
+    if (!here.has_columns) return;
   }
   WidePassAnchor anchor{.kind = mark.kind, .S1 = mark.S1, .W1 = mark.W1, .c = mark.c, .x = mark.x};
   anchor.before = here.wide_columns;
@@ -292,8 +401,8 @@ void stable_spring(StableFile& s, double c) {
   s.springs = s.springs + 1;
   StableSpot& here = s.here;
   if (!std::isfinite(c)) here.infinite_input = true;
+  if (here.has_columns && !here.wide && stiff_spring(here, c)) turn_wide_for_digits(s);
   if (here.has_columns) {
-    if (!here.wide && stiff_spring(here, c)) turn_wide(here);
     PassAnchor mark{.kind = AnchorKind::spring, .c = c, .x = here.x};
     anchor_step(s, mark, true, [c](auto& columns, auto&) {
       for (auto* column : {&columns.L, &columns.A, &columns.B}) {
@@ -324,8 +433,8 @@ bool condition_determined(const StableFile& s, Quantity S1) {
   return c.A[i] != 0 || c.B[i] != 0;
 }
 
-void stable_condition(StableFile& s, Quantity S1, double W1, bool reanchored) {
-  s.conditions = s.conditions + 1;
+// The columns' part of a condition: its anchor.
+static void condition_columns(StableFile& s, Quantity S1, double W1, bool reanchored) {
   StableSpot& here = s.here;
   if (!std::isfinite(W1)) here.infinite_input = true;
   if (here.has_columns) {
@@ -358,12 +467,32 @@ void stable_condition(StableFile& s, Quantity S1, double W1, bool reanchored) {
     });
   }
   here.bay_start = here.x;
+}
+
+void stable_condition(StableFile& s, Quantity S1, double W1, bool reanchored) {
+  s.conditions = s.conditions + 1;
+  condition_columns(s, S1, W1, reanchored);
   carry_into_anchor(s, AnchorKind::condition, S1, W1, 0);
 }
 
 bool right_end_determined(const StableFile& s, Quantity S2) {
   std::size_t t = state_index(S2);
   return s.here.wide ? s.here.wide_columns.A[t] != 0 : s.here.columns.A[t] != 0;
+}
+
+// Turns the pass Wide at its right end, whose condition it has set in
+// double, the last of its anchors: where the pass is replayed, the
+// condition is set again in Wide.
+static void turn_right_end_wide(StableFile& s) {
+  s.here.wide_deferred = false;
+  if (!s.anchors.empty()) {
+    PassAnchor end = s.anchors.back();
+    if (replay_wide(s)) {
+      condition_columns(s, end.S1, end.W1, false);
+      return;
+    }
+  }
+  widen_columns(s.here);
 }
 
 // The state (columns) . (u, v), in the type of u and v.
@@ -389,6 +518,11 @@ void stable_right_end(StableFile& s, Quantity S2, double W2) {
   here.carries_state = false;
   if (!columns_decide(s)) return;
   std::size_t t = state_index(S2);
+  // The pass becomes the kept beam: in Wide where it put that off.
+  if (here.wide_deferred && !here.wide) {
+    turn_right_end_wide(s);
+    if (!here.has_columns) return;
+  }
   if (!here.wide) {
     double u = (W2 - here.columns.L[t]) / here.columns.A[t];
     if (std::isfinite(u)) {
@@ -399,7 +533,8 @@ void stable_right_end(StableFile& s, Quantity S2, double W2) {
       drop_columns(s, true);
       return;
     } else {
-      turn_wide(here);
+      turn_right_end_wide(s);
+      if (!here.has_columns) return;
     }
   }
   if (here.wide) {

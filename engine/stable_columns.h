@@ -34,6 +34,11 @@ bool spring_room(const StableFile& s);
 // two quantities there can serve as unknowns, the columns are dropped.
 void stable_spring(StableFile& s, double c);
 
+// Where the pass put off turning to Wide while it followed the kept beam
+// and has left it: computes it anew in Wide from its left end, the element
+// just recorded included.
+void turn_wide_after_leaving(StableFile& s);
+
 // Whether the columns decide the conditions of the pass: they do from the
 // left end on, unless they were dropped or are no longer finite.
 bool columns_decide(const StableFile& s);

@@ -18,16 +18,20 @@
 // state, and the state's value where the registers have lost digits.
 //
 // A pass computes in double, as the registers do, until it meets a spring
-// (c l^3 / EI of its bay at least kStiffSpring, which every spring is) or
-// numbers beyond the doubles; from there on in Wide (engine/wide.h). In
-// double, rows of springs cost the columns up to five digits, soft ones
-// already some, and the l^4 terms of a long segment overflow where its
-// values do not; Wide, for every operation, would cost the common beam four
-// times its time. A beam computed so is precise: a later pass carries its
-// state in Wide too, and key g prints a register value only where it prints
-// the same six decimals as that state. A state carried in double is no
-// better than the registers: it replaces a register value only where the two
-// lie further apart than the sixth decimal allows.
+// (c l^3 / EI of its bay at least kStiffSpring, which every spring is), a
+// segment whose l / EI lies kStiffnessSpread or more from another's, a
+// shaft segment so thin that its stress magnifies M (kFineShaft), or
+// numbers beyond the doubles. From there on it computes in Wide
+// (engine/wide.h), computed anew from its left end through the elements it
+// recorded, so that the digits double lost before stay. In double, rows of
+// springs cost the columns up to five digits, soft ones already some,
+// stiffnesses far apart some too, and the l^4 terms of a long segment
+// overflow where its values do not; Wide, for every operation, would cost
+// the common beam four times its time. A beam computed so is precise: a
+// later pass carries its state in Wide too, and key g prints a register
+// value only where it prints the same six decimals as that state. A state
+// carried in double is no better than the registers: it replaces a register
+// value only where the two lie further apart than the sixth decimal allows.
 #pragma once
 
 #include <algorithm>
@@ -51,6 +55,16 @@ constexpr int kMaxSprings = 100000;
 // the segment before it, is this or more turns the pass to Wide: soft rows
 // of springs lose sixth decimals in double too, so every spring does.
 constexpr double kStiffSpring = 0;
+
+// Segments whose l / EI lie this far apart make a pass compute in Wide:
+// double kept every sixth decimal of random continuous beams whose l / EI
+// lay up to 4e4 apart, not of all those up to 4e5 apart.
+constexpr double kStiffnessSpread = 1e3;
+
+// A shaft segment whose bending stress is its moment times this or more
+// makes a pass compute in Wide (a diameter of about 2.17 or less: shafts
+// in metres, not in millimetres).
+constexpr double kFineShaft = 1;
 
 // w, p, M and Q, by quantity_index, in double or in Wide.
 template <class T>
@@ -160,6 +174,9 @@ struct StableSpot {
   bool has_columns = false;  // false before a left end and once dropped
   // The columns are in Wide (wide_columns) from here on, else in double.
   bool wide = false;
+  // The pass would compute in Wide, but goes on in double while it follows
+  // the kept beam (engine/stable_columns.cpp).
+  bool wide_deferred = false;
   Columns columns = {};
   WideColumns wide_columns = {};
   double x = 0;
@@ -171,6 +188,9 @@ struct StableSpot {
   // and what tells a stiff spring.
   double last_length = 0;
   double last_k = 0;
+  // The least and the largest |l / EI| of its segments; zero before one.
+  double least_k = 0;
+  double most_k = 0;
   bool carries_state = false;
   // The state, in double, or where it follows a precise kept beam in Wide.
   bool precise_state = false;
@@ -216,6 +236,9 @@ struct StableFile {
   // how many of them its last right end solved: the kept beam's elements.
   std::vector<PlacedElement> elements;
   std::size_t solved_elements = 0;
+  // The elements hold all that changed the columns: not so once a right end
+  // was refused after setting its condition.
+  bool recorded_whole = true;
   // The beam a later pass is compared with; empty before the first right
   // end, and while the pass that will replace it is under way.
   std::shared_ptr<const KeptBeam> kept;

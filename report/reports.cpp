@@ -232,15 +232,16 @@ BeamReported report_beam_file(const ReportOptions& options, const BeamFileReport
   settings.places.clear();
   settings.to_standard_output = beam.cases.size() > 1;
   if (options.envelope_files.empty() && !settings.to_standard_output && !options.in_memory) return reported;
-  LoadCases cases;
+  CasesByBeam cases;
   try {
     // One record for all, as the dialogue keeps it: each left end starts
-    // the next pass, which makes it a load case of its own.
+    // the next pass, which makes it a load case of its own. The load cases
+    // of a beam file are one beam's.
     BeamRecord record;
     RegisterFile R;
     for (const std::vector<Element>& elements : beam.cases) {
       record_pass(elements, record, R);
-      add_load_case(cases, record, R);
+      join_load_case(cases, record, R);
     }
   } catch (const std::bad_alloc&) {
     refuse_report_files(options.envelope_files, "Grenzwerte", kNoMemoryReason, settings.to_standard_output);
@@ -249,7 +250,9 @@ BeamReported report_beam_file(const ReportOptions& options, const BeamFileReport
   }
   // The envelope's text stands after the report's, a blank line between.
   if (settings.to_standard_output) print_result("\n");
-  if (!write_envelope_of(options.envelope_files, settings, options.factors, cases))
+  const LoadCases none;
+  const LoadCases& envelope = cases.beams.empty() ? none : last_beam(cases);
+  if (!write_envelope_of(options.envelope_files, settings, options.factors, envelope))
     reported.all_written = false;
   return reported;
 }

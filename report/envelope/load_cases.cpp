@@ -76,25 +76,6 @@ std::size_t latest_beam(const CasesByBeam& beams) {
 
 const LoadCases& last_beam(const CasesByBeam& beams) { return beams.beams[beams.last]; }
 
-CaseAdded add_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R) {
-  try {
-    bool replaced = false;
-    // A later right end of the same pass takes the place of its earlier one.
-    if (!cases.cases.empty() && cases.cases.back().pass == record.pass) {
-      cases.cases.pop_back();
-      replaced = true;
-    }
-    bool new_beam = !cases.cases.empty() && !same_beam(cases.cases.front().record.elements, record.elements);
-    if (new_beam) cases.cases.clear();
-    if (!append_case(cases, record, R)) return CaseAdded::repeated;
-    if (new_beam) return CaseAdded::new_beam;
-    return replaced ? CaseAdded::replaced : CaseAdded::added;
-  } catch (const std::bad_alloc&) {
-    std::vector<LoadCase>().swap(cases.cases);
-    throw;
-  }
-}
-
 CaseJoined join_load_case(CasesByBeam& beams, const BeamRecord& record, const RegisterFile& R) {
   try {
     CaseJoined joined;

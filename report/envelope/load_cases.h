@@ -54,12 +54,6 @@ enum class CaseAdded {
   new_beam,  // not the same beam: the load cases start again at 1
 };
 
-// Adds the pass just completed in record, solved in R, to the load cases
-// of one beam; a pass of another beam takes their place. REQUIRES:
-// is_complete(record). Where memory runs out, the load cases are left empty
-// and std::bad_alloc is thrown.
-CaseAdded add_load_case(LoadCases& cases, const BeamRecord& record, const RegisterFile& R);
-
 // Which beam a pass joined, against the beam of the pass before it.
 enum class BeamChange {
   same,      // the beam of the pass before

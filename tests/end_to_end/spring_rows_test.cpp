@@ -274,6 +274,9 @@ struct Kind {
   double lowest_exponent, highest_exponent;
   double support_chance;  // of a rigid support at an inner node, else a spring if any
   double hinge_chance;
+  // EI of a bay is drawn from 0.5 to 5 and multiplied by 10^e, e uniform
+  // within this many decades either way.
+  double EI_decades = 0;
 };
 
 constexpr double kTypicalLength = 1.25, kTypicalEI = 2.75;
@@ -285,8 +288,10 @@ double random_spring(Random& random, const Kind& kind) {
 
 // A bay's segment under no load, a uniform or a trapezoidal load; with a
 // point force inside it, as two segments that carry the same load.
-void random_bay(Random& random, ScriptBeam& beam) {
-  const double length = random.between(0.5, 2), EI = random.between(0.5, 5);
+void random_bay(Random& random, const Kind& kind, ScriptBeam& beam) {
+  const double length = random.between(0.5, 2);
+  double EI = random.between(0.5, 5);
+  if (kind.EI_decades > 0) EI *= std::pow(10.0, random.between(-kind.EI_decades, kind.EI_decades));
   double q = 0, qs = 0;
   switch (random.whole(0, 2)) {
     case 1:
@@ -320,7 +325,7 @@ std::pair<ScriptBeam, stiffness::Solution> random_beam(Random& random, const Kin
       held_before = true;
     }
     for (int bay = 0; bay < bays; ++bay) {
-      random_bay(random, beam);
+      random_bay(random, kind, beam);
       if (bay + 1 == bays) break;
       if (random.chance(kind.support_chance)) {
         beam.support();
@@ -500,4 +505,27 @@ TEST(EveryDigit, BeamsWithoutStiffSprings) {
                   .support_chance = 0.1,
                   .hinge_chance = 0.05};
   expect_rounded_beams(soft, 8000, 30, "soft row");
+}
+
+// Bays whose EI lies six decades apart (0.0005 to 5000), where a pass in
+// double loses digits before it ever meets a spring, and without springs.
+TEST(EveryDigit, BeamsOfMixedStiffness) {
+  const Kind sprung{.fewest_bays = 3,
+                    .most_bays = 30,
+                    .springs = true,
+                    .lowest_exponent = -1,
+                    .highest_exponent = 6,
+                    .support_chance = 0.3,
+                    .hinge_chance = 0.05,
+                    .EI_decades = 3};
+  expect_rounded_beams(sprung, 9000, 30, "mixed stiffness on springs");
+  const Kind rigid{.fewest_bays = 2,
+                   .most_bays = 30,
+                   .springs = false,
+                   .lowest_exponent = 0,
+                   .highest_exponent = 0,
+                   .support_chance = 0.7,
+                   .hinge_chance = 0.1,
+                   .EI_decades = 3};
+  expect_rounded_beams(rigid, 9500, 30, "mixed stiffness on supports");
 }

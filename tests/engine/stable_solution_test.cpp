@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "engine/results.h"
 #include "engine/segments.h"
 #include "engine/stable_columns.h"
+#include "engine/transfer.h"
 #include "tests/support/dialogue.h"
 #include "tests/support/transcript.h"
 
@@ -44,9 +46,10 @@ TEST(StableColumns, EqualTheRegisterColumnsBitForBitUpToTheFirstAnchor) {
   apply_all(
       R, {left_end(Quantity::M, Quantity::Q),
           segment(2.5, 3000, 7),
-          {.kind = ElementKind::shaft_segment, .length = 1.2, .E = 210000, .diameter = 0.3},
+          {.kind = ElementKind::shaft_segment, .length = 1.2, .E = 21000, .diameter = 3},
           {.kind = ElementKind::point_action, .S1 = Quantity::Q, .load = 40},
           {.kind = ElementKind::beam_segment, .length = 0.7, .EI = 500, .loaded = true, .q = 3, .qs = -2}});
+  ASSERT_FALSE(R.stable.here.wide);
   const Columns& c = R.stable.here.columns;
   for (int r = 0; r < kQuantityCount; ++r) {
     std::size_t at = static_cast<std::size_t>(r);
@@ -81,10 +84,68 @@ TEST(StableColumns, ConditionsAndSpringsLeaveExactRowsBehind) {
     // Soft or stiff, a spring turns the columns to Wide.
     EXPECT_TRUE(R.stable.here.wide) << c_spring;
   }
-  EXPECT_EQ(R.stable.anchors.size(), 1u);
-  EXPECT_EQ(R.stable.wide_anchors.size(), 2u);
+  // The support's anchor too: the pass was computed anew in Wide.
+  EXPECT_EQ(R.stable.anchors.size(), 0u);
+  EXPECT_EQ(R.stable.wide_anchors.size(), 3u);
   EXPECT_EQ(R.stable.conditions, 1);
   EXPECT_EQ(R.stable.springs, 2);
+}
+
+// The columns left of the support of a pass p, Q, segment(3, EI, 5),
+// support(), computed in Wide.
+WideColumns first_bay_in_wide(double EI) {
+  WideColumns c;
+  c.A[1] = 1;
+  c.B[3] = 1;
+  const Wide l = 3;
+  const Wide k = l / -Wide(EI);
+  for (BasicState<Wide>* v : {&c.L, &c.A, &c.B}) transfer_column<Wide>((*v)[0], (*v)[1], (*v)[2], (*v)[3], l, k);
+  add_distributed_load<Wide>(c.L[0], c.L[1], c.L[2], c.L[3], l, k, 5, 0);
+  return c;
+}
+
+void expect_same_columns(const WideColumns& a, const WideColumns& b) {
+  for (std::size_t r = 0; r < kQuantityCount; ++r) {
+    EXPECT_TRUE(a.L[r] == b.L[r]) << r;
+    EXPECT_TRUE(a.A[r] == b.A[r]) << r;
+    EXPECT_TRUE(a.B[r] == b.B[r]) << r;
+  }
+}
+
+TEST(StableColumns, TurningWideComputesThePassAnewFromItsLeftEnd) {
+  // At a spring: the support before it, computed in double at first, is
+  // computed in Wide, as though the pass had been from its left end.
+  RegisterFile R;
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(3, 0.3, 5), support(), segment(2, 50, 5)});
+  ASSERT_FALSE(R.stable.here.wide);
+  ASSERT_EQ(R.stable.anchors.size(), 1u);
+  apply_all(R, {spring(1)});
+  ASSERT_TRUE(R.stable.here.wide);
+  EXPECT_TRUE(R.stable.anchors.empty());
+  ASSERT_EQ(R.stable.wide_anchors.size(), 2u);
+  expect_same_columns(R.stable.wide_anchors[0].before, first_bay_in_wide(0.3));
+  EXPECT_EQ(R.stable.wide_anchors[1].kind, AnchorKind::spring);
+
+  // At a segment whose l / EI lies 1e3 or more from another's: 2 / 3500
+  // against 3 / 0.001 (2 / 0.5 lies within).
+  RegisterFile spread;
+  apply_all(spread, {left_end(Quantity::p, Quantity::Q), segment(3, 0.001, 5), support(), segment(2, 0.5, 5)});
+  EXPECT_FALSE(spread.stable.here.wide);
+  apply_all(spread, {segment(2, 3500, 5)});
+  ASSERT_TRUE(spread.stable.here.wide);
+  ASSERT_EQ(spread.stable.wide_anchors.size(), 1u);
+  expect_same_columns(spread.stable.wide_anchors[0].before, first_bay_in_wide(0.001));
+
+  // At a shaft segment so thin that its stress magnifies M: 32 / (pi d^3)
+  // is 0.65 for d = 2.5, 1.27 for d = 2.
+  auto shaft = [](double d) {
+    return Element{.kind = ElementKind::shaft_segment, .length = 0.2, .E = 2.1e11, .diameter = d};
+  };
+  RegisterFile thin;
+  apply_all(thin, {left_end(Quantity::p, Quantity::Q), shaft(2.5)});
+  EXPECT_FALSE(thin.stable.here.wide);
+  apply_all(thin, {shaft(2)});
+  EXPECT_TRUE(thin.stable.here.wide);
 }
 
 TEST(StableColumns, DecideConditionsWhereTheRegistersKeepAResidue) {
@@ -190,6 +251,45 @@ TEST(CarriedState, APassThatLeavesTheBeamCarriesNoStateFurther) {
   apply_all(R, {support(), segment(5, 100, 10)});
   EXPECT_FALSE(R.stable.here.left_beam);
   EXPECT_TRUE(R.stable.here.carries_state);
+}
+
+TEST(CarriedState, APassThatFollowsTheBeamTurnsToWideWhereItLeavesItOrEnds) {
+  std::vector<Element> beam = {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), spring(50),
+                               segment(5, 100, 10), spring(80), segment(3, 100, 10), pinned_right_end()};
+  // Following, the pass prints the kept beam's precise state and keeps its
+  // own columns in double past the springs.
+  RegisterFile R;
+  apply_all(R, beam);
+  apply_all(R, {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), spring(50), segment(5, 100, 10)});
+  ASSERT_TRUE(R.stable.here.precise_state);
+  EXPECT_FALSE(R.stable.here.wide);
+  EXPECT_TRUE(R.stable.here.wide_deferred);
+  // Where it leaves the beam, it computes in Wide, from its left end.
+  apply_all(R, {spring(90)});
+  EXPECT_TRUE(R.stable.here.left_beam);
+  EXPECT_TRUE(R.stable.here.wide);
+  EXPECT_TRUE(R.stable.anchors.empty());
+  EXPECT_EQ(R.stable.wide_anchors.size(), 2u);
+
+  // A pass that follows the beam to its right end becomes a precise kept beam,
+  // the same as the first.
+  RegisterFile again;
+  apply_all(again, beam);
+  apply_all(again, {beam[0]});
+  std::shared_ptr<const KeptBeam> first = again.stable.kept;
+  apply_all(again, std::vector<Element>(beam.begin() + 1, beam.end()));
+  EXPECT_FALSE(again.stable.here.left_beam);
+  apply_all(again, {beam[0]});
+  ASSERT_TRUE(again.stable.kept);
+  const KeptBeam& second = *again.stable.kept;
+  EXPECT_TRUE(second.precise);
+  ASSERT_EQ(second.wide_points.size(), first->wide_points.size());
+  for (std::size_t k = 0; k < second.wide_points.size(); ++k) {
+    for (std::size_t r = 0; r < kQuantityCount; ++r) {
+      EXPECT_TRUE(second.wide_points[k].left[r] == first->wide_points[k].left[r]) << k << " " << r;
+      EXPECT_TRUE(second.wide_points[k].right[r] == first->wide_points[k].right[r]) << k << " " << r;
+    }
+  }
 }
 
 TEST(CarriedState, NoKeptBeamNoStateAndNoHint) {

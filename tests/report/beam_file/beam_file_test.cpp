@@ -74,13 +74,15 @@ LoadCases three_spans() {
       spring_support(80000),      condition_on(M),          shaft_piece(),
       spring_support(10000),      point_action(Q, 12),      right_end_with(w, M, 0.003, -2.5),
   };
-  LoadCases cases;
+  CasesByBeam cases;
   Passes passes;
   passes.enter(permanent);
-  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
+  EXPECT_EQ(join_load_case(cases, passes.record, passes.R).number, 1u);
   passes.enter(variable);
-  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
-  return cases;
+  CaseJoined second = join_load_case(cases, passes.record, passes.R);
+  EXPECT_EQ(second.change, BeamChange::same);
+  EXPECT_EQ(second.number, 2u);
+  return last_beam(cases);
 }
 
 const char kThreeSpansFile[] =

@@ -17,6 +17,7 @@
 #include "report/envelope/walk.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
+#include "tests/support/one_beam_cases.h"
 #include "tests/support/passes.h"
 #include "tests/support/report_text.h"
 
@@ -314,10 +315,10 @@ TEST(Envelope, IsTheLargestAndSmallestOfEveryArrangementEnteredAsItsOwnPass) {
     Passes passes;
     LoadCases cases;
     passes.enter(case_pass(beam, beam.permanent));
-    add_load_case(cases, passes.record, passes.R);
+    add_case(cases, passes.record, passes.R);
     for (const CaseLoad& load : beam.variable) {
       passes.enter(case_pass(beam, {load}));
-      ASSERT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
+      ASSERT_EQ(add_case(cases, passes.record, passes.R), CaseAdded::added);
     }
     std::vector<EnvelopeRow> rows;
     EnvelopeWalk walk = start_envelope_walk(cases, 4);
@@ -393,17 +394,17 @@ TEST(LoadCases, ALaterRightEndOfThePassTakesThePlaceOfItsFirst) {
   Passes passes;
   LoadCases cases;
   passes.enter({left_end(), beam_segment(2, 3, 1, 0), support(true, 0)});
-  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
+  EXPECT_EQ(add_case(cases, passes.record, passes.R), CaseAdded::added);
   passes.enter({left_end(), beam_segment(2, 3, 2, 0), support(true, 0)});
-  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::added);
+  EXPECT_EQ(add_case(cases, passes.record, passes.R), CaseAdded::added);
   // The pass goes on past its right end: now a beam of two spans.
   passes.enter({beam_segment(1, 3, 0, 0), support(true, 0)});
-  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::new_beam);
+  EXPECT_EQ(add_case(cases, passes.record, passes.R), CaseAdded::new_beam);
   ASSERT_EQ(cases.cases.size(), 1U);
   // Its load case again, read once more: none added.
   passes.enter(
       {left_end(), beam_segment(2, 3, 2, 0), support(false, 0), beam_segment(1, 3, 0, 0), support(true, 0)});
-  EXPECT_EQ(add_load_case(cases, passes.record, passes.R), CaseAdded::repeated);
+  EXPECT_EQ(add_case(cases, passes.record, passes.R), CaseAdded::repeated);
   EXPECT_EQ(cases.cases.size(), 1U);
 }
 
@@ -575,7 +576,7 @@ TEST(Envelope, EachSpansSagIsTheLargestOfEveryArrangementsOwn) {
   for (const std::vector<Element>& pass : {span_and_arm(g, 0, 0, 0), span_and_arm(0, settlement, 0, 0),
                                            span_and_arm(0, 0, q, 0), span_and_arm(0, 0, 0, F)}) {
     passes.enter(pass);
-    add_load_case(cases, passes.record, passes.R);
+    add_case(cases, passes.record, passes.R);
   }
   ASSERT_EQ(cases.cases.size(), 4U);
   const Factors factors;

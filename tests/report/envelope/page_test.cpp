@@ -32,6 +32,7 @@
 #include "report/format/svg.h"
 #include "report/pass/replay.h"
 #include "tests/support/drawings.h"
+#include "tests/support/one_beam_cases.h"
 #include "tests/support/scratch_directory.h"
 
 using namespace dlt;
@@ -62,7 +63,7 @@ void add(LoadCases& cases, BeamRecord record) {
   record.pass = cases.cases.size() + 1;
   RegisterFile R;
   for (const Element& e : record.elements) ASSERT_EQ(apply_element(R, e), Refusal::none);
-  ASSERT_EQ(add_load_case(cases, record, R), CaseAdded::added);
+  ASSERT_EQ(add_case(cases, record, R), CaseAdded::added);
 }
 
 // The permanent load on every span, then `variable` load cases, each on

@@ -20,6 +20,7 @@
 #include "report/envelope/walk.h"
 #include "report/pass/record.h"
 #include "report/pass/replay.h"
+#include "tests/support/one_beam_cases.h"
 #include "tests/support/passes.h"
 
 using namespace dlt;
@@ -103,7 +104,7 @@ TEST(EnvelopeWalk, OfOneLoadCaseGivesTheReplaysRowsToTheLastBit) {
       entered.enter(beam.elements);
       ASSERT_TRUE(is_complete(entered.record));
       LoadCases cases;
-      ASSERT_EQ(add_load_case(cases, entered.record, entered.R), CaseAdded::added);
+      ASSERT_EQ(add_case(cases, entered.record, entered.R), CaseAdded::added);
       std::vector<ExpectedRow> expected = replay_rows(entered.record, closed_copy(entered.R), pieces);
 
       EnvelopeWalk walk = start_envelope_walk(cases, pieces);
@@ -133,7 +134,7 @@ TEST(EnvelopeWalk, StopsBeforeAndAfterThePointsAtOneX) {
   Passes entered;
   entered.enter(example_beams()[8].elements);
   LoadCases cases;
-  ASSERT_EQ(add_load_case(cases, entered.record, entered.R), CaseAdded::added);
+  ASSERT_EQ(add_case(cases, entered.record, entered.R), CaseAdded::added);
   EnvelopeWalk walk = start_envelope_walk(cases, 1);
   std::vector<std::pair<double, bool>> stops;
   for (EnvelopeRow row; next_envelope_row(walk, row);) stops.push_back({row.x, row.after_point});
@@ -160,7 +161,7 @@ TEST(EnvelopeWalk, TheBoundCountsTheRowsOfLoadCasesSplitApart) {
   LoadCases cases;
   for (const std::vector<Element>& pass : passes) {
     entered.enter(pass);
-    ASSERT_NE(add_load_case(cases, entered.record, entered.R), CaseAdded::new_beam);
+    ASSERT_NE(add_case(cases, entered.record, entered.R), CaseAdded::new_beam);
   }
   ASSERT_EQ(cases.cases.size(), passes.size());
   for (int pieces : {1, 3, 10, 1000}) {
