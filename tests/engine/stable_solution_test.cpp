@@ -99,7 +99,8 @@ WideColumns first_bay_in_wide(double EI) {
   c.B[3] = 1;
   const Wide l = 3;
   const Wide k = l / -Wide(EI);
-  for (BasicState<Wide>* v : {&c.L, &c.A, &c.B}) transfer_column<Wide>((*v)[0], (*v)[1], (*v)[2], (*v)[3], l, k);
+  for (BasicState<Wide>* v : {&c.L, &c.A, &c.B})
+    transfer_column<Wide>((*v)[0], (*v)[1], (*v)[2], (*v)[3], l, k);
   add_distributed_load<Wide>(c.L[0], c.L[1], c.L[2], c.L[3], l, k, 5, 0);
   return c;
 }
@@ -129,7 +130,8 @@ TEST(StableColumns, TurningWideComputesThePassAnewFromItsLeftEnd) {
   // At a segment whose l / EI lies 1e3 or more from another's: 2 / 3500
   // against 3 / 0.001 (2 / 0.5 lies within).
   RegisterFile spread;
-  apply_all(spread, {left_end(Quantity::p, Quantity::Q), segment(3, 0.001, 5), support(), segment(2, 0.5, 5)});
+  apply_all(spread,
+            {left_end(Quantity::p, Quantity::Q), segment(3, 0.001, 5), support(), segment(2, 0.5, 5)});
   EXPECT_FALSE(spread.stable.here.wide);
   apply_all(spread, {segment(2, 3500, 5)});
   ASSERT_TRUE(spread.stable.here.wide);
@@ -254,8 +256,13 @@ TEST(CarriedState, APassThatLeavesTheBeamCarriesNoStateFurther) {
 }
 
 TEST(CarriedState, APassThatFollowsTheBeamTurnsToWideWhereItLeavesItOrEnds) {
-  std::vector<Element> beam = {left_end(Quantity::p, Quantity::Q), segment(4, 100, 10), spring(50),
-                               segment(5, 100, 10), spring(80), segment(3, 100, 10), pinned_right_end()};
+  std::vector<Element> beam = {left_end(Quantity::p, Quantity::Q),
+                               segment(4, 100, 10),
+                               spring(50),
+                               segment(5, 100, 10),
+                               spring(80),
+                               segment(3, 100, 10),
+                               pinned_right_end()};
   // Following, the pass prints the kept beam's precise state and keeps its
   // own columns in double past the springs.
   RegisterFile R;

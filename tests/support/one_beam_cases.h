@@ -11,7 +11,8 @@
 
 // Joins the pass just completed in record, solved in R, to cases: added,
 // replaced or repeated, or new_beam where it is another beam's first case.
-inline dlt::CaseAdded add_case(dlt::LoadCases& cases, const dlt::BeamRecord& record, const dlt::RegisterFile& R) {
+inline dlt::CaseAdded add_case(dlt::LoadCases& cases, const dlt::BeamRecord& record,
+                               const dlt::RegisterFile& R) {
   dlt::CasesByBeam beams;
   if (!cases.cases.empty()) beams.beams.push_back(std::move(cases));
   dlt::CaseJoined joined = dlt::join_load_case(beams, record, R);
