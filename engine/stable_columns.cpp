@@ -367,7 +367,8 @@ static void anchor_step(StableFile& s, const PassAnchor& mark, bool reanchored, 
       if (s.keeps_anchors) s.anchors.push_back(anchor);
       return;
     }
-    if (kept == Kept::no_pair || here.infinite_input) {
+    // A pass that put off Wide tries it before it gives its columns up.
+    if ((kept == Kept::no_pair && !here.wide_deferred) || here.infinite_input) {
       drop_columns(s, kept == Kept::infinite);
       return;
     }
