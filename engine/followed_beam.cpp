@@ -111,11 +111,7 @@ void follow_element(StableFile& s, const Element& element, double x) {
     s.elements.push_back({element, x});
     if (element.kind == ElementKind::right_end && s.solved) s.solved_elements = s.elements.size();
   }
-  if (!s.kept || s.here.left_beam) {
-    turn_wide_after_leaving(s);
-    return;
-  }
-  if (!follows(*s.kept, s.here, element, x)) leave_beam(s);
+  if (s.kept && !s.here.left_beam && !follows(*s.kept, s.here, element, x)) leave_beam(s);
   turn_wide_after_leaving(s);
 }
 

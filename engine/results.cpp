@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "engine/carried_state.h"
+#include "engine/stable_columns.h"
 #include "engine/unknown_chain.h"
 
 namespace dlt {
@@ -80,14 +81,9 @@ WaitingQuantities waiting_quantities(const RegisterFile& R) {
     std::size_t r = state_index(q);
     // The stable columns hold exact zeros where a condition fixed a
     // quantity; the registers only where they were never touched.
-    bool depends = false;
-    if (s.here.has_columns && s.here.wide)
-      depends = s.here.wide_columns.A[r] != 0 || s.here.wide_columns.B[r] != 0;
-    else if (s.here.has_columns)
-      depends = s.here.columns.A[r] != 0 || s.here.columns.B[r] != 0;
-    else
-      depends = R[state_code(q) + kX1Offset] != 0 || R[state_code(q) + kX2Offset] != 0;
-    waiting.waits[r] = depends;
+    waiting.waits[r] = s.here.has_columns
+                           ? condition_determined(s, q)
+                           : R[state_code(q) + kX1Offset] != 0 || R[state_code(q) + kX2Offset] != 0;
   }
   return waiting;
 }

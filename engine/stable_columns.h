@@ -48,8 +48,9 @@ bool columns_decide(const StableFile& s);
 // number of the pass was finite (see StableSpot::infinite_input).
 bool columns_overflowed(const StableFile& s);
 
-// Whether one of the unknowns can change S1 here.
-// REQUIRES: columns_decide(s).
+// Whether one of the unknowns can change S1 here: whether S1 still waits
+// for them. It decides a condition only where columns_decide(s).
+// REQUIRES: s.here.has_columns.
 bool condition_determined(const StableFile& s, Quantity S1);
 
 // A condition S1 = W1: the unknown with the larger coefficient in S1 is
